@@ -1,0 +1,47 @@
+# The logic on the host: unit tests (optionally under ASan+UBSan), benchmarks and fuzz targets.
+option(LANTERPICK_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(LANTERPICK_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+
+if(LANTERPICK_SANITIZE OR LANTERPICK_FUZZ)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+add_compile_options(-Wall -Wextra)
+
+add_library(lanterpick_core STATIC ${LANTERPICK_CORE_SOURCES})
+target_include_directories(lanterpick_core PUBLIC src)
+
+# Stands in for Win32 behind platform.h: an INI in memory, a folder as a list, messages recorded.
+add_library(fake_platform STATIC tests/unit/fake_platform.cpp)
+target_link_libraries(fake_platform PUBLIC lanterpick_core)
+target_include_directories(fake_platform PUBLIC tests/unit)
+
+if(LANTERPICK_FUZZ)
+  foreach(target files_parser item_text)
+    add_executable(fuzz_${target} tests/fuzz/fuzz_${target}.cpp)
+    target_compile_options(fuzz_${target} PRIVATE -fsanitize=fuzzer)
+    target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(fuzz_${target} PRIVATE fake_platform)
+  endforeach()
+  return()
+endif()
+
+find_package(GTest REQUIRED)
+enable_testing()
+add_executable(unit_tests
+  tests/unit/configuration_mode_test.cpp
+  tests/unit/files_parser_test.cpp
+  tests/unit/folder_scan_test.cpp
+  tests/unit/geometry_test.cpp
+  tests/unit/item_text_test.cpp
+  tests/unit/messages_test.cpp
+  tests/unit/program_path_test.cpp
+  tests/unit/settings_test.cpp
+  tests/unit/startup_test.cpp
+)
+target_link_libraries(unit_tests PRIVATE fake_platform GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(unit_tests)
+
+add_executable(benchmarks tests/unit/benchmarks.cpp)
+target_link_libraries(benchmarks PRIVATE fake_platform)

@@ -1,0 +1,11 @@
+// The [Files] section: one launch-list row per entry line, in file order.
+#pragma once
+
+#include <cstdint>
+
+// Parses the profile reader's buffer (lines ended by NUL, the list by an empty line), never
+// reading past size bytes. Returns false after showing exactly one message box.
+bool ParseFileList(const char* buffer, uint32_t size);
+
+// Shows the syntax-error box quoting the first 200 bytes of the line, leading spaces included.
+void ReportSyntaxError(const char* line, uint32_t available);

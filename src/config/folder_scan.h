@@ -1,0 +1,21 @@
+// Folder mode: the plain files of the program's own folder, sorted by name.
+#pragma once
+
+#include <cstdint>
+
+struct LaunchEntry;
+
+// Turns the configuration path into the folder's search pattern (in place) and lists the
+// folder. Returns false after showing one message box.
+bool ScanProgramFolder(char* configPath, const char* ownName);
+
+// True when the text after the name's last full stop is a housekeeping extension.
+bool IsExcludedExtension(const char* name);
+
+// The four tests, in order, that leave an entry out of the list.
+bool IsOfferedEntry(uint32_t attributes, const char* name, const char* ownName);
+
+int CompareEntryNames(const LaunchEntry& a, const LaunchEntry& b);
+
+// Sorts the used rows of the launch list in place by CompareEntryNames.
+void SortLaunchList();

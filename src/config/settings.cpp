@@ -1,0 +1,131 @@
+// The [SystemSettings] section: reading every key with its default, and validating in fixed order.
+#include "config/settings.h"
+
+#include <cstring>
+
+#include "config/launch_list.h"
+#include "launcher/messages.h"
+#include "launcher/platform.h"
+
+namespace {
+
+const char kSection[] = "SystemSettings";
+const char kCaption[] = "Configuration Error";
+
+enum { kMessageRoom = 200, kShowFilepathRoom = 200 };
+enum { kMinButtonSize = 4, kMaxButtonSize = 80, kMinCombinedSize = 8, kMaxCombinedSize = 88 };
+
+struct TextSetting {
+  const char* key;
+  char* value;
+  uint32_t room;
+  int longest;
+};
+
+#define TEXT_SETTING(key, field, longest) {key, TheSettings.field, sizeof TheSettings.field, longest}
+
+// In the order in which they are validated.
+const TextSetting kTexts[] = {
+    TEXT_SETTING("WindowTitle", windowTitle, 40),
+    TEXT_SETTING("DescriptionLabel", descriptionLabel, 40),
+    TEXT_SETTING("FilesLabel", filesLabel, 40),
+    TEXT_SETTING("KeepOpenLabel", keepOpenLabel, 80),
+    TEXT_SETTING("OkButton", okButton, 20),
+    TEXT_SETTING("CancelButton", cancelButton, 20),
+    TEXT_SETTING("NoEntryErrorTitle", noEntryErrorTitle, 40),
+    TEXT_SETTING("NoEntryErrorText", noEntryErrorText, 300),
+    TEXT_SETTING("CouldNotLaunchErrorTitle", couldNotLaunchErrorTitle, 40),
+    TEXT_SETTING("CouldNotLaunchErrorText", couldNotLaunchErrorText, 300),
+    TEXT_SETTING("CouldNotFindFileErrorTitle", couldNotFindFileErrorTitle, 40),
+    TEXT_SETTING("CouldNotFindFileErrorText", couldNotFindFileErrorText, 300),
+};
+enum { kOkButton = 4, kCancelButton = 5, kTextCount = sizeof kTexts / sizeof kTexts[0] };
+
+// A missing key keeps the built-in text, because the buffer itself is the default.
+void ReadText(const TextSetting& text, const char* configPath) {
+  PlatformProfileString(kSection, text.key, text.value, text.value, text.room, configPath);
+}
+
+void ReadTexts(int first, int last, const char* configPath) {
+  for (int i = first; i <= last; ++i) ReadText(kTexts[i], configPath);
+}
+
+int32_t ReadSize(const char* key, int32_t current, const char* configPath) {
+  return PlatformProfileInt(kSection, key, current, configPath);
+}
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c; }
+
+}  // namespace
+
+bool DecideShowFilepath(const char* value, int32_t* showFullPath) {
+  if (value[0] == '\0' || value[1] != '\0') return false;
+  char letter = AsciiUpper(value[0]);
+  if (letter != 'Y' && letter != 'N') return false;
+  *showFullPath = letter == 'Y' ? 1 : 0;
+  return true;
+}
+
+void ReadSettings(const char* configPath, bool* showFilepathValid) {
+  ReadTexts(0, 3, configPath);
+  char showFilepath[kShowFilepathRoom];
+  PlatformProfileString(kSection, "ShowFilepath", "N", showFilepath, kShowFilepathRoom,
+                        configPath);
+  *showFilepathValid = DecideShowFilepath(showFilepath, &ShowFullPath);
+  ReadText(kTexts[kOkButton], configPath);
+  TheSettings.okButtonSize = ReadSize("OkButtonSize", TheSettings.okButtonSize, configPath);
+  ReadText(kTexts[kCancelButton], configPath);
+  TheSettings.cancelButtonSize =
+      ReadSize("CancelButtonSize", TheSettings.cancelButtonSize, configPath);
+  ReadTexts(kCancelButton + 1, kTextCount - 1, configPath);
+}
+
+bool CheckTextSetting(const char* key, const char* value, int longest) {
+  char message[kMessageRoom];
+  if (value[0] == '\0') {
+    PlatformFormat(message, "%s has been left blank.", key);
+  } else if (strlen(value) > static_cast<size_t>(longest)) {
+    PlatformFormat(message, "%s is longer than the maximum permitted length of %i.", key, longest);
+  } else {
+    return true;
+  }
+  ShowError(message, kCaption);
+  return false;
+}
+
+bool CheckSizeSetting(const char* key, int32_t size) {
+  if (size == 0 || (size >= kMinButtonSize && size <= kMaxButtonSize)) return true;
+  char message[kMessageRoom];
+  PlatformFormat(message, "%s is outside the permitted range.\nPlease use a value between %i and %i.",
+                 key, kMinButtonSize, kMaxButtonSize);
+  ShowError(message, kCaption);
+  return false;
+}
+
+bool CheckCombinedSizes(int32_t okSize, int32_t cancelSize) {
+  if (okSize <= 0 && cancelSize <= 0) return true;
+  // Both lie within 0..80 by now, so the sum cannot overflow.
+  int32_t sum = okSize + cancelSize;
+  if (sum >= kMinCombinedSize && sum <= kMaxCombinedSize) return true;
+  char message[kMessageRoom];
+  PlatformFormat(message,
+                 "%s\nis outside the permitted range. Please use values that, when\ncombined, are "
+                 "between %i and %i.",
+                 "The combined value of OkButtonSize and CancelButtonSize", kMinCombinedSize,
+                 kMaxCombinedSize);
+  ShowError(message, kCaption);
+  return false;
+}
+
+bool ValidateSettings(bool showFilepathValid) {
+  for (const TextSetting& text : kTexts) {
+    if (!CheckTextSetting(text.key, text.value, text.longest)) return false;
+  }
+  if (!showFilepathValid) {
+    ShowError("ShowFilepath must be Y or N.", kCaption);
+    return false;
+  }
+  return CheckSizeSetting("OkButtonSize", TheSettings.okButtonSize) &&
+         CheckSizeSetting("CancelButtonSize", TheSettings.cancelButtonSize) &&
+         CheckCombinedSizes(TheSettings.okButtonSize, TheSettings.cancelButtonSize);
+}

@@ -1,0 +1,17 @@
+// The [SystemSettings] section: reading every key with its default, and validating in fixed order.
+#pragma once
+
+#include <cstdint>
+
+// Reads every key into TheSettings; sets ShowFullPath and tells whether ShowFilepath was valid.
+void ReadSettings(const char* configPath, bool* showFilepathValid);
+
+// Checks the settings in their fixed order; shows the first failure and returns false.
+bool ValidateSettings(bool showFilepathValid);
+
+// Exactly one character, Y or N under ASCII folding.
+bool DecideShowFilepath(const char* value, int32_t* showFullPath);
+
+bool CheckTextSetting(const char* key, const char* value, int longest);
+bool CheckSizeSetting(const char* key, int32_t size);
+bool CheckCombinedSizes(int32_t okSize, int32_t cancelSize);

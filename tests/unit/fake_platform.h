@@ -1,0 +1,43 @@
+// A stand-in for Win32 behind platform.h: an INI file in memory, a folder as a list of entries,
+// and every message box recorded instead of shown.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "launcher/platform.h"
+
+struct ShownMessage {
+  std::string text;
+  std::string caption;
+  MessageIcon icon;
+};
+
+struct FakeFile {
+  uint32_t attributes;
+  std::string name;
+};
+
+struct FakePlatform {
+  std::string commandLine = "C:\\Disc\\Setup.exe";
+  // The configuration file: absent when configExists is false. Its text is an INI file.
+  bool configExists = false;
+  std::string configText;
+  std::string openedPath;  // the path the probe was asked about
+  bool allocationFails = false;
+  bool findFails = false;
+  std::vector<FakeFile> folder;
+  std::string searchPattern;
+  int entriesRead = 0;  // how many entries the folder search delivered
+  int blocksHeld = 0;   // heap blocks allocated and not yet released
+  std::vector<ShownMessage> messages;
+};
+
+extern FakePlatform Fake;
+
+// Fresh fake and fresh launch state.
+void ResetFake();
+
+// Turns a profile-reader section (lines) into its buffer form: each line NUL-ended, then NUL.
+std::string SectionBuffer(const std::vector<std::string>& lines);

@@ -1,0 +1,108 @@
+// Program path, own name and configuration path from the command line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fake_platform.h"
+#include "launcher/program_path.h"
+
+namespace {
+
+struct PathCase {
+  const char* commandLine;
+  const char* programPath;
+  const char* ownName;
+  const char* configPath;  // nullptr: "Expected to be run as an EXE."
+};
+
+const PathCase kCases[] = {
+    {"\"D:\\App\\run.exe\" -x", "D:\\App\\run.exe", "run.exe", "d:\\app\\run.ini"},
+    {"D:\\CD\\Setup.EXE", "D:\\CD\\Setup.EXE", "Setup.EXE", "d:\\cd\\setup.ini"},
+    {"D:\\CD\\start.exe /x", "D:\\CD\\start.exe /x", "start.exe /x", "d:\\cd\\start.ini"},
+    {"\"D:\\My Disc\\Go.exe\"", "D:\\My Disc\\Go.exe", "Go.exe", "d:\\my disc\\go.ini"},
+    {"D:\\x.exe.d\\run.exe", "D:\\x.exe.d\\run.exe", "run.exe", "d:\\x.ini"},
+    {"\"D:\\open-ended.exe", "D:\\open-ended.exe", "open-ended.exe", "d:\\open-ended.ini"},
+    {"launch.exe", "launch.exe", "launch.exe", ".\\launch.ini"},
+    {"\"Launch.EXE\" arg", "Launch.EXE", "Launch.EXE", ".\\launch.ini"},
+    {"D:\\Tools\\launcher", "D:\\Tools\\launcher", "launcher", nullptr},
+    {"launch", "launch", "launch", nullptr},
+    {"\"\" D:\\a.exe", "", "", nullptr},
+    {"D:\\Folder\\", "D:\\Folder\\", "", nullptr},
+};
+
+class ProgramPathTest : public ::testing::TestWithParam<PathCase> {
+ protected:
+  void SetUp() override { ResetFake(); }
+};
+
+TEST_P(ProgramPathTest, DerivesPathsFromTheCommandLine) {
+  const PathCase& c = GetParam();
+  char programPath[kProgramPathRoom];
+  TakeProgramPath(c.commandLine, programPath);
+  EXPECT_STREQ(c.programPath, programPath);
+  EXPECT_STREQ(c.ownName, OwnName(programPath));
+  char configPath[kConfigPathRoom];
+  bool derived = DeriveConfigPath(programPath, configPath);
+  if (c.configPath == nullptr) {
+    EXPECT_FALSE(derived);
+    ASSERT_EQ(1u, Fake.messages.size());
+    EXPECT_EQ("Expected to be run as an EXE.", Fake.messages[0].text);
+    EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
+    EXPECT_EQ(kIconError, Fake.messages[0].icon);
+  } else {
+    EXPECT_TRUE(derived);
+    EXPECT_STREQ(c.configPath, configPath);
+    EXPECT_TRUE(Fake.messages.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(CommandLines, ProgramPathTest, ::testing::ValuesIn(kCases));
+
+TEST(ProgramPath, OverlongTextIsCutTo263Characters) {
+  ResetFake();
+  std::string line = "C:\\" + std::string(300, 'a') + ".exe";
+  char programPath[kProgramPathRoom];
+  TakeProgramPath(line.c_str(), programPath);
+  EXPECT_EQ(line.substr(0, 263), programPath);
+  char configPath[kConfigPathRoom];
+  EXPECT_FALSE(DeriveConfigPath(programPath, configPath));  // the ".exe" was cut away
+
+  std::string quoted = "\"" + std::string(400, 'b') + ".exe\"";
+  TakeProgramPath(quoted.c_str(), programPath);
+  EXPECT_EQ(std::string(263, 'b'), programPath);
+}
+
+TEST(ProgramPath, UnquotedLineWithLongArgumentsKeepsItsExe) {
+  ResetFake();
+  std::string line = "C:\\Disc\\start.exe " + std::string(400, 'x');
+  char programPath[kProgramPathRoom];
+  TakeProgramPath(line.c_str(), programPath);
+  EXPECT_EQ(263u, std::string(programPath).size());
+  char configPath[kConfigPathRoom];
+  ASSERT_TRUE(DeriveConfigPath(programPath, configPath));
+  EXPECT_STREQ("c:\\disc\\start.ini", configPath);
+}
+
+TEST(ProgramPath, BareNameOfFullLengthStillFitsWithItsPrefix) {
+  ResetFake();
+  std::string name = std::string(259, 'n') + ".exe";
+  char programPath[kProgramPathRoom];
+  TakeProgramPath(name.c_str(), programPath);
+  char configPath[kConfigPathRoom];
+  ASSERT_TRUE(DeriveConfigPath(programPath, configPath));
+  EXPECT_EQ(".\\" + std::string(259, 'n') + ".ini", configPath);
+}
+
+TEST(ProgramPath, FolderAndJoin) {
+  char folder[kProgramPathRoom];
+  TakeProgramFolder("D:\\CD\\Setup.exe", folder, sizeof folder);
+  EXPECT_STREQ("D:\\CD\\", folder);
+  TakeProgramFolder("Setup.exe", folder, sizeof folder);
+  EXPECT_STREQ("", folder);
+  char joined[16];
+  EXPECT_TRUE(JoinFolderPath("D:\\CD\\", "a.txt", joined, sizeof joined));
+  EXPECT_STREQ("D:\\CD\\a.txt", joined);
+  EXPECT_FALSE(JoinFolderPath("D:\\CD\\", "a-long-name.txt", joined, sizeof joined));
+}
+
+}  // namespace

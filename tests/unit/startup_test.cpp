@@ -1,0 +1,62 @@
+// Start-up: mode choice from the command line and the configuration probe.
+#include <gtest/gtest.h>
+
+#include "config/launch_list.h"
+#include "fake_platform.h"
+#include "launcher/startup.h"
+
+namespace {
+
+TEST(Startup, ConfigurationModeWhenTheFileOpens) {
+  ResetFake();
+  Fake.commandLine = "\"D:\\Disc\\Setup.EXE\" /auto";
+  Fake.configExists = true;
+  Fake.configText = "[SystemSettings]\nShowFilepath=y\n[Files]\n\"Docs\\a.pdf\"\n";
+  EXPECT_TRUE(LoadLaunchList());
+  EXPECT_EQ("d:\\disc\\setup.ini", Fake.openedPath);
+  EXPECT_EQ(1, TheLaunchList.count);
+  EXPECT_EQ(1, ShowFullPath);
+  EXPECT_STREQ("", ProgramFolder);  // configuration rows resolve against the current folder
+}
+
+TEST(Startup, FolderModeWhenTheFileDoesNotOpen) {
+  ResetFake();
+  Fake.commandLine = "\"D:\\Disc\\Setup.exe\"";
+  Fake.folder = {{0x10, "."}, {0x20, "SETUP.EXE"}, {0x20, "b.txt"}, {0x20, "A.txt"}};
+  EXPECT_TRUE(LoadLaunchList());
+  EXPECT_EQ("d:\\disc\\*.*", Fake.searchPattern);
+  ASSERT_EQ(2, TheLaunchList.count);
+  EXPECT_STREQ("A.txt", TheLaunchList.rows[0].path);
+  EXPECT_STREQ("D:\\Disc\\", ProgramFolder);
+  EXPECT_STREQ("", TheSettings.descriptionLabel);
+  EXPECT_EQ(24, TheSettings.okButtonSize);
+}
+
+TEST(Startup, BareProgramNameLooksInTheCurrentFolder) {
+  ResetFake();
+  Fake.commandLine = "launch.exe";
+  Fake.folder = {{0x20, "a.txt"}};
+  EXPECT_TRUE(LoadLaunchList());
+  EXPECT_EQ(".\\launch.ini", Fake.openedPath);
+  EXPECT_EQ(".\\*.*", Fake.searchPattern);
+}
+
+TEST(Startup, NoExeInThePath) {
+  ResetFake();
+  Fake.commandLine = "D:\\Disc\\launcher";
+  EXPECT_FALSE(LoadLaunchList());
+  ASSERT_EQ(1u, Fake.messages.size());
+  EXPECT_EQ("Expected to be run as an EXE.", Fake.messages[0].text);
+  EXPECT_TRUE(Fake.openedPath.empty());
+}
+
+TEST(Startup, UnquotedArgumentsHideTheOwnName) {
+  ResetFake();
+  Fake.commandLine = "D:\\Disc\\run.exe /x";
+  Fake.folder = {{0x20, "run.exe"}};
+  EXPECT_TRUE(LoadLaunchList());
+  ASSERT_EQ(1, TheLaunchList.count);
+  EXPECT_STREQ("run.exe", TheLaunchList.rows[0].path);
+}
+
+}  // namespace
