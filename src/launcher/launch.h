@@ -1,0 +1,14 @@
+// Opening a launch-list row through the shell.
+#pragma once
+
+#include <cstdint>
+
+extern int32_t SelectedIndex;  // the chosen row, -1 for none
+
+// Opens the row (folder-mode rows from the program's folder); warns and returns false when
+// the shell cannot.
+bool LaunchRow(int32_t index);
+
+// The path the existence probe and the launch use for a row.
+void RowTargetPath(int32_t index, char* out, int room);
+enum { kTargetPathRoom = 528 };

@@ -1,0 +1,22 @@
+// Opening a launch-list row through the shell.
+#include "launcher/launch.h"
+
+#include "config/launch_list.h"
+#include "launcher/messages.h"
+#include "launcher/platform_win.h"
+#include "launcher/program_path.h"
+
+int32_t SelectedIndex = -1;
+
+void RowTargetPath(int32_t index, char* out, int room) {
+  // The folder part is at most 263 bytes and a name 260, so the room always holds both.
+  JoinFolderPath(ProgramFolder, TheLaunchList.rows[index].path, out, room);
+}
+
+bool LaunchRow(int32_t index) {
+  char target[kTargetPathRoom];
+  RowTargetPath(index, target, kTargetPathRoom);
+  if (LaunchThroughShell(target)) return true;
+  ShowWarning(TheSettings.couldNotLaunchErrorText, TheSettings.couldNotLaunchErrorTitle);
+  return false;
+}
