@@ -22,3 +22,17 @@ target_link_options(lanterpick PRIVATE -static -s -Wl,--gc-sections -Wl,--nxcomp
 target_link_libraries(lanterpick PRIVATE shell32)
 set_source_files_properties(res/lanterpick.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/lanterpick.ico;${CMAKE_SOURCE_DIR}/res/lanterpick.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+
+# The end-to-end driver and the helper that records a launch.
+# The driver shares the row-text rules with the exe to know what each row should read.
+add_executable(e2e-driver
+  tests/e2e/driver.cpp tests/e2e/folders.cpp tests/e2e/scenarios.cpp tests/e2e/stage.cpp
+  tests/e2e/windows.cpp
+  tests/e2e/dialog_tests.cpp tests/e2e/resource_tests.cpp tests/e2e/startup_tests.cpp
+  src/dialog/item_text.cpp src/config/text_rules.cpp)
+target_include_directories(e2e-driver PRIVATE tests/e2e res src)
+target_link_options(e2e-driver PRIVATE -static)
+target_link_libraries(e2e-driver PRIVATE version gdi32 advapi32)
+
+add_executable(launch-marker WIN32 tests/e2e/launch_marker.cpp)
+target_link_options(launch-marker PRIVATE -static)

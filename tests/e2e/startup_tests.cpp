@@ -1,0 +1,191 @@
+// Start-up under Wine: the program path, the mode choice, the settings and their messages.
+#include "resource.h"
+#include "stage.h"
+
+namespace {
+
+const char kConfigurationError[] = "Configuration Error";
+const char kFilesSection[] = "[Files]\n\"readme.txt\"\n";
+
+std::string WithFiles(const std::string& settings) {
+  return "[SystemSettings]\n" + settings + "\n" + kFilesSection;
+}
+
+void ExpectConfigurationError(const char* test, const std::string& settings,
+                              const std::string& message) {
+  std::string ini = WithFiles(settings);
+  Stage stage = Prepare(test, "Launch.exe", ini.c_str());
+  ExpectOnlyMessage(stage, kConfigurationError, message);
+}
+
+void CancelDialog(Stage& stage, Run& run, HWND dialog) {
+  PostClick(dialog, IDCANCEL);
+  Finish(stage, run);
+}
+
+}  // namespace
+
+E2E_TEST(ProgramWithoutExeInItsPathRefusesToStart) {
+  Stage stage = Prepare("no-exe", "launcher.bin");
+  Run run(stage.program, "launcher", stage.folder);
+  MessageBoxSeen box = run.ExpectMessageBox();
+  CHECK_EQ("Unexpected Error", box.caption);
+  CHECK_EQ("Expected to be run as an EXE.", box.text);
+  CHECK_EQ("error", box.icon);
+  Finish(stage, run);
+}
+
+E2E_TEST(QuotedProgramPathLongerThanItsRoomIsCut) {
+  // 400 characters in quotes: only the first 263 are kept, and they hold no ".exe".
+  Stage stage = Prepare("long-quoted", "Launch.exe", kFilesSection);
+  Run run(stage.program, "\"" + std::string(396, 'L') + ".exe\"", stage.folder);
+  MessageBoxSeen box = run.ExpectMessageBox();
+  CHECK_EQ("Expected to be run as an EXE.", box.text);
+  Finish(stage, run);
+}
+
+E2E_TEST(UnquotedCommandLineWithLongArgumentsFindsItsConfiguration) {
+  Stage stage = Prepare("long-arguments", "Launch.exe",
+                        "[SystemSettings]\nWindowTitle=Found Beside Me\n[Files]\n\"a.txt\"\n");
+  Run run(stage.program, stage.program + " " + std::string(400, 'a'), stage.folder);
+  HWND dialog = DialogOf(run);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ("Found Beside Me", WindowText(dialog));
+  CancelDialog(stage, run, dialog);
+}
+
+E2E_TEST(BareProgramNameReadsTheFileItOpened) {
+  // Started as "launch.exe" from its own folder: the INI there is both opened and read.
+  Stage stage = Prepare("bare-name", "launch.exe",
+                        "[SystemSettings]\nWindowTitle=Read From Here\n[Files]\n\"a.txt\"\n");
+  Run run(stage.program, "launch.exe", stage.folder);
+  HWND dialog = DialogOf(run);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ("Read From Here", WindowText(dialog));
+  CancelDialog(stage, run, dialog);
+}
+
+E2E_TEST(ConfigurationPathTakesTheFirstExeOfTheLoweredPath) {
+  Stage stage = Prepare("upper-case", "SETUP.EXE",
+                        "[SystemSettings]\nWindowTitle=Upper Case Program\n[Files]\n\"a.txt\"\n");
+  Run run(stage.program, Quoted(stage.program) + " /q", stage.folder);
+  HWND dialog = DialogOf(run);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ("Upper Case Program", WindowText(dialog));
+  CancelDialog(stage, run, dialog);
+}
+
+E2E_TEST(FileWithoutSystemSettingsUsesEveryDefault) {
+  Stage stage = Prepare("defaults", "Launch.exe", kFilesSection);
+  Run run(stage.program, Quoted(stage.program), stage.folder);
+  HWND dialog = DialogOf(run);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ("Launch File", WindowText(dialog));
+  CHECK_EQ("Files:", Control(dialog, IDC_FILES_LABEL).text);
+  CHECK_EQ("Description:", Control(dialog, IDC_DESCRIPTION_LABEL).text);
+  CHECK_EQ("Keep this window open when launching files", Control(dialog, IDC_KEEP_OPEN).text);
+  CHECK_EQ("OK", Control(dialog, IDOK).text);
+  CHECK_EQ("Cancel", Control(dialog, IDCANCEL).text);
+  CancelDialog(stage, run, dialog);
+}
+
+E2E_TEST(ConfiguredTextsReachTheDialog) {
+  Stage stage = Prepare("configured-texts", "Launch.exe",
+                        "[systemsettings]\n"
+                        "WindowTitle = Product Disc\n"
+                        "DescriptionLabel=About this file:\n"
+                        "FilesLabel=\"Choose one:\"\n"
+                        "KeepOpenLabel=Stay open\n"
+                        "OkButton=Install\n"
+                        "CancelButton=Close\n"
+                        "[Files]\n\"a.txt\"\n");
+  Run run(stage.program, Quoted(stage.program), stage.folder);
+  HWND dialog = DialogOf(run);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ("Product Disc", WindowText(dialog));
+  CHECK_EQ("Choose one:", Control(dialog, IDC_FILES_LABEL).text);
+  CHECK_EQ("About this file:", Control(dialog, IDC_DESCRIPTION_LABEL).text);
+  CHECK_EQ("Stay open", Control(dialog, IDC_KEEP_OPEN).text);
+  CHECK_EQ("Install", Control(dialog, IDOK).text);
+  CHECK_EQ("Close", Control(dialog, IDCANCEL).text);
+  CancelDialog(stage, run, dialog);
+}
+
+E2E_TEST(BlankSettingIsNamed) {
+  ExpectConfigurationError("blank", "WindowTitle=", "WindowTitle has been left blank.");
+}
+
+E2E_TEST(TenThousandCharacterValueIsTooLong) {
+  ExpectConfigurationError("ten-thousand", "FilesLabel=" + std::string(10000, 'f'),
+                           "FilesLabel is longer than the maximum permitted length of 40.");
+}
+
+E2E_TEST(MessageTextOverItsLimitIsTooLong) {
+  ExpectConfigurationError("message-text", "CouldNotFindFileErrorText=" + std::string(301, 't'),
+                           "CouldNotFindFileErrorText is longer than the maximum permitted "
+                           "length of 300.");
+}
+
+E2E_TEST(ShowFilepathMustBeOneLetter) {
+  ExpectConfigurationError("show-filepath", "ShowFilepath=Yes", "ShowFilepath must be Y or N.");
+}
+
+E2E_TEST(ButtonSizeOutOfRange) {
+  ExpectConfigurationError("size-range", "OkButtonSize=81",
+                           "OkButtonSize is outside the permitted range.\nPlease use a value "
+                           "between 4 and 80.");
+}
+
+E2E_TEST(NegativeButtonSizeOutOfRange) {
+  ExpectConfigurationError("size-negative", "OkButtonSize=0\nCancelButtonSize=-1",
+                           "CancelButtonSize is outside the permitted range.\nPlease use a "
+                           "value between 4 and 80.");
+}
+
+E2E_TEST(CombinedButtonSizesOutOfRange) {
+  ExpectConfigurationError("size-combined", "OkButtonSize=0\nCancelButtonSize=6",
+                           "The combined value of OkButtonSize and CancelButtonSize\nis outside "
+                           "the permitted range. Please use values that, when\ncombined, are "
+                           "between 8 and 88.");
+}
+
+E2E_TEST(FirstFailureInOrderIsTheOnlyMessage) {
+  ExpectConfigurationError("order", "OkButtonSize=99\nShowFilepath=x\nCancelButton=",
+                           "CancelButton has been left blank.");
+}
+
+E2E_TEST(EmptyConfigurationFile) {
+  Stage stage = Prepare("empty-file", "Launch.exe", "");
+  ExpectOnlyMessage(stage, "Unexpected Error", kNoFilesListed);
+}
+
+E2E_TEST(OneByteConfigurationFile) {
+  Stage stage = Prepare("one-byte", "Launch.exe", "[");
+  ExpectOnlyMessage(stage, "Unexpected Error", kNoFilesListed);
+}
+
+E2E_TEST(BinaryConfigurationFile) {
+  std::string binary;
+  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919 + 13) % 256);
+  Stage stage = Prepare("binary", "Launch.exe");
+  AddFile(stage, "Launch.ini", binary);
+  Freeze(stage);
+  ExpectOnlyMessage(stage, "Unexpected Error", kNoFilesListed);
+}
+
+E2E_TEST(ConfigurationHeldOpenForWritingMeansFolderMode) {
+  Stage stage = Prepare("locked", "Launch.exe", WithFiles("WindowTitle=Never Read").c_str());
+  AddFile(stage, "guide.txt");
+  HANDLE lock = CreateFileA((stage.folder + "\\Launch.ini").c_str(), GENERIC_WRITE, 0, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  REQUIRE(lock != INVALID_HANDLE_VALUE);
+  Freeze(stage);
+  Run run(stage.program, Quoted(stage.program), stage.folder);
+  HWND dialog = DialogOf(run);
+  CloseHandle(lock);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ("Launch File", WindowText(dialog));
+  CHECK_EQ(std::vector<std::string>{"guide.txt"}, ListRows(dialog));
+  CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
+  CancelDialog(stage, run, dialog);
+}
