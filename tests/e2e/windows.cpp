@@ -45,8 +45,12 @@ std::string ClassifyPixels(HWND window) {
 }  // namespace
 
 std::string WindowText(HWND window) {
-  char text[4096] = "";
-  GetWindowTextA(window, text, sizeof text);
+  // WM_GETTEXT itself: GetWindowText of another process's window gives only its stored title,
+  // which an edit control does not keep up to date. Across processes Wine answers in UTF-16.
+  WCHAR wide[4096] = L"";
+  SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(wide));
+  char text[8192] = "";
+  WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
   return text;
 }
 
@@ -58,6 +62,11 @@ std::string IconKind(HWND messageBox) {
   HWND icon = GetDlgItem(messageBox, kWineMessageIcon);
   if (icon == nullptr) icon = GetDlgItem(messageBox, kWindowsMessageIcon);
   if (icon == nullptr || !IsWindowVisible(icon)) return "none";
+  RECT box;
+  GetWindowRect(messageBox, &box);
+  if (box.left < 0 || box.top < 0) {  // a wide box hangs off the screen: bring its icon in
+    SetWindowPos(messageBox, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   std::string kind = "none";
   for (int tries = 0; tries < 50 && kind == "none"; ++tries) {  // until it has been painted
     Sleep(20);
