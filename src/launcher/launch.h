@@ -9,6 +9,6 @@ extern int32_t SelectedIndex;  // the chosen row, -1 for none
 // the shell cannot.
 bool LaunchRow(int32_t index);
 
-// The path the existence probe and the launch use for a row.
+// The path the existence probe and the launch use for a row, in full.
 void RowTargetPath(int32_t index, char* out, int room);
 enum { kTargetPathRoom = 528 };

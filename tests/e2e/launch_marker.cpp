@@ -1,5 +1,5 @@
-// Stands in for a launched program: records its command line and folder in the file named by
-// LANTERPICK_MARKER, then stays running until the driver releases it (or 20 seconds pass).
+// Stands in for a launched program: records its own path, its command line and its current
+// folder, one a line, in the file named by LANTERPICK_MARKER, then stays running until the driver releases it (or 20 seconds pass).
 #include <windows.h>
 
 #include <string>
@@ -7,9 +7,10 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char record[MAX_PATH];
   if (!GetEnvironmentVariableA("LANTERPICK_MARKER", record, sizeof record)) return 1;
-  char folder[MAX_PATH] = "";
+  char self[MAX_PATH] = "", folder[MAX_PATH] = "";
+  GetModuleFileNameA(nullptr, self, sizeof self);
   GetCurrentDirectoryA(sizeof folder, folder);
-  std::string text = std::string(GetCommandLineA()) + "\n" + folder + "\n";
+  std::string text = std::string(self) + "\n" + GetCommandLineA() + "\n" + folder + "\n";
   const std::string path = record;
   const std::string partial = path + ".partial";
   HANDLE file = CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
