@@ -16,7 +16,7 @@ struct Image {
   int size, bits;
 };
 
-const Image kImages[] = {{48, 4}, {32, 4}, {16, 4}, {48, 8}, {32, 8},
+const Image kImages[] = {{48, 4}, {32, 4},  {16, 4},  {48, 8}, {32, 8},
                          {16, 8}, {16, 24}, {48, 32}, {32, 32}};
 
 const Colour kClear = {0, 0, 0, 0};
@@ -100,7 +100,9 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   Put16(out, v >> 16);
 }
 
-int RowBytes(int size, int bits) { return ((size * bits + 31) / 32) * 4; }
+int RowBytes(int size, int bits) {
+  return ((size * bits + 31) / 32) * 4;
+}
 
 std::vector<uint8_t> Bitmap(const Image& image) {
   const int size = image.size, bits = image.bits;

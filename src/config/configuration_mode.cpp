@@ -21,9 +21,10 @@ bool ReadConfiguration(const char* configPath, uint32_t fileSize) {
   const uint32_t size = fileSize > UINT32_MAX - kGuardBytes ? 0 : fileSize + kGuardBytes;
   char* section = size == 0 ? nullptr : PlatformAllocate(size);
   if (section == nullptr) {
-    ShowError("Unable to allocate sufficient memory to read in\nthe [Files] section of the "
-              "configuration file.",
-              kUnexpected);
+    ShowError(
+        "Unable to allocate sufficient memory to read in\nthe [Files] section of the "
+        "configuration file.",
+        kUnexpected);
     return false;
   }
   bool showFilepathValid = false;

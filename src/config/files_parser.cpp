@@ -18,8 +18,12 @@ struct Cursor {
   uint32_t at;
 };
 
-char ByteAt(const Cursor& c, uint32_t i) { return i < c.size ? c.buffer[i] : '\0'; }
-char Current(const Cursor& c) { return ByteAt(c, c.at); }
+char ByteAt(const Cursor& c, uint32_t i) {
+  return i < c.size ? c.buffer[i] : '\0';
+}
+char Current(const Cursor& c) {
+  return ByteAt(c, c.at);
+}
 
 // The cursor stands on the opening quote. A field ends at the next quote; the end of the line
 // before it, or more than longest bytes, is a syntax error.
@@ -73,7 +77,8 @@ bool ReadEntryLine(Cursor& c, LaunchEntry& entry) {
 
 bool ReportTooManyFiles() {
   char message[120];
-  PlatformFormat(message, "The [Files] section of the configuration file contains more than %li entries.",
+  PlatformFormat(message,
+                 "The [Files] section of the configuration file contains more than %li entries.",
                  static_cast<long>(kMaxEntries));
   ShowError(message, "Too Many Files");
   return false;

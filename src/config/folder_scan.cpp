@@ -92,10 +92,11 @@ bool ScanProgramFolder(char* configPath, const char* ownName) {
   PlatformFindClose();
   TheSettings.descriptionLabel[0] = '\0';
   if (TheLaunchList.count == 0) {
-    ShowError("There are no files available to list.\n\nN.B. If the configuration (.ini) file is "
-              "not\nused, all target files must be in the same\nlocation as the Lanterpick "
-              "program.",
-              kUnexpected);
+    ShowError(
+        "There are no files available to list.\n\nN.B. If the configuration (.ini) file is "
+        "not\nused, all target files must be in the same\nlocation as the Lanterpick "
+        "program.",
+        kUnexpected);
     return false;
   }
   SortLaunchList();

@@ -9,7 +9,9 @@ int32_t ShowFullPath;
 int32_t KeepOpen;
 char ProgramFolder[kProgramFolderRoom];
 
-static void SetText(char* field, const char* text) { strcpy(field, text); }
+static void SetText(char* field, const char* text) {
+  strcpy(field, text);
+}
 
 void ResetLaunchState() {
   TheLaunchList.count = 0;

@@ -22,7 +22,8 @@ struct TextSetting {
   int longest;
 };
 
-#define TEXT_SETTING(key, field, longest) {key, TheSettings.field, sizeof TheSettings.field, longest}
+#define TEXT_SETTING(key, field, longest) \
+  { key, TheSettings.field, sizeof TheSettings.field, longest }
 
 // In the order in which they are validated.
 const TextSetting kTexts[] = {
@@ -54,7 +55,9 @@ int32_t ReadSize(const char* key, int32_t current, const char* configPath) {
   return PlatformProfileInt(kSection, key, current, configPath);
 }
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c; }
+char AsciiUpper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c;
+}
 
 }  // namespace
 
@@ -69,8 +72,7 @@ bool DecideShowFilepath(const char* value, int32_t* showFullPath) {
 void ReadSettings(const char* configPath, bool* showFilepathValid) {
   ReadTexts(0, 3, configPath);
   char showFilepath[kShowFilepathRoom];
-  PlatformProfileString(kSection, "ShowFilepath", "N", showFilepath, kShowFilepathRoom,
-                        configPath);
+  PlatformProfileString(kSection, "ShowFilepath", "N", showFilepath, kShowFilepathRoom, configPath);
   *showFilepathValid = DecideShowFilepath(showFilepath, &ShowFullPath);
   ReadText(kTexts[kOkButton], configPath);
   TheSettings.okButtonSize = ReadSize("OkButtonSize", TheSettings.okButtonSize, configPath);
@@ -96,8 +98,9 @@ bool CheckTextSetting(const char* key, const char* value, int longest) {
 bool CheckSizeSetting(const char* key, int32_t size) {
   if (size == 0 || (size >= kMinButtonSize && size <= kMaxButtonSize)) return true;
   char message[kMessageRoom];
-  PlatformFormat(message, "%s is outside the permitted range.\nPlease use a value between %i and %i.",
-                 key, kMinButtonSize, kMaxButtonSize);
+  PlatformFormat(message,
+                 "%s is outside the permitted range.\nPlease use a value between %i and %i.", key,
+                 kMinButtonSize, kMaxButtonSize);
   ShowError(message, kCaption);
   return false;
 }

@@ -1,7 +1,9 @@
 // Byte rules shared by the parser, the folder scan and the row text.
 #include "config/text_rules.h"
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c; }
+char AsciiLower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 0x20) : c;
+}
 
 int CompareAsciiFolded(const char* a, const char* b) {
   for (;; ++a, ++b) {

@@ -9,7 +9,9 @@ int ButtonGap(const PixelRect& first, const PixelRect& second) {
   return second.left - first.right;
 }
 
-int ButtonWidth(int size, int averageCharWidth) { return size * (averageCharWidth / 2); }
+int ButtonWidth(int size, int averageCharWidth) {
+  return size * (averageCharWidth / 2);
+}
 
 ButtonPlaces CentreButtonPlaces(int clientWidth, int firstWidth, int secondWidth, int gap) {
   const int leftover = clientWidth - firstWidth - secondWidth - gap;

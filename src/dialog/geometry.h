@@ -5,8 +5,12 @@ struct PixelRect {
   int left, top, right, bottom;  // right and bottom lie just outside
 };
 
-inline int Width(const PixelRect& r) { return r.right - r.left; }
-inline int Height(const PixelRect& r) { return r.bottom - r.top; }
+inline int Width(const PixelRect& r) {
+  return r.right - r.left;
+}
+inline int Height(const PixelRect& r) {
+  return r.bottom - r.top;
+}
 
 // The list's new height when it takes the description box's place: its bottom goes to the box's.
 int CollapsedListHeight(const PixelRect& list, const PixelRect& descriptionBox);

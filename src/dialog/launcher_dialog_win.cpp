@@ -32,7 +32,8 @@ void OpenDialog(HWND dialog) {
 }
 
 void FollowSelection(HWND dialog) {
-  SelectedIndex = static_cast<int32_t>(SendDlgItemMessageA(dialog, IDC_FILE_LIST, LB_GETCURSEL, 0, 0));
+  SelectedIndex =
+      static_cast<int32_t>(SendDlgItemMessageA(dialog, IDC_FILE_LIST, LB_GETCURSEL, 0, 0));
   if (SelectedIndex < 0 || SelectedIndex >= TheLaunchList.count) {
     SelectedIndex = -1;
     return;

@@ -71,10 +71,10 @@ void CentreButtons(HWND dialog, int firstId, int secondId, int gap) {
   PixelRect first = WindowRectOf(dialog, firstId);
   PixelRect second = WindowRectOf(dialog, secondId);
   ButtonPlaces places = CentreButtonPlaces(client.right, Width(first), Width(second), gap);
-  SetWindowPos(GetDlgItem(dialog, firstId), nullptr, places.firstX, ClientTop(dialog, first), 0,
+  SetWindowPos(GetDlgItem(dialog, firstId), nullptr, places.firstX, ClientTop(dialog, first), 0, 0,
+               kMove);
+  SetWindowPos(GetDlgItem(dialog, secondId), nullptr, places.secondX, ClientTop(dialog, second), 0,
                0, kMove);
-  SetWindowPos(GetDlgItem(dialog, secondId), nullptr, places.secondX, ClientTop(dialog, second),
-               0, 0, kMove);
 }
 
 void LayOutButtons(HWND dialog) {

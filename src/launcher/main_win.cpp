@@ -27,8 +27,8 @@ void ShowAboutIfF7Held() {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   Instance = instance;
   if (!LoadLaunchList()) return 0;
-  INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LAUNCHER), nullptr,
-                                   LauncherDialogProc, 0);
+  INT_PTR result =
+      DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LAUNCHER), nullptr, LauncherDialogProc, 0);
   if (result == 0) {
     ShowAboutIfF7Held();
   } else if (SelectedIndex >= 0) {

@@ -23,4 +23,6 @@ void ShowWarning(const char* text, const char* caption) {
   PlatformShowMessage(copy, caption, kIconWarning);
 }
 
-bool FileExists(const char* path) { return PlatformProbeFile(path, nullptr); }
+bool FileExists(const char* path) {
+  return PlatformProbeFile(path, nullptr);
+}

@@ -25,8 +25,8 @@ bool PlatformProbeFile(const char* path, uint32_t* size);
 
 void PlatformLowerCase(char* text, uint32_t length);
 
-void PlatformProfileString(const char* section, const char* key, const char* fallback,
-                           char* buffer, uint32_t room, const char* path);
+void PlatformProfileString(const char* section, const char* key, const char* fallback, char* buffer,
+                           uint32_t room, const char* path);
 int32_t PlatformProfileInt(const char* section, const char* key, int32_t fallback,
                            const char* path);
 void PlatformProfileSection(const char* section, char* buffer, uint32_t size, const char* path);

@@ -19,7 +19,9 @@ void CopyFindData(const WIN32_FIND_DATAA& data, FolderEntry* entry) {
 }
 }  // namespace
 
-const char* PlatformCommandLine() { return GetCommandLineA(); }
+const char* PlatformCommandLine() {
+  return GetCommandLineA();
+}
 
 bool PlatformProbeFile(const char* path, uint32_t* size) {
   HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -30,10 +32,12 @@ bool PlatformProbeFile(const char* path, uint32_t* size) {
   return true;
 }
 
-void PlatformLowerCase(char* text, uint32_t length) { CharLowerBuffA(text, length); }
+void PlatformLowerCase(char* text, uint32_t length) {
+  CharLowerBuffA(text, length);
+}
 
-void PlatformProfileString(const char* section, const char* key, const char* fallback,
-                           char* buffer, uint32_t room, const char* path) {
+void PlatformProfileString(const char* section, const char* key, const char* fallback, char* buffer,
+                           uint32_t room, const char* path) {
   GetPrivateProfileStringA(section, key, fallback, buffer, room, path);
 }
 
@@ -50,7 +54,9 @@ char* PlatformAllocate(uint32_t size) {
   return static_cast<char*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, size));
 }
 
-void PlatformRelease(char* block) { HeapFree(GetProcessHeap(), 0, block); }
+void PlatformRelease(char* block) {
+  HeapFree(GetProcessHeap(), 0, block);
+}
 
 bool PlatformFindFirst(const char* pattern, FolderEntry* entry) {
   WIN32_FIND_DATAA data;

@@ -46,8 +46,7 @@ void CheckKeepOpen(HWND dialog, KeepOpenBox expected, int line) {
   CheckKeepOpen(dialog, {enabled, checked}, __LINE__)
 
 // Presses OK and expects a warning owned by the dialog, which stays open.
-void ExpectWarningOnOk(Run& run, HWND dialog, const std::string& caption,
-                       const std::string& text) {
+void ExpectWarningOnOk(Run& run, HWND dialog, const std::string& caption, const std::string& text) {
   PostClick(dialog, IDOK);
   MessageBoxSeen box = run.ExpectMessageBox();
   CHECK_EQ(caption, box.caption);
@@ -181,7 +180,8 @@ E2E_TEST(DocumentOpensWithItsAssociatedProgram) {
 }
 
 E2E_TEST(KeepOpenLaunchesAtOnceAndTheDialogStays) {
-  Stage stage = PrepareWithTool("keep-open-launch", "\"tool.exe\" \"The tool\" \"CheckboxEnabled\"\n");
+  Stage stage =
+      PrepareWithTool("keep-open-launch", "\"tool.exe\" \"The tool\" \"CheckboxEnabled\"\n");
   Run run(stage.program, Quoted(stage.program), stage.folder);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
@@ -205,8 +205,8 @@ E2E_TEST(KeepOpenLaunchesAtOnceAndTheDialogStays) {
 }
 
 E2E_TEST(KeepOpenOnAForbiddingRowClosesThenLaunches) {
-  Stage stage = PrepareWithTool("keep-open-forbidden",
-                                "\"a.txt\"\n\"tool.exe\" \"\" \"CheckboxDisabled\"\n");
+  Stage stage =
+      PrepareWithTool("keep-open-forbidden", "\"a.txt\"\n\"tool.exe\" \"\" \"CheckboxDisabled\"\n");
   Run run(stage.program, Quoted(stage.program), stage.folder);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);

@@ -16,9 +16,9 @@ struct Registration {
   Registration(const char* name, TestFunction function);
 };
 
-#define E2E_TEST(name)                                       \
-  static void name();                                        \
-  static Registration registration_##name(#name, name);      \
+#define E2E_TEST(name)                                  \
+  static void name();                                   \
+  static Registration registration_##name(#name, name); \
   static void name()
 
 void RecordFailure(const char* file, int line, const std::string& what);
@@ -29,8 +29,7 @@ inline std::ostream& operator<<(std::ostream& out, const std::vector<std::string
 }
 
 template <typename A, typename B>
-bool CheckEqual(const A& expected, const B& actual, const char* file, int line,
-                const char* text) {
+bool CheckEqual(const A& expected, const B& actual, const char* file, int line, const char* text) {
   if (expected == actual) return true;
   std::ostringstream s;
   s << text << "\n      expected: [" << expected << "]\n      actual:   [" << actual << "]";
@@ -40,10 +39,9 @@ bool CheckEqual(const A& expected, const B& actual, const char* file, int line,
 
 #define CHECK(condition) \
   ((condition) ? true : (RecordFailure(__FILE__, __LINE__, #condition), false))
-#define CHECK_EQ(expected, actual) \
-  CheckEqual((expected), (actual), __FILE__, __LINE__, #actual)
-#define REQUIRE(condition) \
-  do {                     \
+#define CHECK_EQ(expected, actual) CheckEqual((expected), (actual), __FILE__, __LINE__, #actual)
+#define REQUIRE(condition)         \
+  do {                             \
     if (!CHECK(condition)) return; \
   } while (0)
 

@@ -38,15 +38,14 @@ E2E_TEST(EveryLineShapeReachesTheListInFileOrder) {
   Run run(stage.program, Quoted(stage.program), stage.folder);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
-  CHECK_EQ((std::vector<std::string>{"zeta.txt", "alpha.pdf", "beta.txt", "gamma.txt",
-                                     "delta.txt", "eta.txt", "theta.txt"}),
+  CHECK_EQ((std::vector<std::string>{"zeta.txt", "alpha.pdf", "beta.txt", "gamma.txt", "delta.txt",
+                                     "eta.txt", "theta.txt"}),
            ListRows(dialog));
   struct {
     const char* description;
     bool keepOpenEnabled;
-  } rows[] = {{"", true},         {"User manual\r\nPDF version", true},
-              {"", false},        {"Notes", true},
-              {"CheckboxDisabled", true}, {"Tagged", true},
+  } rows[] = {{"", true},        {"User manual\r\nPDF version", true}, {"", false},
+              {"Notes", true},   {"CheckboxDisabled", true},           {"Tagged", true},
               {"a\\\r\nb", true}};
   for (int i = 0; i < 7; ++i) {
     CHECK_EQ(rows[i].description, Description(dialog, i));
@@ -59,7 +58,8 @@ E2E_TEST(EveryLineShapeReachesTheListInFileOrder) {
 E2E_TEST(LineBreakingTheSyntaxIsQuoted) {
   Stage stage = Prepare("syntax", "Launch.exe",
                         "[Files]\n\"good.txt\"\n\"a.txt\" \"Notes\" \"Yes\"\n\"never.txt\"\n");
-  ExpectOnlyMessage(stage, "Syntax Error", std::string(kSyntaxPrefix) + "\"a.txt\" \"Notes\" \"Yes\"");
+  ExpectOnlyMessage(stage, "Syntax Error",
+                    std::string(kSyntaxPrefix) + "\"a.txt\" \"Notes\" \"Yes\"");
 }
 
 E2E_TEST(SyntaxErrorQuotesOnlyTheFirst200Bytes) {

@@ -35,8 +35,8 @@ E2E_TEST(FolderModeLeavesOutEveryExcludedKindAndSortsTheRest) {
         "~tilde.txt", "1st.txt", "\xe9t\xe9.txt", "[box].txt", "a.b.ini", "old.bak.BAK"}) {
     AddFile(stage, name);
   }
-  for (const char* extension : {"ini", "INF", "dll", "manifest", "sys", "bak", "Tmp", "log",
-                                "dat", "old", "reg", "lnk"}) {
+  for (const char* extension :
+       {"ini", "INF", "dll", "manifest", "sys", "bak", "Tmp", "log", "dat", "old", "reg", "lnk"}) {
     AddFile(stage, std::string("excluded.") + extension);
   }
   AddFile(stage, "hidden.txt");
@@ -49,8 +49,7 @@ E2E_TEST(FolderModeLeavesOutEveryExcludedKindAndSortsTheRest) {
   MakeFolder(stage.folder + "\\Docs");
   Freeze(stage);
   // Started as launch.exe: its own LAUNCH.EXE is left out whatever the case.
-  std::vector<std::string> rows =
-      RowsOfFolderRun(stage, Quoted(stage.folder + "\\launch.exe"));
+  std::vector<std::string> rows = RowsOfFolderRun(stage, Quoted(stage.folder + "\\launch.exe"));
   CHECK_EQ((std::vector<std::string>{"1st.txt", "[box].txt", "_under.txt", "apple.txt",
                                      "data.ini.txt", "manual.pdf", "notes.TXT", "README",
                                      "Setup.exe", "Zed.txt", "~tilde.txt", "\xe9t\xe9.txt"}),

@@ -56,8 +56,12 @@ void WriteTextFile(const std::string& path, const std::string& text) {
   CloseHandle(file);
 }
 
-void CopyProgram(const std::string& to) { CopyOrFail(ProgramUnderTest, to); }
-void CopyMarker(const std::string& to) { CopyOrFail(MarkerProgram, to); }
+void CopyProgram(const std::string& to) {
+  CopyOrFail(ProgramUnderTest, to);
+}
+void CopyMarker(const std::string& to) {
+  CopyOrFail(MarkerProgram, to);
+}
 
 void SetAttributes(const std::string& path, DWORD attributes) {
   if (!SetFileAttributesA(path.c_str(), attributes)) {

@@ -1,5 +1,6 @@
 // Stands in for a launched program: records its own path, its command line and its current
-// folder, one a line, in the file named by LANTERPICK_MARKER, then stays running until the driver releases it (or 20 seconds pass).
+// folder, one a line, in the file named by LANTERPICK_MARKER, then stays running until the driver
+// releases it (or 20 seconds pass).
 #include <windows.h>
 
 #include <string>

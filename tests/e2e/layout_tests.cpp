@@ -4,10 +4,13 @@
 
 namespace {
 
-const int kIds[] = {IDC_FILES_LABEL, IDC_FILE_LIST, IDC_DESCRIPTION_LABEL, IDC_DESCRIPTION,
-                    IDC_KEEP_OPEN, IDOK, IDCANCEL};
+const int kIds[] = {IDC_FILES_LABEL, IDC_FILE_LIST, IDC_DESCRIPTION_LABEL,
+                    IDC_DESCRIPTION, IDC_KEEP_OPEN, IDOK,
+                    IDCANCEL};
 
-INT_PTR CALLBACK Quiet(HWND, UINT, WPARAM, LPARAM) { return 0; }
+INT_PTR CALLBACK Quiet(HWND, UINT, WPARAM, LPARAM) {
+  return 0;
+}
 
 // The controls' rectangles as the dialog manager places them from the exe's own template,
 // before the launcher changes anything: made in this process from the same resource.
@@ -16,8 +19,8 @@ std::map<int, RECT> TemplatePlaces() {
   HMODULE module = LoadLibraryExA(ProgramUnderTest.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(IDD_LAUNCHER), MAKEINTRESOURCEA(5));
   auto* dialogTemplate = static_cast<DLGTEMPLATE*>(LockResource(LoadResource(module, found)));
-  HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, nullptr,
-                                           Quiet, 0);
+  HWND dialog =
+      CreateDialogIndirectParamA(GetModuleHandleA(nullptr), dialogTemplate, nullptr, Quiet, 0);
   if (dialog != nullptr) {
     for (int id : kIds) places[id] = Control(dialog, id).rect;
     RECT client;
@@ -63,13 +66,11 @@ bool ReadButtons(const char* test, const std::string& sizes, Buttons* out) {
 }
 
 // Widths from the sizes, both outer margins equal, the odd pixel between the buttons.
-void CheckCentred(const Buttons& b, const std::map<int, RECT>& places, int okSize,
-                  int cancelSize) {
+void CheckCentred(const Buttons& b, const std::map<int, RECT>& places, int okSize, int cancelSize) {
   const RECT& templateOk = places.at(IDOK);
   const RECT& templateCancel = places.at(IDCANCEL);
   const int gap = templateCancel.left - templateOk.right;
-  const int okWidth =
-      okSize ? okSize * (b.okAverage / 2) : templateOk.right - templateOk.left;
+  const int okWidth = okSize ? okSize * (b.okAverage / 2) : templateOk.right - templateOk.left;
   const int cancelWidth =
       cancelSize ? cancelSize * (b.cancelAverage / 2) : templateCancel.right - templateCancel.left;
   CHECK_EQ(okWidth, b.ok.right - b.ok.left);

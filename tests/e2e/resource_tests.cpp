@@ -164,7 +164,7 @@ E2E_TEST(IconGroupHoldsNineImagesInOrder) {
   CHECK_EQ(0, r.Word());
   CHECK_EQ(1, r.Word());
   CHECK_EQ(9, r.Word());
-  const int kSizes[9][2] = {{48, 4}, {32, 4}, {16, 4}, {48, 8}, {32, 8},
+  const int kSizes[9][2] = {{48, 4}, {32, 4},  {16, 4},  {48, 8}, {32, 8},
                             {16, 8}, {16, 24}, {48, 32}, {32, 32}};
   for (int i = 0; i < 9; ++i) {
     const BYTE* entry = &bytes[6 + i * 14];
@@ -247,9 +247,9 @@ E2E_TEST(VersionRecordHasItsFixedPartAndStrings) {
 
   Module module;
   std::vector<BYTE> raw = ResourceBytes(module.handle, MAKEINTRESOURCEA(16), 1);
-  const char* order[] = {"Comments",       "CompanyName",      "FileDescription", "FileVersion",
-                         "InternalName",   "LegalCopyright",   "LegalTrademarks", "OriginalFilename",
-                         "PrivateBuild",   "ProductName",      "ProductVersion",  "SpecialBuild"};
+  const char* order[] = {"Comments",     "CompanyName",    "FileDescription", "FileVersion",
+                         "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
+                         "PrivateBuild", "ProductName",    "ProductVersion",  "SpecialBuild"};
   size_t previous = 0;
   for (const char* key : order) {
     size_t at = KeyPosition(raw, key);

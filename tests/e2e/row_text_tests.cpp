@@ -16,8 +16,7 @@ int MeasuredRowWidth(HWND dialog) {
   return RowWidth(width, AverageCharWidthOf(list));
 }
 
-std::vector<std::string> Expected(const std::vector<std::string>& paths, int width,
-                                  int fullPath) {
+std::vector<std::string> Expected(const std::vector<std::string>& paths, int width, int fullPath) {
   std::vector<std::string> rows;
   char text[kItemTextRoom];
   for (const std::string& path : paths) {
@@ -63,9 +62,13 @@ void CheckRows(const char* test, const char* showFilepath, int fullPath) {
 
 }  // namespace
 
-E2E_TEST(WholePathRowsAreShortenedToTheListWidth) { CheckRows("whole-paths", "Y", 1); }
+E2E_TEST(WholePathRowsAreShortenedToTheListWidth) {
+  CheckRows("whole-paths", "Y", 1);
+}
 
-E2E_TEST(NameRowsAreCutToTheListWidth) { CheckRows("names", "n", 0); }
+E2E_TEST(NameRowsAreCutToTheListWidth) {
+  CheckRows("names", "n", 0);
+}
 
 E2E_TEST(FolderModeRowsAreNamesCutToTheWiderList) {
   Stage stage = Prepare("folder-rows");

@@ -42,7 +42,9 @@ HWND FindWindowOfProcess(DWORD processId, bool dialog) {
 
 }  // namespace
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(const std::string& path) {
+  return "\"" + path + "\"";
+}
 
 Run::Run(const std::string& application, const std::string& commandLine,
          const std::string& currentFolder) {
@@ -52,8 +54,9 @@ Run::Run(const std::string& application, const std::string& commandLine,
   line.push_back('\0');
   if (!CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       currentFolder.c_str(), &startup, &process_)) {
-    RecordFailure(__FILE__, __LINE__,
-                  "could not start " + application + " (error " + std::to_string(GetLastError()) + ")");
+    RecordFailure(
+        __FILE__, __LINE__,
+        "could not start " + application + " (error " + std::to_string(GetLastError()) + ")");
     process_ = {};
     return;
   }
@@ -83,8 +86,12 @@ HWND Run::WaitForWindow(bool dialog, int timeoutMs) {
   return nullptr;
 }
 
-HWND Run::WaitForDialog(int timeoutMs) { return WaitForWindow(true, timeoutMs); }
-HWND Run::WaitForMessageBox(int timeoutMs) { return WaitForWindow(false, timeoutMs); }
+HWND Run::WaitForDialog(int timeoutMs) {
+  return WaitForWindow(true, timeoutMs);
+}
+HWND Run::WaitForMessageBox(int timeoutMs) {
+  return WaitForWindow(false, timeoutMs);
+}
 
 bool Run::NoWindowFor(int milliseconds) {
   return WaitForWindow(false, milliseconds) == nullptr &&
@@ -137,7 +144,9 @@ void ResetMarker() {
   SetEnvironmentVariableA("LANTERPICK_MARKER", MarkerPath().c_str());
 }
 
-bool MarkerStarted() { return Exists(MarkerPath()); }
+bool MarkerStarted() {
+  return Exists(MarkerPath());
+}
 
 std::string WaitForMarker(int timeoutMs) {
   for (int waited = 0; waited <= timeoutMs; waited += 20) {
@@ -160,4 +169,6 @@ void ReleaseMarker() {
   for (int waited = 0; waited < 5000 && !Exists(MarkerPath(".done")); waited += 20) Sleep(20);
 }
 
-bool MarkerStillRunning() { return MarkerStarted() && !Exists(MarkerPath(".done")); }
+bool MarkerStillRunning() {
+  return MarkerStarted() && !Exists(MarkerPath(".done"));
+}

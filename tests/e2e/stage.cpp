@@ -22,7 +22,9 @@ void AddFile(const Stage& stage, const std::string& name, const std::string& tex
   WriteTextFile(stage.folder + "\\" + name, text);
 }
 
-void Freeze(Stage& stage) { stage.before = Snapshot(stage.folder); }
+void Freeze(Stage& stage) {
+  stage.before = Snapshot(stage.folder);
+}
 
 void Finish(const Stage& stage, Run& run) {
   CHECK_EQ(0, run.WaitForExit());
@@ -55,8 +57,8 @@ HWND DialogOf(Run& run) {
     HWND box = run.WaitForMessageBox(100);
     if (box != nullptr) {
       MessageBoxSeen seen = run.ReadAndDismiss(box);
-      RecordFailure(__FILE__, __LINE__, "a message box came instead of the dialog: " +
-                                            seen.caption + ": " + seen.text);
+      RecordFailure(__FILE__, __LINE__,
+                    "a message box came instead of the dialog: " + seen.caption + ": " + seen.text);
     } else {
       RecordFailure(__FILE__, __LINE__, "the dialog did not appear");
     }

@@ -116,7 +116,9 @@ int AverageCharWidthOf(HWND window) {
   return metrics.tmAveCharWidth;
 }
 
-void PostClick(HWND dialog, int id) { PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+void PostClick(HWND dialog, int id) {
+  PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
 
 void SelectRow(HWND dialog, int row) {
   HWND list = GetDlgItem(dialog, IDC_FILE_LIST);

@@ -20,7 +20,8 @@ bool ReadIni(const std::string& ini) {
 }
 
 TEST(ConfigurationMode, RowsArriveInFileOrder) {
-  EXPECT_TRUE(ReadIni("[Files]\n\"z.txt\" \"Last letter\"\n\"a.txt\"\n\"m.txt\" \"\" \"CheckboxDisabled\"\n"));
+  EXPECT_TRUE(ReadIni(
+      "[Files]\n\"z.txt\" \"Last letter\"\n\"a.txt\"\n\"m.txt\" \"\" \"CheckboxDisabled\"\n"));
   ASSERT_EQ(3, TheLaunchList.count);
   EXPECT_STREQ("z.txt", TheLaunchList.rows[0].path);
   EXPECT_STREQ("Last letter", TheLaunchList.rows[0].description);
@@ -62,9 +63,10 @@ TEST(ConfigurationMode, AllocationFailureReadsNothing) {
   Fake.allocationFails = true;
   EXPECT_FALSE(ReadConfiguration("c:\\l.ini", 40));
   ASSERT_EQ(1u, Fake.messages.size());
-  EXPECT_EQ("Unable to allocate sufficient memory to read in\nthe [Files] section of the "
-            "configuration file.",
-            Fake.messages[0].text);
+  EXPECT_EQ(
+      "Unable to allocate sufficient memory to read in\nthe [Files] section of the "
+      "configuration file.",
+      Fake.messages[0].text);
   EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
   EXPECT_STREQ("Launch File", TheSettings.windowTitle);
 }

@@ -77,7 +77,9 @@ std::string SectionBuffer(const std::vector<std::string>& lines) {
   return buffer + '\0';
 }
 
-const char* PlatformCommandLine() { return Fake.commandLine.c_str(); }
+const char* PlatformCommandLine() {
+  return Fake.commandLine.c_str();
+}
 
 bool PlatformProbeFile(const char* path, uint32_t* size) {
   Fake.openedPath = path;
@@ -92,8 +94,8 @@ void PlatformLowerCase(char* text, uint32_t length) {
   }
 }
 
-void PlatformProfileString(const char* section, const char* key, const char* fallback,
-                           char* buffer, uint32_t room, const char* path) {
+void PlatformProfileString(const char* section, const char* key, const char* fallback, char* buffer,
+                           uint32_t room, const char* path) {
   (void)path;
   std::string value;
   if (!FindValue(section, key, &value)) value = fallback;
@@ -150,7 +152,9 @@ bool PlatformFindFirst(const char* pattern, FolderEntry* entry) {
   return Deliver(entry);
 }
 
-bool PlatformFindNext(FolderEntry* entry) { return Deliver(entry); }
+bool PlatformFindNext(FolderEntry* entry) {
+  return Deliver(entry);
+}
 
 void PlatformFindClose() {}
 

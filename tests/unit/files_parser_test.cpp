@@ -15,7 +15,8 @@ const char kSyntax[] =
     "error:\n";
 const char kNoFiles[] =
     "There are no files listed in the [Files] section of the configuration file.";
-const char kTooMany[] = "The [Files] section of the configuration file contains more than 1000 entries.";
+const char kTooMany[] =
+    "The [Files] section of the configuration file contains more than 1000 entries.";
 
 bool Parse(const std::vector<std::string>& lines) {
   ResetFake();

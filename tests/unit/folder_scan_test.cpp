@@ -28,14 +28,14 @@ TEST(CompareEntryNames, FoldsAsciiLettersOnly) {
       {"apple", "APPLE", 0},
       {"Apple.doc", "apricot.doc", -1},
       {"1.txt", "a.txt", -1},
-      {"_setup.txt", "Apple.doc", -1},   // '_' lies between Z and a: before every letter
+      {"_setup.txt", "Apple.doc", -1},  // '_' lies between Z and a: before every letter
       {"[x]", "a", -1},
       {"^", "Z", -1},
-      {"zebra", "~temp", -1},           // '~' after every letter
+      {"zebra", "~temp", -1},  // '~' after every letter
       {"{", "z", 1},
-      {"\xe9t\xe9", "zzz", 1},          // bytes from 0x80 after all of ASCII
-      {"\xc9", "\xe9", -1},             // and never folded
-      {"abc", "abcd", -1},              // a prefix comes first
+      {"\xe9t\xe9", "zzz", 1},  // bytes from 0x80 after all of ASCII
+      {"\xc9", "\xe9", -1},     // and never folded
+      {"abc", "abcd", -1},      // a prefix comes first
       {"", "a", -1},
   };
   for (const auto& c : cases) {
@@ -49,12 +49,28 @@ TEST(IsExcludedExtension, LastDotOnlyAnyCase) {
     const char* name;
     bool excluded;
   } cases[] = {
-      {"config.ini", true},  {"setup.INI", true},   {"x.Inf", true},     {"tool.dll", true},
-      {"app.exe.manifest", true}, {"drv.sys", true}, {"old.bak", true},  {"t.tmp", true},
-      {"report.log", true},  {"d.dat", true},       {"a.old", true},     {"k.reg", true},
-      {"shortcut.lnk", true}, {"data.ini.txt", false}, {"readme", false}, {"trailing.", false},
-      {"Setup.exe", false},  {"notes.TXT", false},  {"a.lnk.pdf", false}, {"x.inix", false},
-      {".ini", true},        {"a.ini.", false},
+      {"config.ini", true},
+      {"setup.INI", true},
+      {"x.Inf", true},
+      {"tool.dll", true},
+      {"app.exe.manifest", true},
+      {"drv.sys", true},
+      {"old.bak", true},
+      {"t.tmp", true},
+      {"report.log", true},
+      {"d.dat", true},
+      {"a.old", true},
+      {"k.reg", true},
+      {"shortcut.lnk", true},
+      {"data.ini.txt", false},
+      {"readme", false},
+      {"trailing.", false},
+      {"Setup.exe", false},
+      {"notes.TXT", false},
+      {"a.lnk.pdf", false},
+      {"x.inix", false},
+      {".ini", true},
+      {"a.ini.", false},
   };
   for (const auto& c : cases) EXPECT_EQ(c.excluded, IsExcludedExtension(c.name)) << c.name;
 }
@@ -65,13 +81,11 @@ TEST(IsOfferedEntry, TestsAttributesOwnNameAndExtension) {
     const char* name;
     bool offered;
   } cases[] = {
-      {0x20, "notes.txt", true},        {0x01, "manual.pdf", true},  // read-only
-      {0x80, "plain", true},            {0x800, "packed.zip", true},
-      {0x2, "hidden.txt", false},       {0x4, "system.txt", false},
-      {0x10, "Docs", false},            {0x100, "temp.txt", false},
-      {0x1000, "offline.txt", false},   {0x20, "launch.exe", false},
-      {0x20, "LAUNCH.EXE", false},      {0x20, "launch.exe2", true},
-      {0x20, "config.ini", false},
+      {0x20, "notes.txt", true},      {0x01, "manual.pdf", true},  // read-only
+      {0x80, "plain", true},          {0x800, "packed.zip", true}, {0x2, "hidden.txt", false},
+      {0x4, "system.txt", false},     {0x10, "Docs", false},       {0x100, "temp.txt", false},
+      {0x1000, "offline.txt", false}, {0x20, "launch.exe", false}, {0x20, "LAUNCH.EXE", false},
+      {0x20, "launch.exe2", true},    {0x20, "config.ini", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.offered, IsOfferedEntry(c.attributes, c.name, "Launch.exe")) << c.name;
@@ -92,16 +106,26 @@ bool Scan(const char* configPath, const char* ownName) {
 
 TEST(ScanProgramFolder, ListsOfferedFilesSortedByName) {
   ResetFake();
-  Fake.folder = {{0x10, "."},          {0x10, ".."},          {0x20, "Launch.exe"},
-                 {0x20, "Setup.exe"},  {0x20, "notes.TXT"},   {0x20, "README"},
-                 {0x20, "data.ini.txt"}, {0x20, "config.ini"}, {0x20, "old.bak"},
-                 {0x20, "tool.dll"},   {0x20, "shortcut.lnk"}, {0x20, "app.exe.manifest"},
-                 {0x22, "hidden.txt"}, {0x21, "manual.pdf"},  {0x10, "Docs"}};
+  Fake.folder = {{0x10, "."},
+                 {0x10, ".."},
+                 {0x20, "Launch.exe"},
+                 {0x20, "Setup.exe"},
+                 {0x20, "notes.TXT"},
+                 {0x20, "README"},
+                 {0x20, "data.ini.txt"},
+                 {0x20, "config.ini"},
+                 {0x20, "old.bak"},
+                 {0x20, "tool.dll"},
+                 {0x20, "shortcut.lnk"},
+                 {0x20, "app.exe.manifest"},
+                 {0x22, "hidden.txt"},
+                 {0x21, "manual.pdf"},
+                 {0x10, "Docs"}};
   EXPECT_TRUE(Scan("c:\\disc\\launch.ini", "Launch.exe"));
   EXPECT_EQ("c:\\disc\\*.*", Fake.searchPattern);
-  EXPECT_EQ((std::vector<std::string>{"data.ini.txt", "manual.pdf", "notes.TXT", "README",
-                                      "Setup.exe"}),
-            Rows());
+  EXPECT_EQ(
+      (std::vector<std::string>{"data.ini.txt", "manual.pdf", "notes.TXT", "README", "Setup.exe"}),
+      Rows());
   EXPECT_STREQ("", TheSettings.descriptionLabel);
   EXPECT_EQ(1, ShowFullPath);
   for (int i = 0; i < TheLaunchList.count; ++i) {
@@ -140,8 +164,8 @@ TEST(ScanProgramFolder, StopsAtTheThousandthOfferedEntry) {
 
 TEST(ScanProgramFolder, NothingOfferedShowsTheNoFilesMessage) {
   ResetFake();
-  Fake.folder = {{0x10, "."}, {0x10, ".."}, {0x10, "Sub"}, {0x22, "hidden.txt"},
-                 {0x20, "launch.exe"}};
+  Fake.folder = {
+      {0x10, "."}, {0x10, ".."}, {0x10, "Sub"}, {0x22, "hidden.txt"}, {0x20, "launch.exe"}};
   EXPECT_FALSE(Scan("c:\\d\\launch.ini", "launch.exe"));
   ASSERT_EQ(1u, Fake.messages.size());
   EXPECT_EQ(

@@ -18,12 +18,12 @@ struct CentreCase {
 };
 
 const CentreCase kCentreCases[] = {
-    {315, 72, 72, 22, 74, 169},    // default sizes: the odd pixel goes between
-    {315, 96, 96, 22, 50, 169},    // average width 8
-    {315, 75, 160, 22, 29, 126},   // one size 0 keeps its template width
-    {314, 72, 72, 22, 74, 168},    // even leftover
-    {315, 176, 176, 22, -29, 168}, // too wide: equal overhang, one pixel less between
-    {100, 60, 60, 10, -15, 55},    // even negative leftover
+    {315, 72, 72, 22, 74, 169},     // default sizes: the odd pixel goes between
+    {315, 96, 96, 22, 50, 169},     // average width 8
+    {315, 75, 160, 22, 29, 126},    // one size 0 keeps its template width
+    {314, 72, 72, 22, 74, 168},     // even leftover
+    {315, 176, 176, 22, -29, 168},  // too wide: equal overhang, one pixel less between
+    {100, 60, 60, 10, -15, 55},     // even negative leftover
 };
 
 TEST(Geometry, CentresWithEqualMargins) {

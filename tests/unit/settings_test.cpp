@@ -25,7 +25,9 @@ std::string Validate(const std::string& ini) {
   return Fake.messages[0].text;
 }
 
-std::string Settings(const std::string& lines) { return "[SystemSettings]\n" + lines; }
+std::string Settings(const std::string& lines) {
+  return "[SystemSettings]\n" + lines;
+}
 
 const char kRange[] = " is outside the permitted range.\nPlease use a value between 4 and 80.";
 const char kCombined[] =
@@ -37,10 +39,17 @@ struct TextKey {
   int longest;
 };
 const TextKey kTextKeys[] = {
-    {"WindowTitle", 40},       {"DescriptionLabel", 40},         {"FilesLabel", 40},
-    {"KeepOpenLabel", 80},     {"OkButton", 20},                 {"CancelButton", 20},
-    {"NoEntryErrorTitle", 40}, {"NoEntryErrorText", 300},        {"CouldNotLaunchErrorTitle", 40},
-    {"CouldNotLaunchErrorText", 300}, {"CouldNotFindFileErrorTitle", 40},
+    {"WindowTitle", 40},
+    {"DescriptionLabel", 40},
+    {"FilesLabel", 40},
+    {"KeepOpenLabel", 80},
+    {"OkButton", 20},
+    {"CancelButton", 20},
+    {"NoEntryErrorTitle", 40},
+    {"NoEntryErrorText", 300},
+    {"CouldNotLaunchErrorTitle", 40},
+    {"CouldNotLaunchErrorText", 300},
+    {"CouldNotFindFileErrorTitle", 40},
     {"CouldNotFindFileErrorText", 300},
 };
 
@@ -70,9 +79,9 @@ TEST(Settings, EveryTextAtItsLimitEmptyAndOneOver) {
     std::string key = t.key;
     EXPECT_EQ("", Validate(Settings(key + "=" + std::string(t.longest, 'x'))));
     EXPECT_EQ(key + " has been left blank.", Validate(Settings(key + "=")));
-    EXPECT_EQ(key + " is longer than the maximum permitted length of " +
-                  std::to_string(t.longest) + ".",
-              Validate(Settings(key + "=" + std::string(t.longest + 1, 'x'))));
+    EXPECT_EQ(
+        key + " is longer than the maximum permitted length of " + std::to_string(t.longest) + ".",
+        Validate(Settings(key + "=" + std::string(t.longest + 1, 'x'))));
   }
 }
 
@@ -99,8 +108,8 @@ TEST(Settings, ShowFilepathValues) {
   struct {
     const char* value;
     int fullPath;  // -1: refused
-  } cases[] = {{"Y", 1}, {"y", 1}, {"N", 0}, {"n", 0}, {"Yes", -1}, {"", -1},
-               {"X", -1}, {"1", -1}, {"\xff", -1}, {"YN", -1}};
+  } cases[] = {{"Y", 1}, {"y", 1},  {"N", 0},  {"n", 0},     {"Yes", -1},
+               {"", -1}, {"X", -1}, {"1", -1}, {"\xff", -1}, {"YN", -1}};
   for (const auto& c : cases) {
     std::string message = Validate(Settings(std::string("ShowFilepath=") + c.value));
     if (c.fullPath < 0) {
@@ -149,7 +158,8 @@ TEST(Settings, BothSizesZeroSkipTheCombinedCheck) {
 }
 
 TEST(Settings, PresentValuesReplaceDefaults) {
-  EXPECT_EQ("", Validate(Settings("windowtitle=My Disc\nOkButton=Go\nNoEntryErrorText=Pick\\none")));
+  EXPECT_EQ("",
+            Validate(Settings("windowtitle=My Disc\nOkButton=Go\nNoEntryErrorText=Pick\\none")));
   EXPECT_STREQ("My Disc", TheSettings.windowTitle);
   EXPECT_STREQ("Go", TheSettings.okButton);
   EXPECT_STREQ("Pick\\none", TheSettings.noEntryErrorText);  // expanded only when shown
