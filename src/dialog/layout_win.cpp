@@ -61,8 +61,9 @@ int MeasureButtonGap(HWND dialog, int firstId, int secondId) {
 void SetButtonWidth(HWND dialog, int id, int size) {
   HWND button = GetDlgItem(dialog, id);
   PixelRect r = WindowRectOf(dialog, id);
-  SetWindowPos(button, nullptr, 0, 0, ButtonWidth(size, AverageCharWidth(button)), Height(r),
-               kResize);
+  const int width = ButtonWidth(size, AverageCharWidth(button));
+  if (width <= 0) return;  // no usable font metrics: keep the template's width
+  SetWindowPos(button, nullptr, 0, 0, width, Height(r), kResize);
 }
 
 void CentreButtons(HWND dialog, int firstId, int secondId, int gap) {

@@ -189,3 +189,16 @@ E2E_TEST(ConfigurationHeldOpenForWritingMeansFolderMode) {
   CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
   CancelDialog(stage, run, dialog);
 }
+
+E2E_TEST(ConfigurationThatCannotBeReadMeansFolderMode) {
+  // A folder in the configuration file's place cannot be opened for reading.
+  Stage stage = Prepare("unreadable");
+  MakeFolder(stage.folder + "\\Launch.ini");
+  AddFile(stage, "guide.txt");
+  Freeze(stage);
+  Run run(stage.program, Quoted(stage.program), stage.folder);
+  HWND dialog = DialogOf(run);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ(std::vector<std::string>{"guide.txt"}, ListRows(dialog));
+  CancelDialog(stage, run, dialog);
+}
