@@ -9,8 +9,6 @@
 
 namespace {
 
-const char kUnexpected[] = "Unexpected Error";
-
 // The section's lines are always shorter than the whole file. Two more zeroed bytes keep the
 // closing empty line in the block even for a file of 0 or 1 bytes, where the reader has no room.
 enum { kGuardBytes = 2 };
@@ -24,7 +22,7 @@ bool ReadConfiguration(const char* configPath, uint32_t fileSize) {
     ShowError(
         "Unable to allocate sufficient memory to read in\nthe [Files] section of the "
         "configuration file.",
-        kUnexpected);
+        kUnexpectedError);
     return false;
   }
   bool showFilepathValid = false;
@@ -36,8 +34,7 @@ bool ReadConfiguration(const char* configPath, uint32_t fileSize) {
   }
   PlatformRelease(section);
   if (parsed && TheLaunchList.count == 0) {
-    ShowError("There are no files listed in the [Files] section of the configuration file.",
-              kUnexpected);
+    ReportNoFilesListed();  // only comment lines
     return false;
   }
   return parsed;

@@ -88,6 +88,11 @@ LaunchEntry Scratch;
 
 }  // namespace
 
+void ReportNoFilesListed() {
+  ShowError("There are no files listed in the [Files] section of the configuration file.",
+            kUnexpectedError);
+}
+
 void ReportSyntaxError(const char* line, uint32_t available) {
   char quoted[kQuotedLineLongest + 1];
   uint32_t length = 0;
@@ -107,8 +112,7 @@ void ReportSyntaxError(const char* line, uint32_t available) {
 bool ParseFileList(const char* buffer, uint32_t size) {
   Cursor c = {buffer, size, 0};
   if (Current(c) == '\0') {
-    ShowError("There are no files listed in the [Files] section of the configuration file.",
-              "Unexpected Error");
+    ReportNoFilesListed();
     return false;
   }
   do {

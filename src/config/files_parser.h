@@ -7,5 +7,8 @@
 // reading past size bytes. Returns false after showing exactly one message box.
 bool ParseFileList(const char* buffer, uint32_t size);
 
+// Shows that the section lists no file at all.
+void ReportNoFilesListed();
+
 // Shows the syntax-error box quoting the first 200 bytes of the line, leading spaces included.
 void ReportSyntaxError(const char* line, uint32_t available);

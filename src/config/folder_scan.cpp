@@ -11,8 +11,6 @@
 
 namespace {
 
-const char kUnexpected[] = "Unexpected Error";
-
 const char* const kExcludedExtensions[] = {"ini", "inf", "dll", "manifest", "sys", "bak",
                                            "tmp", "log", "dat", "old",      "reg", "lnk"};
 
@@ -85,7 +83,7 @@ bool ScanProgramFolder(char* configPath, const char* ownName) {
   BuildSearchPattern(configPath);
   FolderEntry entry;
   if (!PlatformFindFirst(configPath, &entry)) {
-    ShowError("Could not find any files in the EXE directory.", kUnexpected);
+    ShowError("Could not find any files in the EXE directory.", kUnexpectedError);
     return false;
   }
   CollectOfferedEntries(entry, ownName);
@@ -96,7 +94,7 @@ bool ScanProgramFolder(char* configPath, const char* ownName) {
         "There are no files available to list.\n\nN.B. If the configuration (.ini) file is "
         "not\nused, all target files must be in the same\nlocation as the Lanterpick "
         "program.",
-        kUnexpected);
+        kUnexpectedError);
     return false;
   }
   SortLaunchList();

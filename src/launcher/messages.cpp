@@ -6,6 +6,8 @@
 
 enum { kWarningRoom = 304 };
 
+const char kUnexpectedError[] = "Unexpected Error";
+
 void ShowError(const char* text, const char* caption) {
   PlatformShowMessage(text, caption, kIconError);
 }

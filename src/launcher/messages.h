@@ -1,6 +1,9 @@
 // The message boxes every part of the program shows, and the existence probe.
 #pragma once
 
+// The caption of start-up problems that are not a setting or a [Files] line at fault.
+extern const char kUnexpectedError[];
+
 // Start-up and configuration problems: the text as it stands, error icon.
 void ShowError(const char* text, const char* caption);
 

@@ -35,7 +35,7 @@ bool DeriveConfigPath(const char* programPath, char* configPath) {
   PlatformLowerCase(lowered, static_cast<uint32_t>(strlen(lowered)));
   char* extension = strstr(lowered, ".exe");
   if (extension == nullptr) {
-    ShowError("Expected to be run as an EXE.", "Unexpected Error");
+    ShowError("Expected to be run as an EXE.", kUnexpectedError);
     return false;
   }
   memcpy(extension, ".ini", 5);

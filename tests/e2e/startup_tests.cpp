@@ -23,6 +23,29 @@ void CancelDialog(Stage& stage, Run& run, HWND dialog) {
   Finish(stage, run);
 }
 
+struct DialogTexts {
+  const char* caption;
+  const char* filesLabel;
+  const char* descriptionLabel;
+  const char* keepOpen;
+  const char* ok;
+  const char* cancel;
+};
+
+void CheckDialogTexts(const char* test, const char* ini, const DialogTexts& expected) {
+  Stage stage = Prepare(test, "Launch.exe", ini);
+  Run run(stage.program, Quoted(stage.program), stage.folder);
+  HWND dialog = DialogOf(run);
+  REQUIRE(dialog != nullptr);
+  CHECK_EQ(expected.caption, WindowText(dialog));
+  CHECK_EQ(expected.filesLabel, Control(dialog, IDC_FILES_LABEL).text);
+  CHECK_EQ(expected.descriptionLabel, Control(dialog, IDC_DESCRIPTION_LABEL).text);
+  CHECK_EQ(expected.keepOpen, Control(dialog, IDC_KEEP_OPEN).text);
+  CHECK_EQ(expected.ok, Control(dialog, IDOK).text);
+  CHECK_EQ(expected.cancel, Control(dialog, IDCANCEL).text);
+  CancelDialog(stage, run, dialog);
+}
+
 }  // namespace
 
 E2E_TEST(ProgramWithoutExeInItsPathRefusesToStart) {
@@ -76,39 +99,23 @@ E2E_TEST(ConfigurationPathTakesTheFirstExeOfTheLoweredPath) {
 }
 
 E2E_TEST(FileWithoutSystemSettingsUsesEveryDefault) {
-  Stage stage = Prepare("defaults", "Launch.exe", kFilesSection);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  CHECK_EQ("Launch File", WindowText(dialog));
-  CHECK_EQ("Files:", Control(dialog, IDC_FILES_LABEL).text);
-  CHECK_EQ("Description:", Control(dialog, IDC_DESCRIPTION_LABEL).text);
-  CHECK_EQ("Keep this window open when launching files", Control(dialog, IDC_KEEP_OPEN).text);
-  CHECK_EQ("OK", Control(dialog, IDOK).text);
-  CHECK_EQ("Cancel", Control(dialog, IDCANCEL).text);
-  CancelDialog(stage, run, dialog);
+  CheckDialogTexts("defaults", kFilesSection,
+                   {"Launch File", "Files:", "Description:",
+                    "Keep this window open when launching files", "OK", "Cancel"});
 }
 
 E2E_TEST(ConfiguredTextsReachTheDialog) {
-  Stage stage = Prepare("configured-texts", "Launch.exe",
-                        "[systemsettings]\n"
-                        "WindowTitle = Product Disc\n"
-                        "DescriptionLabel=About this file:\n"
-                        "FilesLabel=\"Choose one:\"\n"
-                        "KeepOpenLabel=Stay open\n"
-                        "OkButton=Install\n"
-                        "CancelButton=Close\n"
-                        "[Files]\n\"a.txt\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  CHECK_EQ("Product Disc", WindowText(dialog));
-  CHECK_EQ("Choose one:", Control(dialog, IDC_FILES_LABEL).text);
-  CHECK_EQ("About this file:", Control(dialog, IDC_DESCRIPTION_LABEL).text);
-  CHECK_EQ("Stay open", Control(dialog, IDC_KEEP_OPEN).text);
-  CHECK_EQ("Install", Control(dialog, IDOK).text);
-  CHECK_EQ("Close", Control(dialog, IDCANCEL).text);
-  CancelDialog(stage, run, dialog);
+  CheckDialogTexts("configured-texts",
+                   "[systemsettings]\n"
+                   "WindowTitle = Product Disc\n"
+                   "DescriptionLabel=About this file:\n"
+                   "FilesLabel=\"Choose one:\"\n"
+                   "KeepOpenLabel=Stay open\n"
+                   "OkButton=Install\n"
+                   "CancelButton=Close\n"
+                   "[Files]\n\"a.txt\"\n",
+                   {"Product Disc", "Choose one:", "About this file:", "Stay open", "Install",
+                    "Close"});
 }
 
 E2E_TEST(BlankSettingIsNamed) {
