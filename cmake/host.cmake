@@ -6,6 +6,9 @@ if(LANTERPICK_SANITIZE OR LANTERPICK_FUZZ)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g)
   add_link_options(-fsanitize=address,undefined)
 endif()
+if(LANTERPICK_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)  # coverage of the logic guides the fuzzer
+endif()
 add_compile_options(-Wall -Wextra)
 
 add_library(lanterpick_core STATIC ${LANTERPICK_CORE_SOURCES})
