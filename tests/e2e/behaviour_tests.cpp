@@ -82,6 +82,23 @@ bool SamePath(const std::string& a, const std::string& b) {
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
+// Opens the dialog (in currentFolder, the launcher's own by default), lets before act on it,
+// selects row and presses OK: the dialog closes, the launcher ends with 0 leaving its folder as
+// it was, and the row is launched. The launched marker is left running.
+Launch OkLaunchesAfterClosing(Stage& stage, int row, const std::string& currentFolder = "",
+                              void (*before)(HWND) = nullptr) {
+  Run run(stage.program, Quoted(stage.program),
+          currentFolder.empty() ? stage.folder : currentFolder);
+  HWND dialog = DialogOf(run);
+  if (dialog == nullptr) return {};
+  if (before != nullptr) before(dialog);
+  SelectRow(dialog, row);
+  PostClick(dialog, IDOK);
+  Launch launch = ExpectLaunch();
+  Finish(stage, run);
+  return launch;
+}
+
 }  // namespace
 
 E2E_TEST(DialogOpensWithNothingSelectedAndKeepOpenGreyed) {
@@ -164,15 +181,9 @@ E2E_TEST(OkOnMissingFileFolderOrLockedFileWarns) {
 
 E2E_TEST(OkClosesTheDialogThenLaunchesWithoutWaiting) {
   Stage stage = PrepareWithTool("launch-after", "\"a.txt\"\n\"tool.exe\" \"The tool\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  SelectRow(dialog, 1);
-  PostClick(dialog, IDOK);
-  Launch launch = ExpectLaunch();
+  Launch launch = OkLaunchesAfterClosing(stage, 1);
   CHECK(SamePath(stage.folder + "\\tool.exe", launch.program));
   CHECK(SamePath(stage.folder, launch.folder));
-  Finish(stage, run);
   CHECK(MarkerStillRunning());  // the launcher ended while the launched program ran on
   ReleaseMarker();
 }
@@ -182,15 +193,9 @@ E2E_TEST(DocumentOpensWithItsAssociatedProgram) {
   MakeFolder(stage.folder + "\\Docs");
   AddFile(stage, "Docs\\chart.lpkdoc", "chart");
   Freeze(stage);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  SelectRow(dialog, 0);
-  PostClick(dialog, IDOK);
-  Launch launch = ExpectLaunch();
+  Launch launch = OkLaunchesAfterClosing(stage, 0);
   CHECK(launch.commandLine.find("chart.lpkdoc") != std::string::npos);
   CHECK(SamePath(MarkerProgram, launch.program));
-  Finish(stage, run);
   ReleaseMarker();
 }
 
@@ -222,15 +227,11 @@ E2E_TEST(KeepOpenLaunchesAtOnceAndTheDialogStays) {
 E2E_TEST(KeepOpenOnAForbiddingRowClosesThenLaunches) {
   Stage stage =
       PrepareWithTool("keep-open-forbidden", "\"a.txt\"\n\"tool.exe\" \"\" \"CheckboxDisabled\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  SelectRow(dialog, 0);
-  ClickKeepOpen(dialog);
-  SelectRow(dialog, 1);
-  PostClick(dialog, IDOK);
-  ExpectLaunch();
-  Finish(stage, run);
+  Launch launch = OkLaunchesAfterClosing(stage, 1, "", [](HWND dialog) {
+    SelectRow(dialog, 0);  // keep-open ticked on an allowing row first
+    ClickKeepOpen(dialog);
+  });
+  CHECK(SamePath(stage.folder + "\\tool.exe", launch.program));
   ReleaseMarker();
 }
 
@@ -336,15 +337,10 @@ E2E_TEST(FolderModeFromAnotherCurrentFolderOpensTheListedFile) {
   CopyMarker(stage.folder + "\\tool.exe");
   Freeze(stage);
   std::string elsewhere = NewFolder("current-folder");
-  Run run(stage.program, Quoted(stage.program), elsewhere);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  CHECK_EQ(std::vector<std::string>{"tool.exe"}, ListRows(dialog));
-  SelectRow(dialog, 0);
-  PostClick(dialog, IDOK);
-  Launch launch = ExpectLaunch();
+  Launch launch = OkLaunchesAfterClosing(stage, 0, elsewhere, [](HWND dialog) {
+    CHECK_EQ(std::vector<std::string>{"tool.exe"}, ListRows(dialog));
+  });
   CHECK(SamePath(stage.folder + "\\tool.exe", launch.program));
-  Finish(stage, run);
   ReleaseMarker();
   CHECK(Snapshot(elsewhere).empty());
 }
@@ -366,14 +362,8 @@ E2E_TEST(ConfigurationRowsResolveAgainstTheCurrentFolder) {
     Finish(stage, run);
   }
   WriteTextFile(elsewhere + "\\chart.lpkdoc", "elsewhere");
-  Run run(stage.program, Quoted(stage.program), elsewhere);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  SelectRow(dialog, 0);
-  PostClick(dialog, IDOK);
-  Launch launch = ExpectLaunch();
+  Launch launch = OkLaunchesAfterClosing(stage, 0, elsewhere);
   CHECK_EQ(elsewhere, launch.folder);
   CHECK(launch.commandLine.find(elsewhere + "\\chart.lpkdoc") != std::string::npos);
-  Finish(stage, run);
   ReleaseMarker();
 }

@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
   for (const Test& test : Tests()) {
     if (strstr(test.name, filter) == nullptr) continue;
     const bool benchmark = strncmp(test.name, "Benchmark", 9) == 0;
-    if (benchmark && filter[0] == '\0') continue;  // figures only on request
+    if (benchmark && strncmp(filter, "Benchmark", 9) != 0) continue;  // figures on request
     Failures.clear();
     DWORD start = GetTickCount();
     test.function();
