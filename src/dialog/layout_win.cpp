@@ -19,9 +19,7 @@ PixelRect WindowRectOf(HWND dialog, int id) {
 // The top of a control in the dialog's client coordinates.
 int ClientTop(HWND dialog, const PixelRect& screen) {
   POINT topLeft = {screen.left, screen.top};
-  POINT bottomRight = {screen.right, screen.bottom};
   ScreenToClient(dialog, &topLeft);
-  ScreenToClient(dialog, &bottomRight);
   return topLeft.y;
 }
 
