@@ -17,8 +17,15 @@ wine_path() { # a Unix path as Windows sees it on drive Z:
   printf 'Z:%s' "${path//\//\\}"
 }
 
+display_answers() { # a local display whose socket is there
+  local n=${DISPLAY:-}
+  n=${n#*:}
+  n=${n%%.*}
+  [ -n "$n" ] && [ -e "/tmp/.X11-unix/X$n" ]
+}
+
 start_display() {
-  [ -n "${DISPLAY:-}" ] && return 0
+  display_answers && return 0
   local n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

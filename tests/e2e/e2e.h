@@ -123,5 +123,5 @@ class Run {
   PROCESS_INFORMATION process_ = {};
 };
 
-// Starts folder\name in folder with the quoted full path as its command line.
+// The path in double quotes, as a command line names a program.
 std::string Quoted(const std::string& path);
