@@ -269,6 +269,7 @@ E2E_TEST(LaunchFailureWithKeepOpenWarnsInTheDialog) {
 
 E2E_TEST(CancelEscapeAndCloseBoxLaunchNothing) {
   for (int way = 0; way < 3; ++way) {
+    FailureContext = way == 0 ? "Cancel" : way == 1 ? "Escape" : "close box";
     Stage stage = PrepareWithTool("cancel", "\"tool.exe\"\n");
     Run run(stage.program, Quoted(stage.program), stage.folder);
     HWND dialog = DialogOf(run);
@@ -302,6 +303,7 @@ E2E_TEST(DoubleClickDoesNotLaunch) {
 
 E2E_TEST(AboutBoxOnlyWhenCancelledWithF7Held) {
   for (bool f7 : {true, false}) {
+    FailureContext = f7 ? "F7 held" : "no F7";
     Stage stage = PrepareWithTool("about", "\"tool.exe\"\n");
     Run run(stage.program, Quoted(stage.program), stage.folder);
     HWND dialog = DialogOf(run);

@@ -43,10 +43,14 @@ Registration::Registration(const char* name, TestFunction function) {
   Tests().push_back({name, function});
 }
 
+std::string FailureContext;
+
 void RecordFailure(const char* file, int line, const std::string& what) {
   const char* base = strrchr(file, '/');
   std::ostringstream s;
-  s << (base ? base + 1 : file) << ":" << line << ": " << what;
+  s << (base ? base + 1 : file) << ":" << line << ": ";
+  if (!FailureContext.empty()) s << "[" << FailureContext << "] ";
+  s << what;
   Failures.push_back(s.str());
 }
 
@@ -66,6 +70,7 @@ int main(int argc, char** argv) {
     const bool benchmark = strncmp(test.name, "Benchmark", 9) == 0;
     if (benchmark && strncmp(filter, "Benchmark", 9) != 0) continue;  // figures on request
     Failures.clear();
+    FailureContext.clear();
     DWORD start = GetTickCount();
     test.function();
     DWORD spent = GetTickCount() - start;

@@ -23,6 +23,9 @@ struct Registration {
 
 void RecordFailure(const char* file, int line, const std::string& what);
 
+// Named in every failure while set: the case of a table-driven test being checked.
+extern std::string FailureContext;
+
 inline std::ostream& operator<<(std::ostream& out, const std::vector<std::string>& rows) {
   for (size_t i = 0; i < rows.size(); ++i) out << (i ? "|" : "") << rows[i];
   return out;

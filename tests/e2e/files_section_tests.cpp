@@ -68,14 +68,14 @@ E2E_TEST(SyntaxErrorQuotesOnlyTheFirst200Bytes) {
   ExpectOnlyMessage(stage, "Syntax Error", kSyntaxPrefix + line.substr(0, 200));
 }
 
-E2E_TEST(SectionOfCommentsOnlyListsNoFiles) {
-  Stage stage = Prepare("comments-only", "Launch.exe", "[Files]\n; one\n;two\n");
-  ExpectOnlyMessage(stage, "Unexpected Error", kNoFilesListed);
-}
-
-E2E_TEST(MissingSectionListsNoFiles) {
-  Stage stage = Prepare("no-section", "Launch.exe", "[SystemSettings]\nWindowTitle=T\n");
-  ExpectOnlyMessage(stage, "Unexpected Error", kNoFilesListed);
+E2E_TEST(NoListedFileGivesOneBox) {
+  // From the parser (no lines reach it) or from the result rule (only comments): one box each.
+  for (const char* ini :
+       {"[Files]\n; one\n;two\n", "[SystemSettings]\nWindowTitle=T\n", "[Files]\n", "", "["}) {
+    FailureContext = std::string("INI ") + ini;
+    Stage stage = Prepare("no-files", "Launch.exe", ini);
+    ExpectOnlyMessage(stage, "Unexpected Error", kNoFilesListed);
+  }
 }
 
 E2E_TEST(ThousandEntriesAllListed) {

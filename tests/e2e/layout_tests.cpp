@@ -124,36 +124,25 @@ E2E_TEST(FolderModeFoldsTheDescriptionAreaIntoTheList) {
   Finish(stage, run);
 }
 
-E2E_TEST(DefaultButtonSizesAreCentred) {
+E2E_TEST(ButtonsAreSizedAndCentred) {
   std::map<int, RECT> places = TemplatePlaces();
   REQUIRE(places.size() == 8);
-  Buttons b;
-  REQUIRE(ReadButtons("buttons-default", "", &b));
-  CheckCentred(b, places, 24, 24);
-}
-
-E2E_TEST(OneButtonSizeZeroKeepsItsTemplateWidth) {
-  std::map<int, RECT> places = TemplatePlaces();
-  REQUIRE(places.size() == 8);
-  Buttons b;
-  REQUIRE(ReadButtons("buttons-one-zero", "OkButtonSize=0\nCancelButtonSize=40", &b));
-  CheckCentred(b, places, 0, 40);
-}
-
-E2E_TEST(OddSizesAreCentredWithTheOddPixelBetween) {
-  std::map<int, RECT> places = TemplatePlaces();
-  REQUIRE(places.size() == 8);
-  Buttons b;
-  REQUIRE(ReadButtons("buttons-odd", "OkButtonSize=25\nCancelButtonSize=22", &b));
-  CheckCentred(b, places, 25, 22);
-}
-
-E2E_TEST(LargestSumIsCentred) {
-  std::map<int, RECT> places = TemplatePlaces();
-  REQUIRE(places.size() == 8);
-  Buttons b;
-  REQUIRE(ReadButtons("buttons-largest", "OkButtonSize=44\nCancelButtonSize=44", &b));
-  CheckCentred(b, places, 44, 44);
+  struct {
+    const char* settings;
+    int okSize, cancelSize;
+  } cases[] = {
+      {"", 24, 24},                                      // the defaults
+      {"OkButtonSize=0\nCancelButtonSize=40", 0, 40},    // OK keeps its template width
+      {"OkButtonSize=25\nCancelButtonSize=22", 25, 22},  // an odd leftover
+      {"OkButtonSize=44\nCancelButtonSize=44", 44, 44},  // the largest sum
+  };
+  for (const auto& c : cases) {
+    FailureContext =
+        std::string("sizes ") + std::to_string(c.okSize) + "/" + std::to_string(c.cancelSize);
+    Buttons b;
+    REQUIRE(ReadButtons("buttons", c.settings, &b));
+    CheckCentred(b, places, c.okSize, c.cancelSize);
+  }
 }
 
 E2E_TEST(BothSizesZeroLeaveTheTemplatePlaces) {
