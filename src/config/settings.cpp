@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "config/launch_list.h"
+#include "config/text_rules.h"
 #include "launcher/messages.h"
 #include "launcher/platform.h"
 
@@ -55,17 +56,14 @@ int32_t ReadSize(const char* key, int32_t current, const char* configPath) {
   return PlatformProfileInt(kSection, key, current, configPath);
 }
 
-char AsciiUpper(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 0x20) : c;
-}
-
 }  // namespace
 
 bool DecideShowFilepath(const char* value, int32_t* showFullPath) {
   if (value[0] == '\0' || value[1] != '\0') return false;
-  char letter = AsciiUpper(value[0]);
-  if (letter != 'Y' && letter != 'N') return false;
-  *showFullPath = letter == 'Y' ? 1 : 0;
+  // One letter under the shared ASCII folding: Y or N in either case.
+  char letter = AsciiLower(value[0]);
+  if (letter != 'y' && letter != 'n') return false;
+  *showFullPath = letter == 'y' ? 1 : 0;
   return true;
 }
 

@@ -87,8 +87,7 @@ bool SamePath(const std::string& a, const std::string& b) {
 // it was, and the row is launched. The launched marker is left running.
 Launch OkLaunchesAfterClosing(Stage& stage, int row, const std::string& currentFolder = "",
                               void (*before)(HWND) = nullptr) {
-  Run run(stage.program, Quoted(stage.program),
-          currentFolder.empty() ? stage.folder : currentFolder);
+  Run run = StartLauncher(stage, currentFolder);
   HWND dialog = DialogOf(run);
   if (dialog == nullptr) return {};
   if (before != nullptr) before(dialog);
@@ -103,7 +102,7 @@ Launch OkLaunchesAfterClosing(Stage& stage, int row, const std::string& currentF
 
 E2E_TEST(DialogOpensWithNothingSelectedAndKeepOpenGreyed) {
   Stage stage = Prepare("opening", "Launch.exe", "[Files]\n\"a.txt\" \"About a\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   CHECK_EQ(-1, static_cast<int>(SendDlgItemMessageA(dialog, IDC_FILE_LIST, LB_GETCURSEL, 0, 0)));
@@ -112,8 +111,7 @@ E2E_TEST(DialogOpensWithNothingSelectedAndKeepOpenGreyed) {
   CHECK_EQ(0, keepOpen.checked);
   CHECK(Control(dialog, IDC_DESCRIPTION).visible);
   CHECK_EQ("", Control(dialog, IDC_DESCRIPTION).text);
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(SelectionFollowsTheKeepOpenTable) {
@@ -121,7 +119,7 @@ E2E_TEST(SelectionFollowsTheKeepOpenTable) {
                                 "\"a.txt\" \"First\\nof three\"\n"
                                 "\"b.txt\" \"Second\" \"CheckboxDisabled\"\n"
                                 "\"c.txt\" \"Third\" \"CheckboxEnabled\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   CHECK_KEEP_OPEN(dialog, false, 0);  // opens greyed and clear
@@ -142,19 +140,17 @@ E2E_TEST(SelectionFollowsTheKeepOpenTable) {
   SelectRow(dialog, -1);  // no selection: nothing changes
   CHECK_EQ("First\r\nof three", Control(dialog, IDC_DESCRIPTION).text);
   CHECK_KEEP_OPEN(dialog, true, 0);
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
   CHECK(!MarkerStarted());
 }
 
 E2E_TEST(OkWithoutSelectionWarnsWithTheConfiguredText) {
   Stage stage = PrepareWithTool("no-selection", "\"tool.exe\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   ExpectWarningOnOk(run, dialog, "Nothing Picked", "Pick a file first.\r\nThen press OK.");
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
   CHECK(!MarkerStarted());
 }
 
@@ -165,7 +161,7 @@ E2E_TEST(OkOnMissingFileFolderOrLockedFileWarns) {
   Freeze(stage);
   HANDLE lock = CreateFileA((stage.folder + "\\busy.txt").c_str(), GENERIC_WRITE, 0, nullptr,
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   if (dialog != nullptr) {
     for (int row = 0; row < 3; ++row) {
@@ -202,7 +198,7 @@ E2E_TEST(DocumentOpensWithItsAssociatedProgram) {
 E2E_TEST(KeepOpenLaunchesAtOnceAndTheDialogStays) {
   Stage stage =
       PrepareWithTool("keep-open-launch", "\"tool.exe\" \"The tool\" \"CheckboxEnabled\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   SelectRow(dialog, 0);
@@ -220,8 +216,7 @@ E2E_TEST(KeepOpenLaunchesAtOnceAndTheDialogStays) {
   PostClick(dialog, IDOK);  // and again, for the next launch
   ExpectLaunch();
   ReleaseMarker();
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(KeepOpenOnAForbiddingRowClosesThenLaunches) {
@@ -239,7 +234,7 @@ E2E_TEST(LaunchFailureAfterTheDialogWarnsWithoutOwner) {
   Stage stage = PrepareWithTool("cannot-launch", "\"data.zzq\"\n");
   AddFile(stage, "data.zzq");
   Freeze(stage);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   SelectRow(dialog, 0);
@@ -257,21 +252,20 @@ E2E_TEST(LaunchFailureWithKeepOpenWarnsInTheDialog) {
   Stage stage = PrepareWithTool("cannot-launch-kept", "\"data.zzq\"\n");
   AddFile(stage, "data.zzq");
   Freeze(stage);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   SelectRow(dialog, 0);
   ClickKeepOpen(dialog);
   ExpectWarningOnOk(run, dialog, "No Program", "Nothing can open this file.\r\nInstall a viewer.");
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(CancelEscapeAndCloseBoxLaunchNothing) {
   for (int way = 0; way < 3; ++way) {
     FailureContext = way == 0 ? "Cancel" : way == 1 ? "Escape" : "close box";
     Stage stage = PrepareWithTool("cancel", "\"tool.exe\"\n");
-    Run run(stage.program, Quoted(stage.program), stage.folder);
+    Run run = StartLauncher(stage);
     HWND dialog = DialogOf(run);
     REQUIRE(dialog != nullptr);
     SelectRow(dialog, 0);
@@ -287,7 +281,7 @@ E2E_TEST(CancelEscapeAndCloseBoxLaunchNothing) {
 
 E2E_TEST(DoubleClickDoesNotLaunch) {
   Stage stage = PrepareWithTool("double-click", "\"tool.exe\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   SelectRow(dialog, 0);
@@ -297,15 +291,14 @@ E2E_TEST(DoubleClickDoesNotLaunch) {
   Sleep(300);
   CHECK(!MarkerStarted());
   CHECK(IsWindowVisible(dialog));
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(AboutBoxOnlyWhenCancelledWithF7Held) {
   for (bool f7 : {true, false}) {
     FailureContext = f7 ? "F7 held" : "no F7";
     Stage stage = PrepareWithTool("about", "\"tool.exe\"\n");
-    Run run(stage.program, Quoted(stage.program), stage.folder);
+    Run run = StartLauncher(stage);
     HWND dialog = DialogOf(run);
     REQUIRE(dialog != nullptr);
     INPUT key = {};
@@ -355,13 +348,12 @@ E2E_TEST(ConfigurationRowsResolveAgainstTheCurrentFolder) {
   Freeze(stage);
   std::string elsewhere = NewFolder("current-folder");
   {
-    Run run(stage.program, Quoted(stage.program), elsewhere);
+    Run run = StartLauncher(stage, elsewhere);
     HWND dialog = DialogOf(run);
     REQUIRE(dialog != nullptr);
     SelectRow(dialog, 0);
     ExpectWarningOnOk(run, dialog, "Missing", "That file is not here.\r\nAsk for a new disc.");
-    PostClick(dialog, IDCANCEL);
-    Finish(stage, run);
+    CancelAndFinish(stage, run, dialog);
   }
   WriteTextFile(elsewhere + "\\chart.lpkdoc", "elsewhere");
   Launch launch = OkLaunchesAfterClosing(stage, 0, elsewhere);

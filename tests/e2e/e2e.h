@@ -108,6 +108,8 @@ class Run {
   Run(const std::string& application, const std::string& commandLine,
       const std::string& currentFolder);
   ~Run();
+  Run(const Run&) = delete;  // one owner of the process handles
+  Run& operator=(const Run&) = delete;
   bool Started() const { return process_.hProcess != nullptr; }
 
   HWND WaitForDialog(int timeoutMs = 10000);

@@ -35,7 +35,7 @@ E2E_TEST(EveryLineShapeReachesTheListInFileOrder) {
                         "\"delta.txt\" \"CheckboxDisabled\"\n"
                         "\"eta.txt\"x\"Tagged\"\n"
                         "\"theta.txt\" \"a\\\\nb\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   CHECK_EQ((std::vector<std::string>{"zeta.txt", "alpha.pdf", "beta.txt", "gamma.txt", "delta.txt",
@@ -51,8 +51,7 @@ E2E_TEST(EveryLineShapeReachesTheListInFileOrder) {
     CHECK_EQ(rows[i].description, Description(dialog, i));
     CHECK_EQ(rows[i].keepOpenEnabled, Control(dialog, IDC_KEEP_OPEN).enabled);
   }
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(LineBreakingTheSyntaxIsQuoted) {
@@ -80,14 +79,13 @@ E2E_TEST(NoListedFileGivesOneBox) {
 
 E2E_TEST(ThousandEntriesAllListed) {
   Stage stage = Prepare("thousand", "Launch.exe", ManyEntries(1000).c_str());
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   std::vector<std::string> rows = ListRows(dialog);
   CHECK_EQ(1000u, rows.size());
   if (rows.size() == 1000) CHECK_EQ("file999.txt", rows[999]);
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(EntryAfterTheThousandthIsTooMany) {

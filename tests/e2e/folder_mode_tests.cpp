@@ -17,8 +17,7 @@ std::vector<std::string> RowsOfFolderRun(Stage& stage, const std::string& comman
   std::vector<std::string> rows = ListRows(dialog);
   CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
   CHECK(!Control(dialog, IDC_DESCRIPTION_LABEL).visible);
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
   return rows;
 }
 

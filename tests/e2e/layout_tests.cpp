@@ -52,7 +52,7 @@ struct Buttons {
 bool ReadButtons(const char* test, const std::string& sizes, Buttons* out) {
   std::string ini = "[SystemSettings]\n" + sizes + "\n[Files]\n\"a.txt\"\n";
   Stage stage = Prepare(test, "Launch.exe", ini.c_str());
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   if (dialog == nullptr) return false;
   out->ok = Control(dialog, IDOK).rect;
@@ -60,8 +60,7 @@ bool ReadButtons(const char* test, const std::string& sizes, Buttons* out) {
   out->okAverage = AverageCharWidthOf(GetDlgItem(dialog, IDOK));
   out->cancelAverage = AverageCharWidthOf(GetDlgItem(dialog, IDCANCEL));
   out->clientWidth = ClientWidth(dialog);
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
   return true;
 }
 
@@ -91,7 +90,7 @@ E2E_TEST(ConfigurationModeKeepsEveryControlAtItsTemplatePlace) {
   REQUIRE(places.size() == 8);
   Stage stage = Prepare("template-places", "Launch.exe",
                         "[SystemSettings]\nOkButtonSize=0\nCancelButtonSize=0\n[Files]\n\"a\"\n");
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   for (int id : kIds) {
@@ -100,8 +99,7 @@ E2E_TEST(ConfigurationModeKeepsEveryControlAtItsTemplatePlace) {
     CHECK(control.visible);
   }
   CHECK_EQ(places[0].right, ClientWidth(dialog));
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(FolderModeFoldsTheDescriptionAreaIntoTheList) {
@@ -110,7 +108,7 @@ E2E_TEST(FolderModeFoldsTheDescriptionAreaIntoTheList) {
   Stage stage = Prepare("collapse");
   AddFile(stage, "a.txt");
   Freeze(stage);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
@@ -120,8 +118,7 @@ E2E_TEST(FolderModeFoldsTheDescriptionAreaIntoTheList) {
   CHECK_RECT(expectedList, Control(dialog, IDC_FILE_LIST).rect);
   CHECK_RECT(places[IDC_KEEP_OPEN], Control(dialog, IDC_KEEP_OPEN).rect);
   CHECK_RECT(places[IDC_FILES_LABEL], Control(dialog, IDC_FILES_LABEL).rect);
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(ButtonsAreSizedAndCentred) {

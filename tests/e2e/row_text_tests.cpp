@@ -50,14 +50,13 @@ void CheckRows(const char* test, const char* showFilepath, int fullPath) {
   std::string ini = std::string("[SystemSettings]\nShowFilepath=") + showFilepath + "\n[Files]\n";
   for (const std::string& path : paths) ini += "\"" + path + "\"\n";
   Stage stage = Prepare(test, "Launch.exe", ini.c_str());
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   const int width = MeasuredRowWidth(dialog);
   CHECK(width > 20);
   CHECK_EQ(Expected(paths, width, fullPath), ListRows(dialog));
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }
 
 }  // namespace
@@ -79,10 +78,9 @@ E2E_TEST(FolderModeRowsAreNamesCutToTheWiderList) {
   }
   std::sort(names.begin(), names.end());  // one case only, so byte order is the folded order
   Freeze(stage);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   CHECK_EQ(Expected(names, MeasuredRowWidth(dialog), 1), ListRows(dialog));
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
+  CancelAndFinish(stage, run, dialog);
 }

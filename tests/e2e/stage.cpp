@@ -39,9 +39,19 @@ void Finish(const Stage& stage, Run& run) {
   }
 }
 
+Run StartLauncher(const Stage& stage, const std::string& currentFolder) {
+  return Run(stage.program, Quoted(stage.program),
+             currentFolder.empty() ? stage.folder : currentFolder);
+}
+
+void CancelAndFinish(const Stage& stage, Run& run, HWND dialog) {
+  PostClick(dialog, IDCANCEL);
+  Finish(stage, run);
+}
+
 void ExpectOnlyMessage(Stage& stage, const std::string& caption, const std::string& text,
                        const std::string& icon) {
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   MessageBoxSeen box = run.ExpectMessageBox();
   CHECK_EQ(caption, box.caption);
   CHECK_EQ(text, box.text);

@@ -24,6 +24,12 @@ void Finish(const Stage& stage, Run& run);
 void ExpectOnlyMessage(Stage& stage, const std::string& caption, const std::string& text,
                        const std::string& icon = "error");
 
+// Starts the launcher under its quoted full path, in its own folder unless another is given.
+Run StartLauncher(const Stage& stage, const std::string& currentFolder = "");
+
+// Presses Cancel; the run must then end as Finish requires.
+void CancelAndFinish(const Stage& stage, Run& run, HWND dialog);
+
 // Waits for the launcher's dialog; a message box instead is read, dismissed and reported.
 HWND DialogOf(Run& run);
 

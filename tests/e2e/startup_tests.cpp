@@ -18,11 +18,6 @@ void ExpectConfigurationError(const char* test, const std::string& settings,
   ExpectOnlyMessage(stage, kConfigurationError, message);
 }
 
-void CancelDialog(Stage& stage, Run& run, HWND dialog) {
-  PostClick(dialog, IDCANCEL);
-  Finish(stage, run);
-}
-
 struct DialogTexts {
   const char* caption;
   const char* filesLabel;
@@ -34,7 +29,7 @@ struct DialogTexts {
 
 void CheckDialogTexts(const char* test, const char* ini, const DialogTexts& expected) {
   Stage stage = Prepare(test, "Launch.exe", ini);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   CHECK_EQ(expected.caption, WindowText(dialog));
@@ -43,7 +38,7 @@ void CheckDialogTexts(const char* test, const char* ini, const DialogTexts& expe
   CHECK_EQ(expected.keepOpen, Control(dialog, IDC_KEEP_OPEN).text);
   CHECK_EQ(expected.ok, Control(dialog, IDOK).text);
   CHECK_EQ(expected.cancel, Control(dialog, IDCANCEL).text);
-  CancelDialog(stage, run, dialog);
+  CancelAndFinish(stage, run, dialog);
 }
 
 }  // namespace
@@ -88,7 +83,7 @@ E2E_TEST(ConfigurationIsFoundFromEveryFormOfCommandLine) {
     HWND dialog = DialogOf(run);
     REQUIRE(dialog != nullptr);
     CHECK_EQ("Read Beside Me", WindowText(dialog));
-    CancelDialog(stage, run, dialog);
+    CancelAndFinish(stage, run, dialog);
   }
 }
 
@@ -171,14 +166,14 @@ E2E_TEST(ConfigurationHeldOpenForWritingMeansFolderMode) {
                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   REQUIRE(lock != INVALID_HANDLE_VALUE);
   Freeze(stage);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   CloseHandle(lock);
   REQUIRE(dialog != nullptr);
   CHECK_EQ("Launch File", WindowText(dialog));
   CHECK_EQ(std::vector<std::string>{"guide.txt"}, ListRows(dialog));
   CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
-  CancelDialog(stage, run, dialog);
+  CancelAndFinish(stage, run, dialog);
 }
 
 E2E_TEST(ConfigurationThatCannotBeReadMeansFolderMode) {
@@ -187,9 +182,9 @@ E2E_TEST(ConfigurationThatCannotBeReadMeansFolderMode) {
   MakeFolder(stage.folder + "\\Launch.ini");
   AddFile(stage, "guide.txt");
   Freeze(stage);
-  Run run(stage.program, Quoted(stage.program), stage.folder);
+  Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   CHECK_EQ(std::vector<std::string>{"guide.txt"}, ListRows(dialog));
-  CancelDialog(stage, run, dialog);
+  CancelAndFinish(stage, run, dialog);
 }
