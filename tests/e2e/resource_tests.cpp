@@ -208,8 +208,28 @@ E2E_TEST(ManifestAsksForCommonControlsSix) {
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\n') ++lines, crlf += i > 0 && text[i - 1] == '\r';
   }
-  CHECK(lines >= 9);
+  CHECK(lines >= 16);
   CHECK_EQ(lines, crlf);
+}
+
+// Without a requested level, Windows takes a 32-bit program named Setup.exe for an installer and
+// asks for administrator rights before it starts.
+E2E_TEST(ManifestAsksForNoElevation) {
+  Module module;
+  std::vector<BYTE> bytes = ResourceBytes(module.handle, MAKEINTRESOURCEA(24), 1);
+  std::string text(bytes.begin(), bytes.end());
+  size_t at = 0;
+  for (const char* part : {"<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">", "<security>",
+                           "<requestedPrivileges>",
+                           "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+                           "</requestedPrivileges>", "</security>", "</trustInfo>", "</assembly>"}) {
+    FailureContext = part;
+    size_t found = text.find(part, at);
+    if (CHECK(found != std::string::npos)) at = found;
+  }
+  FailureContext.clear();
+  CHECK_EQ(std::string::npos, text.find("requireAdministrator"));
+  CHECK_EQ(std::string::npos, text.find("highestAvailable"));
 }
 
 E2E_TEST(VersionRecordHasItsFixedPartAndStrings) {
