@@ -14,13 +14,17 @@ add_compile_options(-Wall -Wextra)
 add_library(lanterpick_core STATIC ${LANTERPICK_CORE_SOURCES})
 target_include_directories(lanterpick_core PUBLIC src)
 
+# The host side of the launcher's logic: the profile reader and the folder checker's pieces.
+add_library(lanterpick_checker STATIC src/checker/profile_reader.cpp)
+target_link_libraries(lanterpick_checker PUBLIC lanterpick_core)
+
 # Stands in for Win32 behind platform.h: an INI in memory, a folder as a list, messages recorded.
 add_library(fake_platform STATIC tests/unit/fake_platform.cpp)
-target_link_libraries(fake_platform PUBLIC lanterpick_core)
+target_link_libraries(fake_platform PUBLIC lanterpick_checker)
 target_include_directories(fake_platform PUBLIC tests/unit)
 
 if(LANTERPICK_FUZZ)
-  foreach(target files_parser item_text)
+  foreach(target files_parser folder item_text program_path settings)
     add_executable(fuzz_${target} tests/fuzz/fuzz_${target}.cpp)
     target_compile_options(fuzz_${target} PRIVATE -fsanitize=fuzzer)
     target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer)

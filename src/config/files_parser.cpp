@@ -109,28 +109,40 @@ void ReportSyntaxError(const char* line, uint32_t available) {
   ShowError(message, "Syntax Error");
 }
 
+FileLineKind ReadFileLine(const char* line, uint32_t size, LaunchEntry* entry, uint32_t* length) {
+  Cursor c = {line, size, 0};
+  memset(entry, 0, sizeof *entry);
+  entry->keepOpenAllowed = 1;
+  while (Current(c) == ' ') ++c.at;
+  FileLineKind kind = kEntryLine;
+  if (Current(c) == ';') {
+    SkipToEndOfLine(c);
+    kind = kCommentLine;
+  } else if (!ReadEntryLine(c, *entry)) {
+    kind = kBadLine;
+  }
+  *length = c.at;
+  return kind;
+}
+
 bool ParseFileList(const char* buffer, uint32_t size) {
-  Cursor c = {buffer, size, 0};
-  if (Current(c) == '\0') {
+  uint32_t at = 0;
+  if (size == 0 || buffer[0] == '\0') {
     ReportNoFilesListed();
     return false;
   }
   do {
-    const uint32_t lineStart = c.at;
-    memset(&Scratch, 0, sizeof Scratch);
-    Scratch.keepOpenAllowed = 1;
-    while (Current(c) == ' ') ++c.at;
-    if (Current(c) == ';') {
-      SkipToEndOfLine(c);
-    } else if (!ReadEntryLine(c, Scratch)) {
-      ReportSyntaxError(buffer + lineStart, size - lineStart);
+    uint32_t length = 0;
+    FileLineKind kind = ReadFileLine(buffer + at, size - at, &Scratch, &length);
+    if (kind == kBadLine) {
+      ReportSyntaxError(buffer + at, size - at);
       return false;
-    } else if (TheLaunchList.count == kMaxEntries) {
-      return ReportTooManyFiles();
-    } else {
+    }
+    if (kind == kEntryLine) {
+      if (TheLaunchList.count == kMaxEntries) return ReportTooManyFiles();
       TheLaunchList.rows[TheLaunchList.count++] = Scratch;
     }
-    ++c.at;
-  } while (Current(c) != '\0');
+    at += length + 1;
+  } while (at < size && buffer[at] != '\0');
   return true;
 }

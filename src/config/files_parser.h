@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+struct LaunchEntry;
+
 // Parses the profile reader's buffer (lines ended by NUL, the list by an empty line), never
 // reading past size bytes. Returns false after showing exactly one message box.
 bool ParseFileList(const char* buffer, uint32_t size);
@@ -12,3 +14,9 @@ void ReportNoFilesListed();
 
 // Shows the syntax-error box quoting the first 200 bytes of the line, leading spaces included.
 void ReportSyntaxError(const char* line, uint32_t available);
+
+enum FileLineKind { kCommentLine, kEntryLine, kBadLine };
+
+// Reads the one line at line (size bytes available, ended by NUL) into entry; length is where
+// its ending NUL lies, or size when the line runs to the end of the buffer.
+FileLineKind ReadFileLine(const char* line, uint32_t size, LaunchEntry* entry, uint32_t* length);

@@ -14,10 +14,7 @@ namespace {
 const char* const kExcludedExtensions[] = {"ini", "inf", "dll", "manifest", "sys", "bak",
                                            "tmp", "log", "dat", "old",      "reg", "lnk"};
 
-enum : uint32_t {
-  kNeverShown = kAttributeHidden | kAttributeSystem | kAttributeDirectory,
-  kNotAtHand = kAttributeTemporary | kAttributeOffline,
-};
+enum : uint32_t { kNotAtHand = kAttributeTemporary | kAttributeOffline };
 
 void BuildSearchPattern(char* configPath) {
   char* slash = strrchr(configPath, '\\');
@@ -63,11 +60,17 @@ bool IsExcludedExtension(const char* name) {
   return false;
 }
 
+EntryVerdict JudgeEntry(uint32_t attributes, const char* name, const char* ownName) {
+  if (attributes & kAttributeDirectory) return kLeftOutFolder;
+  if (attributes & kAttributeHidden) return kLeftOutHidden;
+  if (attributes & kAttributeSystem) return kLeftOutSystem;
+  if (attributes & kNotAtHand) return kLeftOutNotAtHand;
+  if (CompareAsciiFolded(name, ownName) == 0) return kLeftOutOwnName;
+  return IsExcludedExtension(name) ? kLeftOutExtension : kOffered;
+}
+
 bool IsOfferedEntry(uint32_t attributes, const char* name, const char* ownName) {
-  if (attributes & kNeverShown) return false;
-  if (attributes & kNotAtHand) return false;
-  if (CompareAsciiFolded(name, ownName) == 0) return false;
-  return !IsExcludedExtension(name);
+  return JudgeEntry(attributes, name, ownName) == kOffered;
 }
 
 int CompareEntryNames(const LaunchEntry& a, const LaunchEntry& b) {

@@ -12,7 +12,18 @@ bool ScanProgramFolder(char* configPath, const char* ownName);
 // True when the text after the name's last full stop is a housekeeping extension.
 bool IsExcludedExtension(const char* name);
 
-// The four tests, in order, that leave an entry out of the list.
+// Why an entry is left out of the list, from the four tests in their order.
+enum EntryVerdict {
+  kOffered,
+  kLeftOutFolder,
+  kLeftOutHidden,
+  kLeftOutSystem,
+  kLeftOutNotAtHand,  // temporary or offline
+  kLeftOutOwnName,
+  kLeftOutExtension,
+};
+EntryVerdict JudgeEntry(uint32_t attributes, const char* name, const char* ownName);
+
 bool IsOfferedEntry(uint32_t attributes, const char* name, const char* ownName);
 
 int CompareEntryNames(const LaunchEntry& a, const LaunchEntry& b);

@@ -118,15 +118,39 @@ bool CheckCombinedSizes(int32_t okSize, int32_t cancelSize) {
   return false;
 }
 
-bool ValidateSettings(bool showFilepathValid) {
+namespace {
+
+// Runs the checks in their fixed order; each failure shows its message. Stops at the first
+// failure when asked to; returns how many failed.
+int RunChecks(bool showFilepathValid, bool stopAtFirst) {
+  int failures = 0;
   for (const TextSetting& text : kTexts) {
-    if (!CheckTextSetting(text.key, text.value, text.longest)) return false;
+    failures += !CheckTextSetting(text.key, text.value, text.longest);
+    if (failures && stopAtFirst) return failures;
   }
   if (!showFilepathValid) {
     ShowError("ShowFilepath must be Y or N.", kCaption);
-    return false;
+    ++failures;
+    if (stopAtFirst) return failures;
   }
-  return CheckSizeSetting("OkButtonSize", TheSettings.okButtonSize) &&
-         CheckSizeSetting("CancelButtonSize", TheSettings.cancelButtonSize) &&
-         CheckCombinedSizes(TheSettings.okButtonSize, TheSettings.cancelButtonSize);
+  const int sizesBefore = failures;
+  failures += !CheckSizeSetting("OkButtonSize", TheSettings.okButtonSize);
+  if (failures && stopAtFirst) return failures;
+  failures += !CheckSizeSetting("CancelButtonSize", TheSettings.cancelButtonSize);
+  if (failures && stopAtFirst) return failures;
+  // The sum is only meaningful once each size lies in its range.
+  if (failures == sizesBefore) {
+    failures += !CheckCombinedSizes(TheSettings.okButtonSize, TheSettings.cancelButtonSize);
+  }
+  return failures;
+}
+
+}  // namespace
+
+bool ValidateSettings(bool showFilepathValid) {
+  return RunChecks(showFilepathValid, true) == 0;
+}
+
+int ValidateEverySetting(bool showFilepathValid) {
+  return RunChecks(showFilepathValid, false);
 }

@@ -9,6 +9,10 @@ void ReadSettings(const char* configPath, bool* showFilepathValid);
 // Checks the settings in their fixed order; shows the first failure and returns false.
 bool ValidateSettings(bool showFilepathValid);
 
+// Runs every check, not only up to the first failure; each failure shows its message.
+// Returns how many failed.
+int ValidateEverySetting(bool showFilepathValid);
+
 // Exactly one character, Y or N under ASCII folding.
 bool DecideShowFilepath(const char* value, int32_t* showFullPath);
 

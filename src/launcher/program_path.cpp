@@ -27,18 +27,33 @@ const char* OwnName(const char* programPath) {
   return slash ? slash + 1 : programPath;
 }
 
+namespace {
+
+// The profile functions look a name without any folder up in the Windows folder, while the
+// probe opens it in the current folder. A drive ("c:x.ini") or a slash already names a place.
+bool IsBareName(const char* path) {
+  return strpbrk(path, "\\/:") == nullptr;
+}
+
+}  // namespace
+
 bool DeriveConfigPath(const char* programPath, char* configPath) {
-  configPath[0] = '\0';
-  if (strchr(programPath, '\\') == nullptr) strcpy(configPath, ".\\");
-  char* lowered = configPath + strlen(configPath);
+  char* lowered = configPath + 2;  // room for a leading ".\"
   strcpy(lowered, programPath);
   PlatformLowerCase(lowered, static_cast<uint32_t>(strlen(lowered)));
   char* extension = strstr(lowered, ".exe");
   if (extension == nullptr) {
+    configPath[0] = '\0';
     ShowError("Expected to be run as an EXE.", kUnexpectedError);
     return false;
   }
   memcpy(extension, ".ini", 5);
+  if (IsBareName(lowered)) {
+    configPath[0] = '.';
+    configPath[1] = '\\';
+  } else {
+    memmove(configPath, lowered, strlen(lowered) + 1);
+  }
   return true;
 }
 

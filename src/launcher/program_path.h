@@ -13,9 +13,9 @@ void TakeProgramPath(const char* commandLine, char* programPath);
 // The text after the last backslash, or the whole path.
 const char* OwnName(const char* programPath);
 
-// The lowered path up to its first ".exe", which becomes ".ini". A path without a folder gets
-// ".\" in front, so the profile reader looks where the file was opened, not in the Windows
-// folder. Shows "Expected to be run as an EXE." and returns false when there is no ".exe".
+// The lowered path up to its first ".exe", which becomes ".ini". A result without a folder or
+// drive gets ".\" in front, so the profile reader looks where the file was opened, not in the
+// Windows folder. Shows "Expected to be run as an EXE." and returns false when there is no ".exe".
 bool DeriveConfigPath(const char* programPath, char* configPath);
 
 // The program path up to and including its last backslash (empty without one), at most room-1.

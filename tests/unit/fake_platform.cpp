@@ -7,64 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "checker/profile_reader.h"
 #include "config/launch_list.h"
 
 FakePlatform Fake;
-
-namespace {
-
-std::string Trim(const std::string& s) {
-  size_t first = s.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return "";
-  size_t last = s.find_last_not_of(" \t\r");
-  return s.substr(first, last - first + 1);
-}
-
-bool SameFolded(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (tolower(static_cast<unsigned char>(a[i])) != tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
-
-// The raw lines of a section as the platform's reader gives them: comments and blanks dropped.
-bool SectionLines(const std::string& section, std::vector<std::string>* lines) {
-  bool inside = false, found = false;
-  size_t start = 0;
-  const std::string& text = Fake.configText;
-  while (start <= text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = Trim(text.substr(start, end - start));
-    start = end + 1;
-    if (!line.empty() && line[0] == '[') {
-      if (found && inside) return true;
-      inside = SameFolded(Trim(line.substr(1, line.find(']') - 1)), section);
-      found = found || inside;
-    } else if (inside && !line.empty() && line[0] != ';') {
-      lines->push_back(line);
-    }
-  }
-  return found;
-}
-
-bool FindValue(const char* section, const char* key, std::string* value) {
-  std::vector<std::string> lines;
-  if (!SectionLines(section, &lines)) return false;
-  for (const std::string& line : lines) {
-    size_t equals = line.find('=');
-    if (equals != std::string::npos && SameFolded(Trim(line.substr(0, equals)), key)) {
-      *value = Trim(line.substr(equals + 1));
-      return true;
-    }
-  }
-  return false;
-}
-
-}  // namespace
 
 void ResetFake() {
   Fake = FakePlatform();
@@ -97,30 +43,19 @@ void PlatformLowerCase(char* text, uint32_t length) {
 void PlatformProfileString(const char* section, const char* key, const char* fallback, char* buffer,
                            uint32_t room, const char* path) {
   (void)path;
-  std::string value;
-  if (!FindValue(section, key, &value)) value = fallback;
-  snprintf(buffer, room, "%s", value.c_str());
+  std::string value = ProfileString(ReadProfile(Fake.configText), section, key, fallback, room);
+  if (room > 0) memcpy(buffer, value.c_str(), value.size() + 1);
 }
 
 int32_t PlatformProfileInt(const char* section, const char* key, int32_t fallback,
                            const char* path) {
   (void)path;
-  std::string value;
-  if (!FindValue(section, key, &value)) return fallback;
-  return static_cast<int32_t>(strtol(value.c_str(), nullptr, 10));
+  return ProfileInt(ReadProfile(Fake.configText), section, key, fallback);
 }
 
 void PlatformProfileSection(const char* section, char* buffer, uint32_t size, const char* path) {
   (void)path;
-  std::vector<std::string> lines;
-  SectionLines(section, &lines);
-  std::string all = SectionBuffer(lines);
-  if (size < 2) return;
-  if (all.size() > size) {
-    all.resize(size - 2);
-    all += std::string(2, '\0');
-  }
-  memcpy(buffer, all.data(), all.size());
+  ProfileSectionBuffer(ReadProfile(Fake.configText), section, buffer, size);
 }
 
 char* PlatformAllocate(uint32_t size) {

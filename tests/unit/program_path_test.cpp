@@ -24,6 +24,10 @@ const PathCase kCases[] = {
     {"\"D:\\open-ended.exe", "D:\\open-ended.exe", "open-ended.exe", "d:\\open-ended.ini"},
     {"launch.exe", "launch.exe", "launch.exe", ".\\launch.ini"},
     {"\"Launch.EXE\" arg", "Launch.EXE", "Launch.EXE", ".\\launch.ini"},
+    // The name up to ".exe" can lose the only backslash, or name a drive instead of a folder.
+    {"tools.exe\\launch.exe", "tools.exe\\launch.exe", "launch.exe", ".\\tools.ini"},
+    {"C:launch.exe", "C:launch.exe", "C:launch.exe", "c:launch.ini"},
+    {"sub/Launch.exe", "sub/Launch.exe", "sub/Launch.exe", "sub/launch.ini"},
     {"D:\\Tools\\launcher", "D:\\Tools\\launcher", "launcher", nullptr},
     {"launch", "launch", "launch", nullptr},
     {"\"\" D:\\a.exe", "", "", nullptr},

@@ -1,0 +1,220 @@
+// Reads an INI file on the host as the Windows profile functions read it.
+#include "checker/profile_reader.h"
+
+#include <cstring>
+
+namespace {
+
+// Windows-1252 for 0x80..0x9F; 0 where the code page leaves a byte undefined (kept as is).
+const uint16_t kAnsiHighControls[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char ToAnsi(uint32_t unit) {
+  for (int i = 0; i < 32; ++i) {
+    if (kAnsiHighControls[i] != 0 && kAnsiHighControls[i] == unit)
+      return static_cast<char>(0x80 + i);
+  }
+  if (unit >= 0x80 && unit <= 0x9F)
+    return kAnsiHighControls[unit - 0x80] == 0 ? static_cast<char>(unit) : '?';
+  return unit <= 0xFF ? static_cast<char>(unit) : '?';
+}
+
+std::string FromUtf16(const std::string& bytes, size_t start, bool bigEndian) {
+  std::string out;
+  for (size_t i = start; i + 1 < bytes.size(); i += 2) {
+    uint8_t low = bytes[i + (bigEndian ? 1 : 0)], high = bytes[i + (bigEndian ? 0 : 1)];
+    out += ToAnsi(low | high << 8);
+  }
+  return out;
+}
+
+std::string FromUtf8(const std::string& bytes, size_t start) {
+  std::string out;
+  for (size_t i = start; i < bytes.size();) {
+    uint8_t lead = bytes[i];
+    int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+    if (extra < 0 || i + extra >= bytes.size()) {  // not a lead byte, or cut short
+      out += '?';
+      ++i;
+      continue;
+    }
+    uint32_t unit = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) unit = unit << 6 | (bytes[i + k] & 0x3F);
+    out += ToAnsi(unit);
+    i += extra + 1;
+  }
+  return out;
+}
+
+std::string Decode(const std::string& bytes) {
+  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return FromUtf16(bytes, 2, false);
+  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return FromUtf16(bytes, 2, true);
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return FromUtf8(bytes, 3);
+  return bytes;
+}
+
+// White space to the profile functions: the C space characters, the old end-of-file mark,
+// the separators 0x1C..0x1F and the no-break space.
+bool IsProfileSpace(char c) {
+  uint8_t b = static_cast<uint8_t>(c);
+  return (b >= 9 && b <= 13) || b == 0x1A || (b >= 0x1C && b <= 0x20) || b == 0xA0;
+}
+
+// Names and values end at their first NUL, as the reader copies them out.
+std::string UpToNul(const char* start, const char* end) {
+  const void* nul = memchr(start, '\0', end - start);
+  return std::string(start, nul ? static_cast<const char*>(nul) : end);
+}
+
+char Folded(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Folded(a[i]) != Folded(b[i])) return false;
+  }
+  return true;
+}
+
+std::string Trimmed(const std::string& s) {
+  size_t first = 0, last = s.size();
+  while (first < last && IsProfileSpace(s[first])) ++first;
+  while (last > first && IsProfileSpace(s[last - 1])) --last;
+  return s.substr(first, last - first);
+}
+
+// A line ends at the next line feed; only when none is left does a carriage return end it.
+const char* NextLineEnd(const char* from, const char* end) {
+  const void* feed = memchr(from, '\n', end - from);
+  if (feed == nullptr) feed = memchr(from, '\r', end - from);
+  return feed ? static_cast<const char*>(feed) + 1 : end;
+}
+
+void AddLine(const char* start, const char* end, int line, ProfileFile& file) {
+  if (*start == '[') {
+    const char* close = end - 1;
+    while (close > start && *close != ']') --close;
+    if (close > start) {
+      file.sections.push_back({UpToNul(start + 1, close), {}});
+      return;
+    }
+  }
+  ProfileKey key = {std::string(), false, std::string(), line};
+  const char* nameEnd = end;
+  if (const void* equals = memchr(start, '=', end - start)) {
+    nameEnd = static_cast<const char*>(equals);
+    const char* value = nameEnd + 1;
+    while (nameEnd > start && IsProfileSpace(nameEnd[-1])) --nameEnd;
+    while (value < end && IsProfileSpace(*value)) ++value;
+    key.hasValue = true;
+    key.value = UpToNul(value, end);
+  }
+  key.name = UpToNul(start, nameEnd);
+  // A nameless key right after another nameless one is dropped.
+  std::vector<ProfileKey>& keys = file.sections.back().keys;
+  if (nameEnd == start && !keys.empty() && keys.back().name.empty()) return;
+  keys.push_back(key);
+}
+
+// The value as the string functions copy it: a quote at both ends is removed, except that a value
+// cut by the room keeps its closing quote's place (the last byte that fits is dropped instead).
+std::string CopyEntry(const std::string& value, uint32_t room) {
+  if (room == 0) return std::string();
+  size_t start = 0;
+  bool quoted =
+      value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
+  if (quoted) start = 1;
+  std::string out = value.substr(start, room - 1);
+  if (quoted && room >= value.size() - start && !out.empty()) out.pop_back();
+  return out;
+}
+
+const ProfileKey* FindKey(const ProfileFile& file, const std::string& section,
+                          const std::string& key) {
+  const ProfileSection* found = FindProfileSection(file, Trimmed(section));
+  if (found == nullptr) return nullptr;
+  const std::string name = Trimmed(key);
+  for (const ProfileKey& k : found->keys) {
+    if (SameName(k.name, name)) return &k;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+ProfileFile ReadProfile(const std::string& bytes) {
+  const std::string text = Decode(bytes);
+  ProfileFile file;
+  file.sections.push_back({std::string(), {}});
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  for (int line = 1; at < end; ++line) {
+    const char* next = NextLineEnd(at, end);
+    const char* start = at;
+    const char* stop = next;
+    at = next;
+    while (start < stop && IsProfileSpace(*start)) ++start;
+    while (stop > start && IsProfileSpace(stop[-1])) --stop;
+    if (start < stop) AddLine(start, stop, line, file);
+  }
+  return file;
+}
+
+const ProfileSection* FindProfileSection(const ProfileFile& file, const std::string& name) {
+  for (size_t i = 1; i < file.sections.size(); ++i) {
+    if (SameName(file.sections[i].name, name)) return &file.sections[i];
+  }
+  return nullptr;
+}
+
+std::string ProfileString(const ProfileFile& file, const std::string& section,
+                          const std::string& key, const std::string& fallback, uint32_t room) {
+  const ProfileKey* found = FindKey(file, section, key);
+  if (found != nullptr && found->hasValue) return CopyEntry(found->value, room);
+  std::string shortened = fallback;
+  while (shortened.size() > 1 && shortened.back() == ' ') shortened.pop_back();
+  return CopyEntry(shortened, room);
+}
+
+int32_t ProfileInt(const ProfileFile& file, const std::string& section, const std::string& key,
+                   int32_t fallback) {
+  const std::string text = ProfileString(file, section, key, "", 30);
+  if (text.empty()) return fallback;
+  size_t i = 0;
+  while (i < text.size() && static_cast<uint8_t>(text[i]) <= ' ') ++i;
+  bool minus = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) minus = text[i++] == '-';
+  uint32_t total = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+    total = total * 10 + (text[i] - '0');
+  return static_cast<int32_t>(minus ? 0u - total : total);
+}
+
+std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file, const std::string& section) {
+  std::vector<SectionLine> lines;
+  const ProfileSection* found = FindProfileSection(file, section);
+  if (found == nullptr) return lines;
+  for (const ProfileKey& key : found->keys) {
+    if (key.name.empty() && !key.hasValue) continue;
+    if (!key.name.empty() && key.name[0] == ';') continue;  // a comment line
+    lines.push_back({key.hasValue ? key.name + "=" + key.value : key.name, key.line});
+  }
+  return lines;
+}
+
+void ProfileSectionBuffer(const ProfileFile& file, const std::string& section, char* buffer,
+                          uint32_t size) {
+  std::string all;
+  for (const SectionLine& line : ProfileSectionLines(file, section)) all += line.text + '\0';
+  all += '\0';
+  if (size < 2) return;
+  if (all.size() > size) {
+    all.resize(size - 2);
+    all += std::string(2, '\0');
+  }
+  memcpy(buffer, all.data(), all.size());
+}
