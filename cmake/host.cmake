@@ -15,12 +15,19 @@ add_library(lanterpick_core STATIC ${LANTERPICK_CORE_SOURCES})
 target_include_directories(lanterpick_core PUBLIC src)
 
 # The host side of the launcher's logic: the profile reader and the folder checker's pieces.
-add_library(lanterpick_checker STATIC src/checker/profile_reader.cpp)
-target_link_libraries(lanterpick_checker PUBLIC lanterpick_core)
+add_library(lanterpick_profile STATIC src/checker/ansi_text.cpp src/checker/profile_reader.cpp)
+target_link_libraries(lanterpick_profile PUBLIC lanterpick_core)
+
+# lanterpick-check: the launcher's own logic over a folder on the host.
+add_library(lanterpick_checker STATIC src/checker/folder_check.cpp src/checker/platform_host.cpp
+  src/checker/report_output.cpp)
+target_link_libraries(lanterpick_checker PUBLIC lanterpick_profile)
+add_executable(lanterpick-check src/checker/checker_main.cpp)
+target_link_libraries(lanterpick-check PRIVATE lanterpick_checker)
 
 # Stands in for Win32 behind platform.h: an INI in memory, a folder as a list, messages recorded.
 add_library(fake_platform STATIC tests/unit/fake_platform.cpp)
-target_link_libraries(fake_platform PUBLIC lanterpick_checker)
+target_link_libraries(fake_platform PUBLIC lanterpick_profile)
 target_include_directories(fake_platform PUBLIC tests/unit)
 
 if(LANTERPICK_FUZZ)
@@ -52,3 +59,8 @@ gtest_discover_tests(unit_tests)
 
 add_executable(benchmarks tests/unit/benchmarks.cpp)
 target_link_libraries(benchmarks PRIVATE fake_platform)
+
+# The checker against what lanterpick.exe showed under Wine (run by scripts/test after the
+# end-to-end tests).
+add_executable(differential_test tests/checker/differential_test.cpp)
+target_link_libraries(differential_test PRIVATE lanterpick_checker)

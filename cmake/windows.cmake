@@ -27,8 +27,9 @@ set_source_files_properties(res/lanterpick.rc PROPERTIES OBJECT_DEPENDS
 # The driver shares the row-text rules with the exe to know what each row should read.
 add_executable(e2e-driver
   tests/e2e/driver.cpp tests/e2e/folders.cpp tests/e2e/scenarios.cpp tests/e2e/stage.cpp
-  tests/e2e/windows.cpp
+  tests/e2e/windows.cpp tests/e2e/observation.cpp
   tests/e2e/behaviour_tests.cpp tests/e2e/files_section_tests.cpp tests/e2e/folder_mode_tests.cpp
+  tests/e2e/hostile_input_tests.cpp
   tests/e2e/layout_tests.cpp tests/e2e/resource_tests.cpp tests/e2e/row_text_tests.cpp tests/e2e/startup_tests.cpp
   src/dialog/item_text.cpp src/config/text_rules.cpp)
 target_include_directories(e2e-driver PRIVATE tests/e2e res src)

@@ -3,55 +3,14 @@
 
 #include <cstring>
 
+#include "checker/ansi_text.h"
+
 namespace {
 
-// Windows-1252 for 0x80..0x9F; 0 where the code page leaves a byte undefined (kept as is).
-const uint16_t kAnsiHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-char ToAnsi(uint32_t unit) {
-  for (int i = 0; i < 32; ++i) {
-    if (kAnsiHighControls[i] != 0 && kAnsiHighControls[i] == unit)
-      return static_cast<char>(0x80 + i);
-  }
-  if (unit >= 0x80 && unit <= 0x9F)
-    return kAnsiHighControls[unit - 0x80] == 0 ? static_cast<char>(unit) : '?';
-  return unit <= 0xFF ? static_cast<char>(unit) : '?';
-}
-
-std::string FromUtf16(const std::string& bytes, size_t start, bool bigEndian) {
-  std::string out;
-  for (size_t i = start; i + 1 < bytes.size(); i += 2) {
-    uint8_t low = bytes[i + (bigEndian ? 1 : 0)], high = bytes[i + (bigEndian ? 0 : 1)];
-    out += ToAnsi(low | high << 8);
-  }
-  return out;
-}
-
-std::string FromUtf8(const std::string& bytes, size_t start) {
-  std::string out;
-  for (size_t i = start; i < bytes.size();) {
-    uint8_t lead = bytes[i];
-    int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + extra >= bytes.size()) {  // not a lead byte, or cut short
-      out += '?';
-      ++i;
-      continue;
-    }
-    uint32_t unit = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) unit = unit << 6 | (bytes[i + k] & 0x3F);
-    out += ToAnsi(unit);
-    i += extra + 1;
-  }
-  return out;
-}
-
 std::string Decode(const std::string& bytes) {
-  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return FromUtf16(bytes, 2, false);
-  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return FromUtf16(bytes, 2, true);
-  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return FromUtf8(bytes, 3);
+  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return Utf16ToAnsi(bytes.substr(2), false);
+  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return Utf16ToAnsi(bytes.substr(2), true);
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return Utf8ToAnsi(bytes.substr(3));
   return bytes;
 }
 
@@ -87,11 +46,11 @@ std::string Trimmed(const std::string& s) {
   return s.substr(first, last - first);
 }
 
-// A line ends at the next line feed; only when none is left does a carriage return end it.
+// A line ends at a carriage return, a line feed, or both together.
 const char* NextLineEnd(const char* from, const char* end) {
-  const void* feed = memchr(from, '\n', end - from);
-  if (feed == nullptr) feed = memchr(from, '\r', end - from);
-  return feed ? static_cast<const char*>(feed) + 1 : end;
+  while (from < end && *from != '\r' && *from != '\n') ++from;
+  if (from < end && *from++ == '\r' && from < end && *from == '\n') ++from;
+  return from;
 }
 
 void AddLine(const char* start, const char* end, int line, ProfileFile& file) {
@@ -99,7 +58,7 @@ void AddLine(const char* start, const char* end, int line, ProfileFile& file) {
     const char* close = end - 1;
     while (close > start && *close != ']') --close;
     if (close > start) {
-      file.sections.push_back({UpToNul(start + 1, close), {}});
+      file.sections.push_back({Trimmed(UpToNul(start + 1, close)), {}});
       return;
     }
   }

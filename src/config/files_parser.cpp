@@ -75,6 +75,10 @@ bool ReadEntryLine(Cursor& c, LaunchEntry& entry) {
   return ReadFlagWord(c, entry);
 }
 
+LaunchEntry Scratch;
+
+}  // namespace
+
 bool ReportTooManyFiles() {
   char message[120];
   PlatformFormat(message,
@@ -83,10 +87,6 @@ bool ReportTooManyFiles() {
   ShowError(message, "Too Many Files");
   return false;
 }
-
-LaunchEntry Scratch;
-
-}  // namespace
 
 void ReportNoFilesListed() {
   ShowError("There are no files listed in the [Files] section of the configuration file.",

@@ -9,6 +9,9 @@ struct LaunchEntry;
 // reading past size bytes. Returns false after showing exactly one message box.
 bool ParseFileList(const char* buffer, uint32_t size);
 
+// Shows that the section lists more entries than the list holds; returns false.
+bool ReportTooManyFiles();
+
 // Shows that the section lists no file at all.
 void ReportNoFilesListed();
 

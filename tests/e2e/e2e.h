@@ -97,6 +97,7 @@ ControlState Control(HWND dialog, int id);
 std::vector<std::string> ListRows(HWND dialog);
 int ClientWidth(HWND window);
 int AverageCharWidthOf(HWND window);  // a fresh DC of the window, as the launcher measures
+int MeasuredRowWidth(HWND dialog);    // the characters a list row may hold, as the launcher saw
 void PostClick(HWND dialog, int id);
 void SelectRow(HWND dialog, int row);  // as a click on the row: selection and notification
 
@@ -113,6 +114,8 @@ class Run {
   bool Started() const { return process_.hProcess != nullptr; }
 
   HWND WaitForDialog(int timeoutMs = 10000);
+  // The launcher's dialog or a message box, whichever shows first.
+  HWND WaitForFirstWindow(bool* isDialog, int timeoutMs = 10000);
   HWND WaitForMessageBox(int timeoutMs = 10000);
   // Reads the message box, presses its OK and waits for it to go.
   MessageBoxSeen ReadAndDismiss(HWND box);

@@ -1,5 +1,6 @@
 // The [Files] section under Wine, through the real profile reader.
 #include "resource.h"
+#include "observation.h"
 #include "stage.h"
 
 namespace {
@@ -38,6 +39,7 @@ E2E_TEST(EveryLineShapeReachesTheListInFileOrder) {
   Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
+  KeepDialog(stage, dialog);
   CHECK_EQ((std::vector<std::string>{"zeta.txt", "alpha.pdf", "beta.txt", "gamma.txt", "delta.txt",
                                      "eta.txt", "theta.txt"}),
            ListRows(dialog));
@@ -82,6 +84,7 @@ E2E_TEST(ThousandEntriesAllListed) {
   Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
+  KeepDialog(stage, dialog);
   std::vector<std::string> rows = ListRows(dialog);
   CHECK_EQ(1000u, rows.size());
   if (rows.size() == 1000) CHECK_EQ("file999.txt", rows[999]);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "resource.h"
+#include "observation.h"
 #include "stage.h"
 
 namespace {
@@ -14,6 +15,7 @@ std::vector<std::string> RowsOfFolderRun(Stage& stage, const std::string& comman
     run.WaitForExit();
     return {};
   }
+  if (commandLine == Quoted(stage.program)) KeepDialog(stage, dialog);
   std::vector<std::string> rows = ListRows(dialog);
   CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
   CHECK(!Control(dialog, IDC_DESCRIPTION_LABEL).visible);

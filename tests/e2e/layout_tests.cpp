@@ -1,5 +1,6 @@
 // The dialog's layout under Wine, against the places the dialog manager gives the template.
 #include "resource.h"
+#include "observation.h"
 #include "stage.h"
 
 namespace {
@@ -93,6 +94,7 @@ E2E_TEST(ConfigurationModeKeepsEveryControlAtItsTemplatePlace) {
   Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
+  KeepDialog(stage, dialog);
   for (int id : kIds) {
     ControlState control = Control(dialog, id);
     CHECK_RECT(places[id], control.rect);
@@ -111,6 +113,7 @@ E2E_TEST(FolderModeFoldsTheDescriptionAreaIntoTheList) {
   Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
+  KeepDialog(stage, dialog);
   CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
   CHECK(!Control(dialog, IDC_DESCRIPTION_LABEL).visible);
   RECT expectedList = places[IDC_FILE_LIST];

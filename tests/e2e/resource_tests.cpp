@@ -219,10 +219,11 @@ E2E_TEST(ManifestAsksForNoElevation) {
   std::vector<BYTE> bytes = ResourceBytes(module.handle, MAKEINTRESOURCEA(24), 1);
   std::string text(bytes.begin(), bytes.end());
   size_t at = 0;
-  for (const char* part : {"<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">", "<security>",
-                           "<requestedPrivileges>",
-                           "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
-                           "</requestedPrivileges>", "</security>", "</trustInfo>", "</assembly>"}) {
+  for (const char* part :
+       {"<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">", "<security>",
+        "<requestedPrivileges>",
+        "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>",
+        "</requestedPrivileges>", "</security>", "</trustInfo>", "</assembly>"}) {
     FailureContext = part;
     size_t found = text.find(part, at);
     if (CHECK(found != std::string::npos)) at = found;

@@ -3,18 +3,10 @@
 
 #include "dialog/item_text.h"
 #include "resource.h"
+#include "observation.h"
 #include "stage.h"
 
 namespace {
-
-// The row width the launcher measured: the list's client width while it was empty (before any
-// scroll bar) over one less than the average width of a fresh device context of the list.
-int MeasuredRowWidth(HWND dialog) {
-  HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
-  int width = ClientWidth(list);
-  if (GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL) width += GetSystemMetrics(SM_CXVSCROLL);
-  return RowWidth(width, AverageCharWidthOf(list));
-}
 
 std::vector<std::string> Expected(const std::vector<std::string>& paths, int width, int fullPath) {
   std::vector<std::string> rows;
@@ -53,6 +45,7 @@ void CheckRows(const char* test, const char* showFilepath, int fullPath) {
   Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
+  KeepDialog(stage, dialog);
   const int width = MeasuredRowWidth(dialog);
   CHECK(width > 20);
   CHECK_EQ(Expected(paths, width, fullPath), ListRows(dialog));
@@ -81,6 +74,7 @@ E2E_TEST(FolderModeRowsAreNamesCutToTheWiderList) {
   Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
+  KeepDialog(stage, dialog);
   CHECK_EQ(Expected(names, MeasuredRowWidth(dialog), 1), ListRows(dialog));
   CancelAndFinish(stage, run, dialog);
 }

@@ -86,6 +86,22 @@ HWND Run::WaitForWindow(bool dialog, int timeoutMs) {
   return nullptr;
 }
 
+HWND Run::WaitForFirstWindow(bool* isDialog, int timeoutMs) {
+  if (!Started()) return nullptr;
+  for (int waited = 0; waited <= timeoutMs; waited += 10) {
+    bool exited = WaitForSingleObject(process_.hProcess, 10) == WAIT_OBJECT_0;
+    for (bool dialog : {true, false}) {
+      HWND window = FindWindowOfProcess(process_.dwProcessId, dialog);
+      if (window != nullptr) {
+        *isDialog = dialog;
+        return window;
+      }
+    }
+    if (exited) break;
+  }
+  return nullptr;
+}
+
 HWND Run::WaitForDialog(int timeoutMs) {
   return WaitForWindow(true, timeoutMs);
 }

@@ -1,6 +1,8 @@
 // A prepared folder with the launcher in it, and the checks every run ends with.
 #include "stage.h"
 
+#include "observation.h"
+
 const char kNoFilesListed[] =
     "There are no files listed in the [Files] section of the configuration file.";
 
@@ -53,6 +55,7 @@ void ExpectOnlyMessage(Stage& stage, const std::string& caption, const std::stri
                        const std::string& icon) {
   Run run = StartLauncher(stage);
   MessageBoxSeen box = run.ExpectMessageBox();
+  KeepBox(stage, box);
   CHECK_EQ(caption, box.caption);
   CHECK_EQ(text, box.text);
   CHECK_EQ(icon, box.icon);

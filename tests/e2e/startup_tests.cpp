@@ -1,5 +1,6 @@
 // Start-up under Wine: the program path, the mode choice, the settings and their messages.
 #include "resource.h"
+#include "observation.h"
 #include "stage.h"
 
 namespace {
@@ -32,6 +33,7 @@ void CheckDialogTexts(const char* test, const char* ini, const DialogTexts& expe
   Run run = StartLauncher(stage);
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
+  KeepDialog(stage, dialog);
   CHECK_EQ(expected.caption, WindowText(dialog));
   CHECK_EQ(expected.filesLabel, Control(dialog, IDC_FILES_LABEL).text);
   CHECK_EQ(expected.descriptionLabel, Control(dialog, IDC_DESCRIPTION_LABEL).text);
@@ -50,15 +52,6 @@ E2E_TEST(ProgramWithoutExeInItsPathRefusesToStart) {
   CHECK_EQ("Unexpected Error", box.caption);
   CHECK_EQ("Expected to be run as an EXE.", box.text);
   CHECK_EQ("error", box.icon);
-  Finish(stage, run);
-}
-
-E2E_TEST(QuotedProgramPathLongerThanItsRoomIsCut) {
-  // 400 characters in quotes: only the first 263 are kept, and they hold no ".exe".
-  Stage stage = Prepare("long-quoted", "Launch.exe", kFilesSection);
-  Run run(stage.program, "\"" + std::string(396, 'L') + ".exe\"", stage.folder);
-  MessageBoxSeen box = run.ExpectMessageBox();
-  CHECK_EQ("Expected to be run as an EXE.", box.text);
   Finish(stage, run);
 }
 
@@ -148,43 +141,4 @@ E2E_TEST(CombinedButtonSizesOutOfRange) {
 E2E_TEST(FirstFailureInOrderIsTheOnlyMessage) {
   ExpectConfigurationError("order", "OkButtonSize=99\nShowFilepath=x\nCancelButton=",
                            "CancelButton has been left blank.");
-}
-
-E2E_TEST(BinaryConfigurationFile) {
-  std::string binary;
-  for (int i = 0; i < 4096; ++i) binary += static_cast<char>((i * 7919 + 13) % 256);
-  Stage stage = Prepare("binary", "Launch.exe");
-  AddFile(stage, "Launch.ini", binary);
-  Freeze(stage);
-  ExpectOnlyMessage(stage, "Unexpected Error", kNoFilesListed);
-}
-
-E2E_TEST(ConfigurationHeldOpenForWritingMeansFolderMode) {
-  Stage stage = Prepare("locked", "Launch.exe", WithFiles("WindowTitle=Never Read").c_str());
-  AddFile(stage, "guide.txt");
-  HANDLE lock = CreateFileA((stage.folder + "\\Launch.ini").c_str(), GENERIC_WRITE, 0, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  REQUIRE(lock != INVALID_HANDLE_VALUE);
-  Freeze(stage);
-  Run run = StartLauncher(stage);
-  HWND dialog = DialogOf(run);
-  CloseHandle(lock);
-  REQUIRE(dialog != nullptr);
-  CHECK_EQ("Launch File", WindowText(dialog));
-  CHECK_EQ(std::vector<std::string>{"guide.txt"}, ListRows(dialog));
-  CHECK(!Control(dialog, IDC_DESCRIPTION).visible);
-  CancelAndFinish(stage, run, dialog);
-}
-
-E2E_TEST(ConfigurationThatCannotBeReadMeansFolderMode) {
-  // A folder in the configuration file's place cannot be opened for reading.
-  Stage stage = Prepare("unreadable");
-  MakeFolder(stage.folder + "\\Launch.ini");
-  AddFile(stage, "guide.txt");
-  Freeze(stage);
-  Run run = StartLauncher(stage);
-  HWND dialog = DialogOf(run);
-  REQUIRE(dialog != nullptr);
-  CHECK_EQ(std::vector<std::string>{"guide.txt"}, ListRows(dialog));
-  CancelAndFinish(stage, run, dialog);
 }

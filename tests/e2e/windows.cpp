@@ -1,5 +1,6 @@
 // Reading and pressing another process's dialog and message boxes.
 #include "e2e.h"
+#include "dialog/item_text.h"
 #include "resource.h"
 
 namespace {
@@ -125,4 +126,13 @@ void SelectRow(HWND dialog, int row) {
   SendMessageA(list, LB_SETCURSEL, row, 0);
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_FILE_LIST, LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(list));
+}
+
+// The row width the launcher measured: the list's client width while it was empty (before any
+// scroll bar) over one less than the average width of a fresh device context of the list.
+int MeasuredRowWidth(HWND dialog) {
+  HWND list = GetDlgItem(dialog, IDC_FILE_LIST);
+  int width = ClientWidth(list);
+  if (GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL) width += GetSystemMetrics(SM_CXVSCROLL);
+  return RowWidth(width, AverageCharWidthOf(list));
 }

@@ -1,0 +1,83 @@
+// lanterpick-check: tells what lanterpick.exe would do when started from a folder, and every
+// problem in its INI, before the folder is shipped.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "checker/folder_check.h"
+#include "checker/report_output.h"
+
+namespace {
+
+enum { kOpens = 0, kRefuses = 1, kCheckerError = 2 };
+
+const char kUsage[] =
+    "usage: lanterpick-check FOLDER [--program NAME.exe] [--width W] [--json]\n"
+    "  Looks at FOLDER as lanterpick.exe would when started from it as NAME.exe (default\n"
+    "  Setup.exe): the mode it chooses, the message it would show or the rows it would list,\n"
+    "  every problem in its INI, and what folder mode leaves out.\n"
+    "  --width W  characters a list row may hold (default: the dialog's usual width)\n"
+    "  --json     the findings as JSON\n"
+    "Exit status: 0 the dialog would open, 1 the launcher would refuse to start,\n"
+    "2 a usage error or a folder that cannot be checked.\n";
+
+int UsageError(const char* why) {
+  fprintf(stderr, "lanterpick-check: %s\n%s", why, kUsage);
+  return kCheckerError;
+}
+
+bool ParseWidth(const char* text, int* width) {
+  char* end = nullptr;
+  long value = strtol(text, &end, 10);
+  if (end == text || *end != '\0' || value < 0 || value > 1000) return false;
+  *width = static_cast<int>(value);
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string folder, program = "Setup.exe";
+  int width = DefaultRowWidth();
+  bool json = false, widthGiven = false;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      fputs(kUsage, stdout);
+      return kOpens;
+    } else if (arg == "--json") {
+      json = true;
+    } else if (arg == "--program" || arg == "--width") {
+      if (i + 1 == argc) return UsageError((arg + " needs a value").c_str());
+      const char* value = argv[++i];
+      if (arg == "--program") {
+        program = value;
+        if (program.empty() || program.find_first_of("\\/") != std::string::npos) {
+          return UsageError("--program takes a file name without a folder");
+        }
+      } else if (!ParseWidth(value, &width)) {
+        return UsageError("--width takes a number from 0 to 1000");
+      } else {
+        widthGiven = true;
+      }
+    } else if (!arg.empty() && arg[0] == '-') {
+      return UsageError(("unknown option " + arg).c_str());
+    } else if (!folder.empty()) {
+      return UsageError("one folder at a time");
+    } else {
+      folder = arg;
+    }
+  }
+  if (folder.empty()) return UsageError("which folder?");
+
+  FolderReport report;
+  std::string error;
+  if (!CheckFolder(folder, program, width, &report, &error)) {
+    fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
+    return kCheckerError;
+  }
+  const ReportHeading heading = {folder, program, !widthGiven};
+  fputs((json ? ReportAsJson(heading, report) : ReportAsText(heading, report)).c_str(), stdout);
+  return report.opens ? kOpens : kRefuses;
+}

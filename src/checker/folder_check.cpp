@@ -1,0 +1,187 @@
+// Looks at a launcher folder as lanterpick.exe would when started from it, and beyond.
+#include "checker/folder_check.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "checker/platform_host.h"
+#include "checker/profile_reader.h"
+#include "config/files_parser.h"
+#include "config/folder_scan.h"
+#include "config/launch_list.h"
+#include "config/settings.h"
+#include "dialog/item_text.h"
+#include "launcher/program_path.h"
+#include "launcher/startup.h"
+
+namespace {
+
+const char* const kReasons[] = {"offered",
+                                "a folder",
+                                "hidden",
+                                "a system file",
+                                "temporary or offline",
+                                "the launcher itself",
+                                "a housekeeping extension"};
+
+bool IsFolder(const std::string& path) {
+  struct stat info;
+  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void AddMessages(std::vector<CheckedBox>* to, int line) {
+  for (const HostMessage& m : TakeHostMessages()) to->push_back({m.caption, m.text, line});
+}
+
+// Every setting out of bounds, not only the first.
+void CheckEverySetting(const char* configPath, FolderReport* report) {
+  ResetLaunchState();
+  bool showFilepathValid = false;
+  ReadSettings(configPath, &showFilepathValid);
+  ValidateEverySetting(showFilepathValid);
+  AddMessages(&report->problems, 0);
+}
+
+bool IsAbsolute(const std::string& path) {
+  return (path.size() >= 2 && path[1] == ':') || (!path.empty() && path[0] == '\\');
+}
+
+void CheckListedFile(const std::string& path, int line, FolderReport* report) {
+  if (IsAbsolute(path)) {
+    report->warnings.push_back({"", "\"" + path + "\" is an absolute path; not checked.", line});
+    return;
+  }
+  const std::string host = HostPathOf(kHostDriveRoot + path);
+  if (host.empty()) {
+    report->warnings.push_back(
+        {"",
+         "\"" + path +
+             "\" is not in the folder. The launcher opens it relative to its current folder "
+             "when it runs, which is this folder only when it is started from here.",
+         line});
+  } else if (IsFolder(host)) {
+    report->warnings.push_back({"", "\"" + path + "\" names a folder, not a file.", line});
+  }
+}
+
+// Every [Files] line with a syntax error, with its line in the file; missing files as warnings.
+void CheckEveryFileLine(const ProfileFile& profile, FolderReport* report) {
+  int entries = 0;
+  LaunchEntry entry;
+  for (const SectionLine& line : ProfileSectionLines(profile, "Files")) {
+    const std::string text = line.text;
+    uint32_t length = 0;
+    FileLineKind kind =
+        ReadFileLine(text.c_str(), static_cast<uint32_t>(text.size() + 1), &entry, &length);
+    if (kind == kBadLine) {
+      ReportSyntaxError(text.c_str(), static_cast<uint32_t>(text.size()));
+      AddMessages(&report->problems, line.line);
+    } else if (kind == kEntryLine && ++entries <= kMaxEntries) {
+      CheckListedFile(entry.path, line.line, report);
+    }
+  }
+  if (entries > kMaxEntries) ReportTooManyFiles();
+  if (entries == 0) ReportNoFilesListed();
+  AddMessages(&report->problems, 0);
+}
+
+void CheckConfiguration(const std::string& hostConfig, const char* configPath,
+                        FolderReport* report) {
+  const std::string bytes = ReadBytes(hostConfig);
+  const bool wide = bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0;
+  const size_t nuls = std::count(bytes.begin(), bytes.end(), '\0');
+  if (nuls > 0 && !wide) {
+    report->warnings.push_back(
+        {"",
+         "The file holds " + std::to_string(nuls) +
+             " NUL bytes: it may not be text. What follows a NUL on a line is ignored.",
+         0});
+  }
+  CheckEverySetting(configPath, report);
+  CheckEveryFileLine(ReadProfile(bytes), report);
+}
+
+void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* report) {
+  int offered = 0;
+  for (const HostEntry& entry : ListHostFolder(folder)) {
+    if (entry.name == "." || entry.name == "..") continue;
+    EntryVerdict verdict = JudgeEntry(entry.attributes, entry.name.c_str(), ownName);
+    if (verdict != kOffered) {
+      report->leftOut.push_back({entry.name, kReasons[verdict]});
+    } else if (++offered > kMaxEntries) {
+      report->leftOut.push_back({entry.name, "beyond the first 1000 files"});
+    }
+  }
+}
+
+void TakeRows(FolderReport* report) {
+  report->windowTitle = TheSettings.windowTitle;
+  char text[kItemTextRoom];
+  for (int i = 0; i < TheLaunchList.count; ++i) {
+    const LaunchEntry& row = TheLaunchList.rows[i];
+    MakeItemText(row.path, report->width, ShowFullPath, text);
+    report->rows.push_back({row.path, text, row.description, row.keepOpenAllowed != 0});
+  }
+}
+
+}  // namespace
+
+int DefaultRowWidth() {
+  return RowWidth(290, 7);
+}
+
+bool CheckFolder(const std::string& folder, const std::string& programName, int width,
+                 FolderReport* report, std::string* error) {
+  if (!IsFolder(folder)) {
+    *error = "no such folder: " + folder;
+    return false;
+  }
+  UseHostFolder(folder, programName);
+  report->width = width;
+  char programPath[kProgramPathRoom];
+  char configPath[kConfigPathRoom];
+  TakeProgramPath(PlatformCommandLine(), programPath);
+  const bool derived = DeriveConfigPath(programPath, configPath);
+  TakeHostMessages();
+  const std::string hostConfig = derived ? HostPathOf(configPath) : "";
+  if (!hostConfig.empty() && !IsFolder(hostConfig) && !std::ifstream(hostConfig).good()) {
+    *error = "cannot read " + hostConfig + " (the launcher may not be able to either)";
+    return false;
+  }
+  report->configName = derived ? OwnName(configPath) : "";
+
+  report->opens = LoadLaunchList();
+  std::vector<HostMessage> shown = TakeHostMessages();
+  if (!shown.empty()) report->first = {shown[0].caption, shown[0].text, 0};
+  if (report->opens) TakeRows(report);
+  if (!derived) {
+    report->problems.push_back(report->first);
+    return true;
+  }
+  report->mode = HostConfigurationOpened() ? kConfigurationMode : kFolderMode;
+  if (report->mode == kConfigurationMode) {
+    CheckConfiguration(hostConfig, configPath, report);
+    for (const CheckedBox& problem : report->problems) {
+      if (!report->opens && problem.caption == report->first.caption &&
+          problem.text == report->first.text) {
+        report->first.line = problem.line;
+        break;
+      }
+    }
+  } else {
+    if (!report->opens) report->problems.push_back(report->first);
+    ListLeftOut(folder, OwnName(programPath), report);
+  }
+  return true;
+}

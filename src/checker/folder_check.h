@@ -1,0 +1,43 @@
+// Looks at a launcher folder as lanterpick.exe would when started from it, and beyond: every
+// problem, not only the first, and what folder mode leaves out.
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum CheckedMode { kStoppedBeforeChoosing, kConfigurationMode, kFolderMode };
+
+struct CheckedBox {
+  std::string caption, text;
+  int line;  // of the INI the problem is on, 0 when none
+};
+
+struct CheckedRow {
+  std::string path, text, description;
+  bool keepOpenAllowed;
+};
+
+struct CheckedEntry {
+  std::string name, reason;
+};
+
+struct FolderReport {
+  CheckedMode mode = kStoppedBeforeChoosing;
+  std::string configName;            // the INI the launcher looks for, as it names it
+  bool opens = false;                // the dialog would open
+  CheckedBox first = {};             // the one box the launcher would show instead
+  std::vector<CheckedBox> problems;  // every one found, the first among them
+  std::vector<CheckedBox> warnings;
+  std::string windowTitle;
+  int width = 0;
+  std::vector<CheckedRow> rows;
+  std::vector<CheckedEntry> leftOut;
+};
+
+// The row width of the list at the template's size and the dialog's usual font: its 290-pixel
+// client width at 96 dpi over an average character width of 7, less one.
+int DefaultRowWidth();
+
+// False, with error set, when the folder cannot be checked at all.
+bool CheckFolder(const std::string& folder, const std::string& programName, int width,
+                 FolderReport* report, std::string* error);

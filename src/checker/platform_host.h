@@ -1,0 +1,36 @@
+// The launcher's platform operations carried out on the host, over a folder being checked. The
+// folder stands for the root of the drive the launcher is started from, as on a disc.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "launcher/platform.h"
+
+struct HostMessage {
+  std::string text;
+  std::string caption;
+  MessageIcon icon;
+};
+
+struct HostEntry {
+  uint32_t attributes;
+  std::string name;  // Windows-1252, as FindFirstFileA gives it
+};
+
+// Starts a check: the launcher is "D:\" + programName and D:\ is folder.
+void UseHostFolder(const std::string& folder, const std::string& programName);
+
+// The message boxes the launcher showed since the last call, which forgets them.
+std::vector<HostMessage> TakeHostMessages();
+
+// The host file a launcher path names, found without regard to case; "" when there is none.
+std::string HostPathOf(const std::string& windowsPath);
+
+// The folder's entries in the order the platform's folder search gives them.
+std::vector<HostEntry> ListHostFolder(const std::string& hostFolder);
+
+// True when the last probe of the configuration path opened it.
+bool HostConfigurationOpened();
+
+extern const char kHostDriveRoot[];  // "D:\"

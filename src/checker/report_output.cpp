@@ -1,0 +1,126 @@
+// The checker's findings as text for people and as JSON for scripts. The launcher's texts are
+// Windows-1252; both forms are written in UTF-8.
+#include "checker/report_output.h"
+
+#include <cstdio>
+
+#include "checker/ansi_text.h"
+
+namespace {
+
+const char* const kModeNames[] = {"none", "configuration", "folder"};
+
+// A launcher text on one line: line breaks shown as \n.
+std::string OneLine(const std::string& ansi) {
+  std::string out;
+  for (char c : AnsiToUtf8(ansi)) {
+    if (c == '\r') continue;
+    out += c == '\n' ? std::string("\\n") : std::string(1, c);
+  }
+  return out;
+}
+
+std::string LinePrefix(int line) {
+  return line > 0 ? "line " + std::to_string(line) + ": " : "";
+}
+
+std::string Json(const std::string& ansi) {
+  std::string out = "\"";
+  for (char c : AnsiToUtf8(ansi)) {
+    unsigned char b = static_cast<unsigned char>(c);
+    if (c == '"' || c == '\\') {
+      out += '\\', out += c;
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (b < 0x20) {
+      char escaped[8];
+      snprintf(escaped, sizeof escaped, "\\u%04x", b);
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string JsonBox(const CheckedBox& box) {
+  return "{\"line\": " + (box.line > 0 ? std::to_string(box.line) : std::string("null")) +
+         ", \"caption\": " + Json(box.caption) + ", \"text\": " + Json(box.text) + "}";
+}
+
+template <typename T, typename F>
+std::string JsonList(const std::vector<T>& items, F item) {
+  std::string out = "[";
+  for (size_t i = 0; i < items.size(); ++i) out += (i ? ",\n    " : "\n    ") + item(items[i]);
+  return out + (items.empty() ? "]" : "\n  ]");
+}
+
+}  // namespace
+
+std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
+  std::string out = "Folder:  " + heading.folder + "\nProgram: " + heading.program + "\n";
+  if (report.mode == kConfigurationMode) {
+    out += "Mode:    configuration (" + report.configName + ")\n";
+  } else if (report.mode == kFolderMode) {
+    out += "Mode:    folder (no readable " + report.configName + ")\n";
+  }
+  if (report.opens) {
+    out += "Verdict: the dialog opens, titled \"" + OneLine(report.windowTitle) + "\".\n";
+  } else {
+    out += "Verdict: the launcher refuses to start and shows one message:\n  [" +
+           OneLine(report.first.caption) + "] " + LinePrefix(report.first.line) +
+           OneLine(report.first.text) + "\n";
+  }
+  if (!report.problems.empty())
+    out += "\nProblems (" + std::to_string(report.problems.size()) + "):\n";
+  for (const CheckedBox& p : report.problems) {
+    out += "  " + LinePrefix(p.line) + "[" + OneLine(p.caption) + "] " + OneLine(p.text) + "\n";
+  }
+  if (!report.warnings.empty())
+    out += "\nWarnings (" + std::to_string(report.warnings.size()) + "):\n";
+  for (const CheckedBox& w : report.warnings)
+    out += "  " + LinePrefix(w.line) + OneLine(w.text) + "\n";
+  if (report.opens) {
+    out += "\nRows at " + std::to_string(report.width) + " characters" +
+           (heading.widthIsDefault ? " (the default list width; --width W for another)" : "") +
+           ":\n";
+    for (const CheckedRow& row : report.rows) {
+      out += "  " + OneLine(row.text) +
+             (row.description.empty() ? "" : "  -- " + OneLine(row.description)) +
+             (row.keepOpenAllowed ? "" : "  [keep-open not allowed]") + "\n";
+    }
+  }
+  if (!report.leftOut.empty()) out += "\nLeft out of the folder list:\n";
+  for (const CheckedEntry& e : report.leftOut)
+    out += "  " + OneLine(e.name) + ": " + e.reason + "\n";
+  return out;
+}
+
+std::string ReportAsJson(const ReportHeading& heading, const FolderReport& report) {
+  std::string out =
+      "{\n  \"folder\": " + Json(heading.folder) + ",\n  \"program\": " + Json(heading.program) +
+      ",\n  \"mode\": \"" + kModeNames[report.mode] + "\"" +
+      ",\n  \"configuration\": " + Json(report.configName) +
+      ",\n  \"opens\": " + (report.opens ? "true" : "false") +
+      ",\n  \"message\": " + (report.opens ? "null" : JsonBox(report.first)) +
+      ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
+      ",\n  \"warnings\": " + JsonList(report.warnings, JsonBox) +
+      ",\n  \"windowTitle\": " + (report.opens ? Json(report.windowTitle) : "null") +
+      ",\n  \"width\": " + std::to_string(report.width) +
+      ",\n  \"widthIsDefault\": " + (heading.widthIsDefault ? "true" : "false") +
+      ",\n  \"rows\": " +
+      JsonList(report.rows,
+               [](const CheckedRow& r) {
+                 return "{\"path\": " + Json(r.path) + ", \"text\": " + Json(r.text) +
+                        ", \"description\": " + Json(r.description) +
+                        ", \"keepOpenAllowed\": " + (r.keepOpenAllowed ? "true" : "false") + "}";
+               }) +
+      ",\n  \"leftOut\": " + JsonList(report.leftOut, [](const CheckedEntry& e) {
+        return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
+      });
+  return out + "\n}\n";
+}

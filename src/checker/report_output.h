@@ -1,0 +1,14 @@
+// The checker's findings as text for people and as JSON for scripts.
+#pragma once
+
+#include <string>
+
+#include "checker/folder_check.h"
+
+struct ReportHeading {
+  std::string folder, program;
+  bool widthIsDefault;
+};
+
+std::string ReportAsText(const ReportHeading& heading, const FolderReport& report);
+std::string ReportAsJson(const ReportHeading& heading, const FolderReport& report);
