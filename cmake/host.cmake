@@ -49,6 +49,7 @@ add_executable(unit_tests
   tests/unit/geometry_test.cpp
   tests/unit/item_text_test.cpp
   tests/unit/messages_test.cpp
+  tests/unit/profile_reader_test.cpp
   tests/unit/program_path_test.cpp
   tests/unit/settings_test.cpp
   tests/unit/startup_test.cpp
@@ -64,3 +65,5 @@ target_link_libraries(benchmarks PRIVATE fake_platform)
 # end-to-end tests).
 add_executable(differential_test tests/checker/differential_test.cpp)
 target_link_libraries(differential_test PRIVATE lanterpick_checker)
+add_test(NAME checker_command_line
+  COMMAND bash ${CMAKE_SOURCE_DIR}/tests/checker/cli_test.sh $<TARGET_FILE:lanterpick-check>)

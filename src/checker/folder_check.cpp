@@ -33,6 +33,11 @@ bool IsFolder(const std::string& path) {
   return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool IsPlainFile(const std::string& path) {
+  struct stat info;
+  return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream bytes;
@@ -155,7 +160,7 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
   const bool derived = DeriveConfigPath(programPath, configPath);
   TakeHostMessages();
   const std::string hostConfig = derived ? HostPathOf(configPath) : "";
-  if (!hostConfig.empty() && !IsFolder(hostConfig) && !std::ifstream(hostConfig).good()) {
+  if (IsPlainFile(hostConfig) && !std::ifstream(hostConfig).good()) {
     *error = "cannot read " + hostConfig + " (the launcher may not be able to either)";
     return false;
   }

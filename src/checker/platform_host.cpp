@@ -157,9 +157,11 @@ const char* PlatformCommandLine() {
 
 bool PlatformProbeFile(const char* path, uint32_t* size) {
   const std::string host = HostPathOf(path);
+  // Only a plain file opens for reading; a folder, a pipe or a device is never waited on.
   struct stat info;
-  FILE* file = host.empty() ? nullptr : fopen(host.c_str(), "rb");
-  bool opened = file != nullptr && stat(host.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  bool opened = !host.empty() && stat(host.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+  FILE* file = opened ? fopen(host.c_str(), "rb") : nullptr;
+  opened = file != nullptr;
   if (file != nullptr) fclose(file);
   if (opened && size != nullptr) *size = static_cast<uint32_t>(info.st_size);
   if (size != nullptr) State.configurationOpened = opened;

@@ -189,3 +189,26 @@ TEST(FilesParser, StopsAtTheBufferEndEvenWithoutTerminators) {
 }
 
 }  // namespace
+
+TEST(FilesParser, OneLineAtATimeTellsItsKindAndWhereItEnds) {
+  const struct {
+    std::string buffer;
+    FileLineKind kind;
+    uint32_t length;
+  } cases[] = {
+      {std::string("\"a.txt\"\0\"b.txt\"\0", 16), kEntryLine, 7},
+      {std::string("  ; note\0", 9), kCommentLine, 8},
+      {std::string("\"a.txt\" \"d\" \"CheckboxDisabled\" x\0", 33), kEntryLine, 32},
+      {std::string("a.txt\0", 6), kBadLine, 0},
+      {std::string("\"a.txt", 6), kBadLine, 6},
+      {std::string("\"a.txt\"", 7), kEntryLine, 7},  // runs to the buffer's end
+  };
+  for (const auto& c : cases) {
+    LaunchEntry entry;
+    uint32_t length = 99;
+    EXPECT_EQ(c.kind, ReadFileLine(c.buffer.data(), static_cast<uint32_t>(c.buffer.size()), &entry,
+                                   &length))
+        << c.buffer;
+    if (c.kind != kBadLine) EXPECT_EQ(c.length, length) << c.buffer;
+  }
+}

@@ -75,20 +75,32 @@ TEST(IsExcludedExtension, LastDotOnlyAnyCase) {
   for (const auto& c : cases) EXPECT_EQ(c.excluded, IsExcludedExtension(c.name)) << c.name;
 }
 
-TEST(IsOfferedEntry, TestsAttributesOwnNameAndExtension) {
+TEST(JudgeEntry, TellsWhyAnEntryIsLeftOutInTheTestsOrder) {
   struct {
     uint32_t attributes;
     const char* name;
-    bool offered;
+    EntryVerdict verdict;
   } cases[] = {
-      {0x20, "notes.txt", true},      {0x01, "manual.pdf", true},  // read-only
-      {0x80, "plain", true},          {0x800, "packed.zip", true}, {0x2, "hidden.txt", false},
-      {0x4, "system.txt", false},     {0x10, "Docs", false},       {0x100, "temp.txt", false},
-      {0x1000, "offline.txt", false}, {0x20, "launch.exe", false}, {0x20, "LAUNCH.EXE", false},
-      {0x20, "launch.exe2", true},    {0x20, "config.ini", false},
+      {0x20, "notes.txt", kOffered},
+      {0x01, "manual.pdf", kOffered},  // read-only
+      {0x80, "plain", kOffered},
+      {0x800, "packed.zip", kOffered},
+      {0x2, "hidden.txt", kLeftOutHidden},
+      {0x4, "system.txt", kLeftOutSystem},
+      {0x10, "Docs", kLeftOutFolder},
+      {0x16, "launch.exe", kLeftOutFolder},  // the folder test comes first
+      {0x6, "x.ini", kLeftOutHidden},
+      {0x100, "temp.txt", kLeftOutNotAtHand},
+      {0x1000, "offline.txt", kLeftOutNotAtHand},
+      {0x1000, "launch.exe", kLeftOutNotAtHand},
+      {0x20, "launch.exe", kLeftOutOwnName},
+      {0x20, "LAUNCH.EXE", kLeftOutOwnName},
+      {0x20, "launch.exe2", kOffered},
+      {0x20, "config.ini", kLeftOutExtension},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(c.offered, IsOfferedEntry(c.attributes, c.name, "Launch.exe")) << c.name;
+    EXPECT_EQ(c.verdict, JudgeEntry(c.attributes, c.name, "Launch.exe")) << c.name;
+    EXPECT_EQ(c.verdict == kOffered, IsOfferedEntry(c.attributes, c.name, "Launch.exe"));
   }
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "config/launch_list.h"
 #include "config/settings.h"
@@ -166,3 +167,37 @@ TEST(Settings, PresentValuesReplaceDefaults) {
 }
 
 }  // namespace
+
+namespace {
+
+std::vector<std::string> EveryFailure(const std::string& ini) {
+  ResetFake();
+  Fake.configExists = true;
+  Fake.configText = ini;
+  bool showFilepathValid = false;
+  ReadSettings("c:\\x.ini", &showFilepathValid);
+  int failures = ValidateEverySetting(showFilepathValid);
+  std::vector<std::string> texts;
+  for (const ShownMessage& m : Fake.messages) texts.push_back(m.text);
+  EXPECT_EQ(static_cast<size_t>(failures), texts.size());
+  return texts;
+}
+
+}  // namespace
+
+TEST(Settings, EverySettingCheckListsEachFailureInTheFixedOrder) {
+  EXPECT_EQ((std::vector<std::string>{
+                "WindowTitle has been left blank.",
+                "OkButton is longer than the maximum permitted length of 20.",
+                "ShowFilepath must be Y or N.",
+                std::string("OkButtonSize") + kRange,
+                std::string("CancelButtonSize") + kRange,
+            }),
+            EveryFailure(Settings("CancelButtonSize=3\nOkButtonSize=99\nShowFilepath=x\n"
+                                  "OkButton=" +
+                                  std::string(21, 'o') + "\nWindowTitle=\n")));
+  // The sum is judged only when both sizes are in range.
+  EXPECT_EQ(std::vector<std::string>{kCombined},
+            EveryFailure(Settings("OkButtonSize=44\nCancelButtonSize=45")));
+  EXPECT_EQ(std::vector<std::string>{}, EveryFailure(Settings("WindowTitle=Fine")));
+}

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# lanterpick-check from outside: its exit status, messages and findings for good and bad folders.
+# Usage: cli_test.sh PATH-TO-lanterpick-check
+set -uo pipefail
+check=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# expect STATUS PATTERN -- ARGS...: the status and a line of stdout+stderr matching PATTERN
+expect() {
+  local status=$1 pattern=$2
+  shift 3
+  local out code
+  out=$("$check" "$@" 2>&1)
+  code=$?
+  if [ "$code" -ne "$status" ] || ! grep -qE -- "$pattern" <<<"$out"; then
+    echo "FAILED: lanterpick-check $* -> $code (wanted $status and /$pattern/)"
+    sed 's/^/    /' <<<"$out"
+    failures=$((failures + 1))
+  fi
+}
+
+mkdir -p "$work/good" "$work/bad" "$work/folder/sub" "$work/binary" "$work/pipe"
+printf '[SystemSettings]\r\nWindowTitle=Good Disc\r\n[Files]\r\n"Readme.txt" "About"\r\n"Gone.pdf"\r\n' \
+  >"$work/good/SETUP.INI"
+echo x >"$work/good/readme.TXT"
+printf '[SystemSettings]\nWindowTitle=\nOkButtonSize=99\n[Files]\n"a.txt"\nb.txt\n"c.txt" "d" "Maybe"\n' \
+  >"$work/bad/setup.ini"
+touch "$work/folder/b.txt" "$work/folder/A.txt" "$work/folder/.hidden" "$work/folder/old.log"
+head -c 3000 /dev/urandom | tr -d '[' >"$work/binary/setup.ini"
+mkfifo "$work/pipe/setup.ini"
+touch "$work/pipe/a.txt"
+
+expect 2 'which folder' --
+expect 2 'unknown option --colour' -- --colour "$work/good"
+expect 2 '--width takes a number' -- "$work/good" --width wide
+expect 2 '--program needs a value' -- "$work/good" --program
+expect 2 'without a folder' -- "$work/good" --program 'sub\Setup.exe'
+expect 2 'one folder at a time' -- "$work/good" "$work/bad"
+expect 2 'no such folder' -- "$work/missing"
+expect 0 'usage: lanterpick-check' -- --help
+
+expect 0 'Mode: +configuration \(setup.ini\)' -- "$work/good"
+expect 0 'the dialog opens, titled "Good Disc"' -- "$work/good"
+expect 0 '^  Readme.txt  -- About$' -- "$work/good"
+expect 0 'line 5: "Gone.pdf" is not in the folder' -- "$work/good"
+expect 0 'Rows at 12 characters:' -- "$work/good" --width 12
+expect 0 '"opens": true' -- "$work/good" --json
+expect 0 '"text": "Readme.txt", "description": "About"' -- "$work/good" --json
+
+expect 1 '\[Configuration Error\] WindowTitle has been left blank.' -- "$work/bad"
+expect 1 'OkButtonSize is outside the permitted range' -- "$work/bad"
+expect 1 'line 6: \[Syntax Error\] .*syntax error:\\nb.txt$' -- "$work/bad"
+expect 1 'line 7: \[Syntax Error\]' -- "$work/bad"
+expect 1 'Problems \(4\)' -- "$work/bad"
+expect 1 '"message": \{"line": null, "caption": "Configuration Error"' -- "$work/bad" --json
+
+expect 0 'Mode: +folder' -- "$work/folder" --program Start.exe
+expect 0 '^  A.txt$' -- "$work/folder" --program Start.exe
+expect 0 '^  .hidden: hidden$' -- "$work/folder" --program Start.exe
+expect 0 '^  old.log: a housekeeping extension$' -- "$work/folder" --program Start.exe
+expect 0 '^  sub: a folder$' -- "$work/folder" --program Start.exe
+expect 1 'Expected to be run as an EXE.' -- "$work/folder" --program Start.com
+
+expect 1 'NUL bytes|no files listed' -- "$work/binary"
+expect 0 'Mode: +folder' -- "$work/pipe"  # a pipe is never opened, as it cannot be on Windows
+
+if [ "$failures" -eq 0 ]; then echo "checker command line: all cases passed"; fi
+[ "$failures" -eq 0 ]

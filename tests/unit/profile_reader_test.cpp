@@ -1,0 +1,125 @@
+// The host's profile reader: each case is a behaviour of the platform's reader that the launcher
+// relies on, seen under Wine by the end-to-end tests.
+#include "checker/profile_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct StringCase {
+  const char* name;
+  std::string ini;
+  const char* key;
+  uint32_t room;
+  const char* expected;  // fallback is "fallback"
+};
+
+const std::vector<StringCase> kStrings = {
+    {"plain", "[S]\nK=value\n", "K", 100, "value"},
+    {"keys and sections without regard to case", "[s]\nk=value\n", "K", 100, "value"},
+    {"blanks around key and value", "[S]\n \t K \t=  value \t\n", "K", 100, "value"},
+    {"section name trimmed", "[ S ]\nK=value\n", "K", 100, "value"},
+    {"missing key", "[S]\nOther=1\n", "K", 100, "fallback"},
+    {"missing section", "[T]\nK=1\n", "K", 100, "fallback"},
+    {"key without equals sign", "[S]\nK\n", "K", 100, "fallback"},
+    {"empty value", "[S]\nK=\n", "K", 100, ""},
+    {"double quotes removed", "[S]\nK=\"a b\"\n", "K", 100, "a b"},
+    {"single quotes removed", "[S]\nK='a b'\n", "K", 100, "a b"},
+    {"unmatched quote kept", "[S]\nK=\"a b\n", "K", 100, "\"a b"},
+    {"cut to the room", "[S]\nK=abcdef\n", "K", 4, "abc"},
+    {"quoted value filling the room loses its last character", "[S]\nK=\"abcd\"\n", "K", 5, "abc"},
+    {"quoted value over the room keeps its cut", "[S]\nK=\"abcdef\"\n", "K", 4, "abc"},
+    {"first of two sections", "[S]\nK=first\n[S]\nK=second\n", "K", 100, "first"},
+    {"only the first section is searched", "[S]\nX=1\n[S]\nK=second\n", "K", 100, "fallback"},
+    {"first of two keys", "[S]\nK=one\nK=two\n", "K", 100, "one"},
+    {"carriage returns end lines", "[S]\rK=value\rL=x\r", "K", 100, "value"},
+    {"a NUL ends the value", std::string("[S]\nK=ab\0cd\n", 12), "K", 100, "ab"},
+    {"a comment line is a key of its own", "[S]\n;K=no\nK=yes\n", "K", 100, "yes"},
+    {"hash is no comment", "[S]\nK=a # b\n", "K", 100, "a # b"},
+    {"header with text after it", "[S] trailing\nK=value\n", "K", 100, "value"},
+    {"UTF-16 with byte-order mark",
+     std::string("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\xAC\x20\n\0", 20), "K", 100, "\xE9\x80"},
+    {"UTF-8 with byte-order mark", "\xEF\xBB\xBF[S]\nK=\xC3\xA9\n", "K", 100, "\xE9"},
+    {"UTF-8 without mark stays bytes", "[S]\nK=\xC3\xA9\n", "K", 100, "\xC3\xA9"},
+};
+
+TEST(ProfileReader, StringsAsThePlatformReadsThem) {
+  for (const StringCase& c : kStrings) {
+    EXPECT_EQ(c.expected, ProfileString(ReadProfile(c.ini), "S", c.key, "fallback", c.room))
+        << c.name;
+  }
+}
+
+TEST(ProfileReader, FallbackLosesTrailingSpacesAndIsCut) {
+  ProfileFile empty = ReadProfile("");
+  EXPECT_EQ("abc", ProfileString(empty, "S", "K", "abc   ", 100));
+  EXPECT_EQ("ab", ProfileString(empty, "S", "K", "abcdef", 3));
+  EXPECT_EQ("", ProfileString(empty, "S", "K", "abc", 0));
+}
+
+TEST(ProfileReader, IntegersAsThePlatformReadsThem) {
+  const struct {
+    const char* value;
+    int32_t expected;
+  } cases[] = {
+      {"42", 42},     {"+1", 1},          {"-5", -5},
+      {"42A9", 42},   {"B42", 0},         {"0x10", 0},
+      {"\"12\"", 12}, {"4294967306", 10}, {"99999999999", 1215752191},
+      {"", 7},        {"-", 0},
+  };
+  for (const auto& c : cases) {
+    ProfileFile file = ReadProfile(std::string("[S]\nK=") + c.value + "\n");
+    EXPECT_EQ(c.expected, ProfileInt(file, "S", "K", 7)) << c.value;
+  }
+  EXPECT_EQ(7, ProfileInt(ReadProfile("[S]\n"), "S", "K", 7));
+}
+
+TEST(ProfileReader, SectionLinesAreRawButForTheEqualsSign) {
+  const std::string ini =
+      "[Files]\n"
+      "  \"a.txt\" \"about\"  \n"
+      "; a comment\n"
+      "\n"
+      "\"b = c.txt\" \"x = y\"\n"
+      "=first nameless\n"
+      "=second nameless\n"
+      "[Other]\n"
+      "\"d.txt\"\n";
+  std::vector<SectionLine> lines = ProfileSectionLines(ReadProfile(ini), "files");
+  ASSERT_EQ(3u, lines.size());
+  EXPECT_EQ("\"a.txt\" \"about\"", lines[0].text);
+  EXPECT_EQ(2, lines[0].line);
+  EXPECT_EQ("\"b=c.txt\" \"x = y\"", lines[1].text);
+  EXPECT_EQ(5, lines[1].line);
+  EXPECT_EQ("=first nameless", lines[2].text);
+}
+
+TEST(ProfileReader, LineNumbersCountEveryKindOfLineEnd) {
+  std::vector<SectionLine> lines =
+      ProfileSectionLines(ReadProfile("[Files]\r\n\"a\"\r\"b\"\n\r\n\"c\""), "Files");
+  ASSERT_EQ(3u, lines.size());
+  EXPECT_EQ(2, lines[0].line);
+  EXPECT_EQ(3, lines[1].line);
+  EXPECT_EQ(5, lines[2].line);
+}
+
+TEST(ProfileReader, SectionBufferIsCutAndStillEndsWithTwoNuls) {
+  ProfileFile file = ReadProfile("[Files]\nabc\ndef\n");
+  char buffer[9];
+  memset(buffer, 'x', sizeof buffer);
+  ProfileSectionBuffer(file, "Files", buffer, sizeof buffer);
+  EXPECT_EQ(0, memcmp("abc\0def\0\0", buffer, 9));
+  memset(buffer, 'x', sizeof buffer);
+  ProfileSectionBuffer(file, "Files", buffer, 7);
+  EXPECT_EQ(0, memcmp("abc\0d\0\0", buffer, 7));
+  memset(buffer, 'x', sizeof buffer);
+  ProfileSectionBuffer(file, "Missing", buffer, sizeof buffer);
+  EXPECT_EQ(0, memcmp("\0", buffer, 1));
+}
+
+}  // namespace
