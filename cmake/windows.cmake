@@ -17,8 +17,9 @@ target_compile_options(lanterpick PRIVATE
   $<$<COMPILE_LANGUAGE:CXX>:-Os -Wall -Wextra -fno-exceptions -fno-rtti -ffunction-sections
   -fno-asynchronous-unwind-tables>)
 # No -fdata-sections: with it this compiler stores the zeroed launch list (770 KB) in the file.
+# No link time in the header, so every build of one commit gives the same bytes.
 target_link_options(lanterpick PRIVATE -static -s -Wl,--gc-sections -Wl,--nxcompat
-  -Wl,--dynamicbase)
+  -Wl,--dynamicbase -Wl,--no-insert-timestamp)
 target_link_libraries(lanterpick PRIVATE shell32)
 set_source_files_properties(res/lanterpick.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/lanterpick.ico;${CMAKE_SOURCE_DIR}/res/lanterpick.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")

@@ -1,0 +1,44 @@
+// Arbitrary INI files through lanterpick-check: a report every time, consistent with itself.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "checker/folder_check.h"
+#include "checker/report_output.h"
+#include "config/launch_list.h"
+
+namespace {
+
+std::string Folder() {
+  static std::string folder;
+  if (folder.empty()) {
+    char pattern[] = "/tmp/lanterpick-fuzz-XXXXXX";
+    folder = mkdtemp(pattern);
+    fclose(fopen((folder + "/a.txt").c_str(), "w"));
+  }
+  return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string folder = Folder();
+  FILE* ini = fopen((folder + "/setup.ini").c_str(), "wb");
+  if (ini == nullptr) abort();
+  fwrite(data, 1, size, ini);
+  fclose(ini);
+  FolderReport report;
+  std::string error;
+  if (!CheckFolder(folder, "Setup.exe", size % 80, &report, &error)) abort();
+  if (report.mode != kConfigurationMode) abort();
+  if (report.opens != report.problems.empty()) abort();
+  if (report.opens && (report.rows.empty() || report.rows.size() > kMaxEntries)) abort();
+  if (!report.opens && (report.first.caption.empty() || !report.rows.empty())) abort();
+  if (!report.opens && report.problems[0].caption != report.first.caption) abort();
+  const ReportHeading heading = {folder, "Setup.exe", false};
+  if (ReportAsText(heading, report).empty() || ReportAsJson(heading, report).empty()) abort();
+  return 0;
+}
