@@ -62,8 +62,12 @@ target_link_libraries(unit_tests PRIVATE fake_platform GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(unit_tests)
 
-add_executable(benchmarks tests/unit/benchmarks.cpp)
-target_link_libraries(benchmarks PRIVATE fake_platform)
+# Speed figures: Google Benchmarks of the logic, and one start-up for callgrind to count.
+find_package(benchmark REQUIRED)
+add_executable(host_benchmarks tests/bench/host_benchmarks.cpp)
+target_link_libraries(host_benchmarks PRIVATE fake_platform benchmark::benchmark)
+add_executable(startup_replay tests/bench/startup_replay.cpp)
+target_link_libraries(startup_replay PRIVATE fake_platform)
 
 # The checker against what lanterpick.exe showed under Wine (run by scripts/test after the
 # end-to-end tests).

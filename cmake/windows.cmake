@@ -30,12 +30,18 @@ add_executable(e2e-driver
   tests/e2e/driver.cpp tests/e2e/folders.cpp tests/e2e/scenarios.cpp tests/e2e/stage.cpp
   tests/e2e/windows.cpp tests/e2e/observation.cpp
   tests/e2e/behaviour_tests.cpp tests/e2e/files_section_tests.cpp tests/e2e/folder_mode_tests.cpp
-  tests/e2e/hostile_input_tests.cpp
+  tests/e2e/hostile_input_tests.cpp tests/e2e/startup_benchmark.cpp
   tests/e2e/layout_tests.cpp tests/e2e/resource_tests.cpp tests/e2e/row_text_tests.cpp tests/e2e/startup_tests.cpp
   src/dialog/item_text.cpp src/config/text_rules.cpp)
 target_include_directories(e2e-driver PRIVATE tests/e2e res src)
 target_link_options(e2e-driver PRIVATE -static)
-target_link_libraries(e2e-driver PRIVATE version gdi32 advapi32)
+target_link_libraries(e2e-driver PRIVATE version gdi32 advapi32 psapi)
 
 add_executable(launch-marker WIN32 tests/e2e/launch_marker.cpp)
 target_link_options(launch-marker PRIVATE -static)
+
+# The floor for start-up timings: the same template and resources, none of the logic.
+add_executable(reference-dialog WIN32 tests/bench/reference_dialog.cpp res/lanterpick.rc)
+target_include_directories(reference-dialog PRIVATE res)
+target_compile_options(reference-dialog PRIVATE -Os)
+target_link_options(reference-dialog PRIVATE -static -s)

@@ -112,6 +112,8 @@ class Run {
   Run(const Run&) = delete;  // one owner of the process handles
   Run& operator=(const Run&) = delete;
   bool Started() const { return process_.hProcess != nullptr; }
+  HANDLE Process() const { return process_.hProcess; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
 
   HWND WaitForDialog(int timeoutMs = 10000);
   // The launcher's dialog or a message box, whichever shows first.
@@ -130,6 +132,9 @@ class Run {
   HWND WaitForWindow(bool dialog, int timeoutMs);
   PROCESS_INFORMATION process_ = {};
 };
+
+// The visible dialog (not a message box) of a process, or null.
+HWND DialogOfProcess(DWORD processId);
 
 // The path in double quotes, as a command line names a program.
 std::string Quoted(const std::string& path);

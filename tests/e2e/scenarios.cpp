@@ -42,6 +42,10 @@ HWND FindWindowOfProcess(DWORD processId, bool dialog) {
 
 }  // namespace
 
+HWND DialogOfProcess(DWORD processId) {
+  return FindWindowOfProcess(processId, true);
+}
+
 std::string Quoted(const std::string& path) {
   return "\"" + path + "\"";
 }

@@ -12,6 +12,27 @@
 
 FakePlatform Fake;
 
+namespace {
+
+// The INI as the profile reader sees it, read again only when its text changed.
+const ProfileFile& CurrentProfile() {
+  static bool read = false;
+  static std::string readText;
+  static ProfileFile profile;
+  if (!read || readText != Fake.configText) {
+    profile = ReadProfile(Fake.configText);
+    readText = Fake.configText;
+    read = true;
+  }
+  return profile;
+}
+
+}  // namespace
+
+void ReadProfileOnce() {
+  CurrentProfile();
+}
+
 void ResetFake() {
   Fake = FakePlatform();
   ResetLaunchState();
@@ -43,19 +64,19 @@ void PlatformLowerCase(char* text, uint32_t length) {
 void PlatformProfileString(const char* section, const char* key, const char* fallback, char* buffer,
                            uint32_t room, const char* path) {
   (void)path;
-  std::string value = ProfileString(ReadProfile(Fake.configText), section, key, fallback, room);
+  std::string value = ProfileString(CurrentProfile(), section, key, fallback, room);
   if (room > 0) memcpy(buffer, value.c_str(), value.size() + 1);
 }
 
 int32_t PlatformProfileInt(const char* section, const char* key, int32_t fallback,
                            const char* path) {
   (void)path;
-  return ProfileInt(ReadProfile(Fake.configText), section, key, fallback);
+  return ProfileInt(CurrentProfile(), section, key, fallback);
 }
 
 void PlatformProfileSection(const char* section, char* buffer, uint32_t size, const char* path) {
   (void)path;
-  ProfileSectionBuffer(ReadProfile(Fake.configText), section, buffer, size);
+  ProfileSectionBuffer(CurrentProfile(), section, buffer, size);
 }
 
 char* PlatformAllocate(uint32_t size) {

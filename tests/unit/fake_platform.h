@@ -36,6 +36,10 @@ struct FakePlatform {
 
 extern FakePlatform Fake;
 
+// Reads the INI text now, so that a later profile call finds it read (the fake keeps the read
+// text until configText changes).
+void ReadProfileOnce();
+
 // Fresh fake and fresh launch state.
 void ResetFake();
 
