@@ -14,11 +14,11 @@ std::string Decode(const std::string& bytes) {
   return bytes;
 }
 
-// White space to the profile functions: the C space characters, the old end-of-file mark,
-// the separators 0x1C..0x1F and the no-break space.
+// White space to the profile functions: the C space characters and the old end-of-file mark.
+// The separators 0x1C..0x1F and the no-break space are kept.
 bool IsProfileSpace(char c) {
   uint8_t b = static_cast<uint8_t>(c);
-  return (b >= 9 && b <= 13) || b == 0x1A || (b >= 0x1C && b <= 0x20) || b == 0xA0;
+  return (b >= 9 && b <= 13) || b == ' ' || b == 0x1A;
 }
 
 // Names and values end at their first NUL, as the reader copies them out.

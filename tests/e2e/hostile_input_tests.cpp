@@ -206,6 +206,22 @@ const HostileCase kCases[] = {
      "Ctrl",
      nullptr,
      {"a.txt"}},
+    {"control-blanks-around-a-value",
+     [] {
+       return std::string(
+           "[SystemSettings]\nWindowTitle=\x0b\x0c\x1c Title\x1f \x1a\r\n"
+           "[Files]\n\"a.txt\"\n");
+     },
+     "\x1c Title\x1f",
+     nullptr,
+     {"a.txt"}},
+    {"no-break-spaces-around-a-value",
+     [] {
+       return std::string("[SystemSettings]\nWindowTitle=\xa0Title\xa0\n[Files]\n\"a.txt\"\n");
+     },
+     "\xa0Title\xa0",
+     nullptr,
+     {"a.txt"}},
     {"quoted-title-of-41-characters",
      [] {
        return "[SystemSettings]\nWindowTitle=\"" + std::string(41, 't') +
