@@ -19,14 +19,15 @@ add_library(lanterpick_profile STATIC src/checker/ansi_text.cpp src/checker/prof
 target_link_libraries(lanterpick_profile PUBLIC lanterpick_core)
 
 # lanterpick-check: the launcher's own logic over a folder on the host.
-add_library(lanterpick_checker STATIC src/checker/folder_check.cpp src/checker/platform_host.cpp
-  src/checker/report_output.cpp)
+# Object libraries: the platform side of the logic goes into each program whole.
+add_library(lanterpick_checker OBJECT src/checker/folder_check.cpp src/checker/platform_host.cpp
+  src/checker/format_host.cpp src/checker/report_output.cpp)
 target_link_libraries(lanterpick_checker PUBLIC lanterpick_profile)
 add_executable(lanterpick-check src/checker/checker_main.cpp)
 target_link_libraries(lanterpick-check PRIVATE lanterpick_checker)
 
 # Stands in for Win32 behind platform.h: an INI in memory, a folder as a list, messages recorded.
-add_library(fake_platform STATIC tests/unit/fake_platform.cpp)
+add_library(fake_platform OBJECT tests/unit/fake_platform.cpp src/checker/format_host.cpp)
 target_link_libraries(fake_platform PUBLIC lanterpick_profile)
 target_include_directories(fake_platform PUBLIC tests/unit)
 

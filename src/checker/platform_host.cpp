@@ -6,7 +6,6 @@
 #include <sys/xattr.h>
 
 #include <algorithm>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -222,12 +221,4 @@ void PlatformFindClose() {
 
 void PlatformShowMessage(const char* text, const char* caption, MessageIcon icon) {
   State.messages.push_back({text, caption, icon});
-}
-
-int PlatformFormat(char* buffer, const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
-  int length = vsnprintf(buffer, 1024, format, arguments);
-  va_end(arguments);
-  return length;
 }

@@ -97,7 +97,11 @@ ControlState Control(HWND dialog, int id);
 std::vector<std::string> ListRows(HWND dialog);
 int ClientWidth(HWND window);
 int AverageCharWidthOf(HWND window);  // a fresh DC of the window, as the launcher measures
-int MeasuredRowWidth(HWND dialog);    // the characters a list row may hold, as the launcher saw
+int MeasuredRowWidth(HWND dialog);
+// The texts the launcher's rows must read for these paths at that width.
+std::vector<std::string> RowTexts(
+    const std::vector<std::string>& paths, int width,
+    int fullPath);  // the characters a list row may hold, as the launcher saw
 void PostClick(HWND dialog, int id);
 void SelectRow(HWND dialog, int row);  // as a click on the row: selection and notification
 

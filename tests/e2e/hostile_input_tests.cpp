@@ -189,7 +189,8 @@ const HostileCase kCases[] = {
     {"quoted-button-size",
      [] { return std::string("[SystemSettings]\nOkButtonSize=\"90\"\n[Files]\n\"a.txt\"\n"); },
      kConfigurationError,
-     "OkButtonSize is outside the permitted range.\nPlease use a value between 4 and 80.", {}},
+     "OkButtonSize is outside the permitted range.\nPlease use a value between 4 and 80.",
+     {}},
     {"equals-signs-in-a-line",
      [] { return std::string("[Files]\n\"a = b.txt\" \"x = y\"\n"); },
      "Launch File",
@@ -242,16 +243,6 @@ const HostileCase kCases[] = {
      nullptr,
      {"\x80\xE9t\xE9\\\xFF.txt", "\xA0\xA0.txt"}},
 };
-
-std::vector<std::string> RowTexts(const std::vector<std::string>& paths, int width, int fullPath) {
-  std::vector<std::string> rows;
-  char text[kItemTextRoom];
-  for (const std::string& path : paths) {
-    MakeItemText(path.c_str(), width, fullPath, text);
-    rows.push_back(text);
-  }
-  return rows;
-}
 
 void CheckOutcome(const HostileCase& c, const Observation& seen) {
   CHECK_EQ(c.text == nullptr, seen.dialog);

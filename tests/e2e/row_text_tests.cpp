@@ -8,16 +8,6 @@
 
 namespace {
 
-std::vector<std::string> Expected(const std::vector<std::string>& paths, int width, int fullPath) {
-  std::vector<std::string> rows;
-  char text[kItemTextRoom];
-  for (const std::string& path : paths) {
-    MakeItemText(path.c_str(), width, fullPath, text);
-    rows.push_back(text);
-  }
-  return rows;
-}
-
 // Paths of every shape, several of them around the list's width in length.
 std::vector<std::string> SamplePaths() {
   std::vector<std::string> paths = {
@@ -48,7 +38,7 @@ void CheckRows(const char* test, const char* showFilepath, int fullPath) {
   KeepDialog(stage, dialog);
   const int width = MeasuredRowWidth(dialog);
   CHECK(width > 20);
-  CHECK_EQ(Expected(paths, width, fullPath), ListRows(dialog));
+  CHECK_EQ(RowTexts(paths, width, fullPath), ListRows(dialog));
   CancelAndFinish(stage, run, dialog);
 }
 
@@ -75,6 +65,6 @@ E2E_TEST(FolderModeRowsAreNamesCutToTheWiderList) {
   HWND dialog = DialogOf(run);
   REQUIRE(dialog != nullptr);
   KeepDialog(stage, dialog);
-  CHECK_EQ(Expected(names, MeasuredRowWidth(dialog), 1), ListRows(dialog));
+  CHECK_EQ(RowTexts(names, MeasuredRowWidth(dialog), 1), ListRows(dialog));
   CancelAndFinish(stage, run, dialog);
 }

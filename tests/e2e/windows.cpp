@@ -136,3 +136,13 @@ int MeasuredRowWidth(HWND dialog) {
   if (GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL) width += GetSystemMetrics(SM_CXVSCROLL);
   return RowWidth(width, AverageCharWidthOf(list));
 }
+
+std::vector<std::string> RowTexts(const std::vector<std::string>& paths, int width, int fullPath) {
+  std::vector<std::string> rows;
+  char text[kItemTextRoom];
+  for (const std::string& path : paths) {
+    MakeItemText(path.c_str(), width, fullPath, text);
+    rows.push_back(text);
+  }
+  return rows;
+}

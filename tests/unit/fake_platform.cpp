@@ -2,7 +2,6 @@
 #include "fake_platform.h"
 
 #include <cctype>
-#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -116,12 +115,4 @@ void PlatformFindClose() {}
 
 void PlatformShowMessage(const char* text, const char* caption, MessageIcon icon) {
   Fake.messages.push_back({text, caption, icon});
-}
-
-int PlatformFormat(char* buffer, const char* format, ...) {
-  va_list arguments;
-  va_start(arguments, format);
-  int length = vsnprintf(buffer, 1024, format, arguments);
-  va_end(arguments);
-  return length;
 }
