@@ -48,6 +48,7 @@ endif()
 find_package(GTest REQUIRED)
 enable_testing()
 add_executable(unit_tests
+  tests/unit/ansi_text_test.cpp
   tests/unit/configuration_mode_test.cpp
   tests/unit/files_parser_test.cpp
   tests/unit/folder_scan_test.cpp

@@ -67,6 +67,8 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
     out += "Mode:    configuration (" + report.configName + ")\n";
   } else if (report.mode == kFolderMode) {
     out += "Mode:    folder (no readable " + report.configName + ")\n";
+  } else {
+    out += "Mode:    none (the program's name has no \".exe\")\n";
   }
   if (report.opens) {
     out += "Verdict: the dialog opens, titled \"" + OneLine(report.windowTitle) + "\".\n";

@@ -1,0 +1,45 @@
+// Text between the host's encodings and the launcher's Windows-1252.
+#include "checker/ansi_text.h"
+
+#include <gtest/gtest.h>
+
+TEST(AnsiText, Utf8ToWindows1252) {
+  const struct {
+    const char* utf8;
+    const char* ansi;
+  } cases[] = {
+      {"plain", "plain"},
+      {"caf\xC3\xA9", "caf\xE9"},        // é
+      {"\xE2\x82\xAC", "\x80"},          // the euro sign lives at 0x80
+      {"\xC5\xA0\xC5\xB8", "\x8A\x9F"},  // Š Ÿ
+      {"\xE4\xB8\xAD", "?"},             // not in the code page
+      {"\xF0\x9F\x99\x82", "?"},         // nor outside the basic plane
+      {"\xC3", "?"},                     // cut short
+      {"\x80x", "?x"},                   // not a lead byte
+      {"\xC2\x81", "\x81"},              // an undefined byte keeps its place
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.ansi, Utf8ToAnsi(c.utf8)) << c.utf8;
+}
+
+TEST(AnsiText, RoundTripThroughUtf8KeepsEveryDefinedByte) {
+  for (int b = 1; b < 256; ++b) {
+    const std::string ansi(1, static_cast<char>(b));
+    EXPECT_EQ(ansi, Utf8ToAnsi(AnsiToUtf8(ansi))) << b;
+  }
+}
+
+TEST(AnsiText, Utf16InBothByteOrders) {
+  EXPECT_EQ("A\xE9\x80?", Utf16ToAnsi(std::string("A\0\xE9\0\xAC\x20\x2D\x4E", 8), false));
+  EXPECT_EQ("A\xE9", Utf16ToAnsi(std::string("\0A\0\xE9", 4), true));
+  EXPECT_EQ("A", Utf16ToAnsi(std::string("A\0\x42", 3), false));  // an odd byte is dropped
+}
+
+TEST(AnsiText, LowerCaseAsCharLowerBuffA) {
+  EXPECT_EQ('a', AnsiLower('A'));
+  EXPECT_EQ('\xE9', AnsiLower('\xC9'));  // É
+  EXPECT_EQ('\xD7', AnsiLower('\xD7'));  // × has no lower case
+  EXPECT_EQ('\x9A', AnsiLower('\x8A'));  // Š
+  EXPECT_EQ('\xFF', AnsiLower('\x9F'));  // Ÿ
+  EXPECT_EQ('\xDF', AnsiLower('\xDF'));  // ß stays
+  EXPECT_EQ('[', AnsiLower('['));
+}
