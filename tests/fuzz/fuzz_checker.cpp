@@ -12,14 +12,23 @@
 
 namespace {
 
+std::string TheFolder;
+
+void RemoveFolder() {
+  remove((TheFolder + "/a.txt").c_str());
+  remove((TheFolder + "/setup.ini").c_str());
+  rmdir(TheFolder.c_str());
+}
+
+// A launcher folder of its own for this run, removed at exit.
 std::string Folder() {
-  static std::string folder;
-  if (folder.empty()) {
+  if (TheFolder.empty()) {
     char pattern[] = "/tmp/lanterpick-fuzz-XXXXXX";
-    folder = mkdtemp(pattern);
-    fclose(fopen((folder + "/a.txt").c_str(), "w"));
+    TheFolder = mkdtemp(pattern);
+    fclose(fopen((TheFolder + "/a.txt").c_str(), "w"));
+    atexit(RemoveFolder);
   }
-  return folder;
+  return TheFolder;
 }
 
 }  // namespace
