@@ -140,6 +140,25 @@ void TakeRows(FolderReport* report) {
   }
 }
 
+// The launcher's own start-up: the mode it chooses, and the one box it shows or the rows it lists.
+void RunStartUp(FolderReport* report) {
+  report->opens = LoadLaunchList();
+  std::vector<HostMessage> shown = TakeHostMessages();
+  if (!shown.empty()) report->first = {shown[0].caption, shown[0].text, 0};
+  if (report->opens) TakeRows(report);
+  report->mode = HostConfigurationOpened() ? kConfigurationMode : kFolderMode;
+}
+
+void FindLineOfFirstProblem(FolderReport* report) {
+  if (report->opens) return;
+  for (const CheckedBox& problem : report->problems) {
+    if (problem.caption == report->first.caption && problem.text == report->first.text) {
+      report->first.line = problem.line;
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 int DefaultRowWidth() {
@@ -166,24 +185,13 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
   }
   report->configName = derived ? OwnName(configPath) : "";
 
-  report->opens = LoadLaunchList();
-  std::vector<HostMessage> shown = TakeHostMessages();
-  if (!shown.empty()) report->first = {shown[0].caption, shown[0].text, 0};
-  if (report->opens) TakeRows(report);
+  RunStartUp(report);
   if (!derived) {
+    report->mode = kStoppedBeforeChoosing;
     report->problems.push_back(report->first);
-    return true;
-  }
-  report->mode = HostConfigurationOpened() ? kConfigurationMode : kFolderMode;
-  if (report->mode == kConfigurationMode) {
+  } else if (report->mode == kConfigurationMode) {
     CheckConfiguration(hostConfig, configPath, report);
-    for (const CheckedBox& problem : report->problems) {
-      if (!report->opens && problem.caption == report->first.caption &&
-          problem.text == report->first.text) {
-        report->first.line = problem.line;
-        break;
-      }
-    }
+    FindLineOfFirstProblem(report);
   } else {
     if (!report->opens) report->problems.push_back(report->first);
     ListLeftOut(folder, OwnName(programPath), report);
