@@ -24,6 +24,15 @@ target_link_libraries(lanterpick PRIVATE shell32)
 set_source_files_properties(res/lanterpick.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/lanterpick.ico;${CMAKE_SOURCE_DIR}/res/lanterpick.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 
+# lanterpick-check as a Windows console program: the same logic over the platform's own folders.
+add_executable(lanterpick-check ${LANTERPICK_CORE_SOURCES}
+  src/checker/ansi_text.cpp src/checker/checker_main.cpp src/checker/folder_check.cpp
+  src/checker/format_host.cpp src/checker/host_files_win.cpp src/checker/platform_host.cpp
+  src/checker/profile_reader.cpp src/checker/report_output.cpp)
+target_include_directories(lanterpick-check PRIVATE src)
+target_compile_options(lanterpick-check PRIVATE -Os -Wall -Wextra)
+target_link_options(lanterpick-check PRIVATE -static -s -Wl,--no-insert-timestamp)
+
 # The end-to-end driver and the helper that records a launch.
 # The driver shares the row-text rules with the exe to know what each row should read.
 add_executable(e2e-driver

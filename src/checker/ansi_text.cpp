@@ -82,3 +82,11 @@ char AnsiLower(char c) {
   if (b == 0x9F) return static_cast<char>(0xFF);
   return c;
 }
+
+bool SameAnsiFolded(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (AnsiLower(a[i]) != AnsiLower(b[i])) return false;
+  }
+  return true;
+}

@@ -15,3 +15,6 @@ uint32_t AnsiToUnicode(uint8_t byte);
 
 // CharLowerBuffA under Windows-1252: A-Z, the accented capitals, and Š, Œ, Ž, Ÿ.
 char AnsiLower(char c);
+
+// Equal under AnsiLower, as file names are on Windows.
+bool SameAnsiFolded(const std::string& a, const std::string& b);

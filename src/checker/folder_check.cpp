@@ -1,8 +1,6 @@
 // Looks at a launcher folder as lanterpick.exe would when started from it, and beyond.
 #include "checker/folder_check.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstring>
 #include <fstream>
@@ -27,16 +25,6 @@ const char* const kReasons[] = {"offered",
                                 "temporary or offline",
                                 "the launcher itself",
                                 "a housekeeping extension"};
-
-bool IsFolder(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-bool IsPlainFile(const std::string& path) {
-  struct stat info;
-  return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
 
 std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -75,7 +63,7 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
              "\" is not in the folder. The launcher opens it relative to its current folder "
              "when it runs, which is this folder only when it is started from here.",
          line});
-  } else if (IsFolder(host)) {
+  } else if (IsHostFolder(host)) {
     report->warnings.push_back({"", "\"" + path + "\" names a folder, not a file.", line});
   }
 }
@@ -167,7 +155,7 @@ int DefaultRowWidth() {
 
 bool CheckFolder(const std::string& folder, const std::string& programName, int width,
                  FolderReport* report, std::string* error) {
-  if (!IsFolder(folder)) {
+  if (!IsHostFolder(folder)) {
     *error = "no such folder: " + folder;
     return false;
   }
@@ -179,7 +167,7 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
   const bool derived = DeriveConfigPath(programPath, configPath);
   TakeHostMessages();
   const std::string hostConfig = derived ? HostPathOf(configPath) : "";
-  if (IsPlainFile(hostConfig) && !std::ifstream(hostConfig).good()) {
+  if (IsHostPlainFile(hostConfig) && !std::ifstream(hostConfig).good()) {
     *error = "cannot read " + hostConfig + " (the launcher may not be able to either)";
     return false;
   }

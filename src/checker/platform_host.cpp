@@ -1,11 +1,6 @@
 // The launcher's platform operations carried out on the host, over a folder being checked.
 #include "checker/platform_host.h"
 
-#include <dirent.h>
-#include <sys/stat.h>
-#include <sys/xattr.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,67 +25,6 @@ struct HostState {
   bool configurationOpened = false;
 };
 HostState State;
-
-bool SameFolded(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AnsiLower(a[i]) != AnsiLower(b[i])) return false;
-  }
-  return true;
-}
-
-// Wine keeps the hidden and system attributes in an extended attribute; names with a leading
-// dot are hidden too.
-uint32_t AttributesOf(const std::string& path, const std::string& name, bool directory) {
-  uint32_t attributes = directory ? static_cast<uint32_t>(kAttributeDirectory) : 0u;
-  if (!name.empty() && name[0] == '.') attributes |= kAttributeHidden;
-  char value[32] = {};
-  ssize_t length = getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value - 1);
-  if (length > 0) attributes |= strtoul(value, nullptr, 16) & (kAttributeHidden | kAttributeSystem);
-  return attributes;
-}
-
-// The platform's folder search lists names without regard to case, as upper-cased UTF-16.
-uint32_t UpperUnit(uint32_t unit) {
-  if (unit >= 'a' && unit <= 'z') return unit - 32;
-  if (unit >= 0xE0 && unit <= 0xFE && unit != 0xF7) return unit - 32;
-  if (unit == 0xFF) return 0x178;
-  if (unit == 0x161 || unit == 0x153 || unit == 0x17E) return unit - 1;
-  return unit;
-}
-
-bool IsDotEntry(const std::string& name) {
-  return name == "." || name == "..";
-}
-
-bool SearchOrder(const HostEntry& a, const HostEntry& b) {
-  if (IsDotEntry(a.name) || IsDotEntry(b.name)) {
-    return IsDotEntry(a.name) && (!IsDotEntry(b.name) || a.name < b.name);
-  }
-  size_t n = std::min(a.name.size(), b.name.size());
-  for (size_t i = 0; i < n; ++i) {
-    uint32_t x = UpperUnit(AnsiToUnicode(a.name[i])), y = UpperUnit(AnsiToUnicode(b.name[i]));
-    if (x != y) return x < y;
-  }
-  if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
-  return a.name < b.name;
-}
-
-std::string ChildNamed(const std::string& folder, const std::string& ansiName) {
-  for (const HostEntry& entry : ListHostFolder(folder)) {
-    if (SameFolded(entry.name, ansiName)) {
-      // The entry's own name on disk, found again by its Windows-1252 form.
-      DIR* dir = opendir(folder.c_str());
-      std::string found;
-      while (dirent* e = dir ? readdir(dir) : nullptr) {
-        if (Utf8ToAnsi(e->d_name) == entry.name) found = folder + "/" + e->d_name;
-      }
-      if (dir) closedir(dir);
-      return found;
-    }
-  }
-  return "";
-}
 
 const ProfileFile& ProfileAt(const char* path) {
   auto found = State.profiles.find(path);
@@ -119,24 +53,9 @@ bool HostConfigurationOpened() {
   return State.configurationOpened;
 }
 
-std::vector<HostEntry> ListHostFolder(const std::string& hostFolder) {
-  std::vector<HostEntry> entries;
-  DIR* dir = opendir(hostFolder.c_str());
-  if (dir == nullptr) return entries;
-  while (dirent* e = readdir(dir)) {
-    std::string name = e->d_name, path = hostFolder + "/" + name;
-    struct stat info;
-    if (stat(path.c_str(), &info) != 0) continue;
-    entries.push_back({AttributesOf(path, name, S_ISDIR(info.st_mode)), Utf8ToAnsi(name)});
-  }
-  closedir(dir);
-  std::sort(entries.begin(), entries.end(), SearchOrder);  // "." and ".." come first
-  return entries;
-}
-
 std::string HostPathOf(const std::string& windowsPath) {
   const size_t root = strlen(kHostDriveRoot);
-  if (windowsPath.size() < root || !SameFolded(windowsPath.substr(0, root), kHostDriveRoot)) {
+  if (windowsPath.size() < root || !SameAnsiFolded(windowsPath.substr(0, root), kHostDriveRoot)) {
     return "";
   }
   std::string path = State.folder;
@@ -144,7 +63,7 @@ std::string HostPathOf(const std::string& windowsPath) {
   std::string part;
   while (std::getline(parts, part, '\\')) {
     if (part.empty() || part == ".") continue;
-    path = ChildNamed(path, part);
+    path = HostChild(path, part);
     if (path.empty()) return "";
   }
   return path;
@@ -157,12 +76,13 @@ const char* PlatformCommandLine() {
 bool PlatformProbeFile(const char* path, uint32_t* size) {
   const std::string host = HostPathOf(path);
   // Only a plain file opens for reading; a folder, a pipe or a device is never waited on.
-  struct stat info;
-  bool opened = !host.empty() && stat(host.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-  FILE* file = opened ? fopen(host.c_str(), "rb") : nullptr;
-  opened = file != nullptr;
+  FILE* file = IsHostPlainFile(host) ? fopen(host.c_str(), "rb") : nullptr;
+  const bool opened = file != nullptr;
+  if (opened && size != nullptr) {
+    fseek(file, 0, SEEK_END);
+    *size = static_cast<uint32_t>(ftell(file));
+  }
   if (file != nullptr) fclose(file);
-  if (opened && size != nullptr) *size = static_cast<uint32_t>(info.st_size);
   if (size != nullptr) State.configurationOpened = opened;
   return opened;
 }

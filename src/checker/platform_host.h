@@ -5,17 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "checker/host_files.h"
 #include "launcher/platform.h"
 
 struct HostMessage {
   std::string text;
   std::string caption;
   MessageIcon icon;
-};
-
-struct HostEntry {
-  uint32_t attributes;
-  std::string name;  // Windows-1252, as FindFirstFileA gives it
 };
 
 // Starts a check: the launcher is "D:\" + programName and D:\ is folder.
@@ -26,9 +22,6 @@ std::vector<HostMessage> TakeHostMessages();
 
 // The host file a launcher path names, found without regard to case; "" when there is none.
 std::string HostPathOf(const std::string& windowsPath);
-
-// The folder's entries in the order the platform's folder search gives them.
-std::vector<HostEntry> ListHostFolder(const std::string& hostFolder);
 
 // True when the last probe of the configuration path opened it.
 bool HostConfigurationOpened();

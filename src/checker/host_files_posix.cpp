@@ -1,0 +1,94 @@
+// The folder being checked on a Unix host, as Wine shows it to Windows programs: names in
+// Windows-1252, hidden and system attributes, and the search order.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "checker/ansi_text.h"
+#include "checker/host_files.h"
+#include "launcher/platform.h"
+
+namespace {
+
+// Wine keeps the hidden and system attributes in an extended attribute; names with a leading
+// dot are hidden too.
+uint32_t AttributesOf(const std::string& path, const std::string& name, bool directory) {
+  uint32_t attributes = directory ? static_cast<uint32_t>(kAttributeDirectory) : 0u;
+  if (!name.empty() && name[0] == '.') attributes |= kAttributeHidden;
+  char value[32] = {};
+  ssize_t length = getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value - 1);
+  if (length > 0) attributes |= strtoul(value, nullptr, 16) & (kAttributeHidden | kAttributeSystem);
+  return attributes;
+}
+
+// The platform's folder search lists names without regard to case, as upper-cased UTF-16.
+uint32_t UpperUnit(uint32_t unit) {
+  if (unit >= 'a' && unit <= 'z') return unit - 32;
+  if (unit >= 0xE0 && unit <= 0xFE && unit != 0xF7) return unit - 32;
+  if (unit == 0xFF) return 0x178;
+  if (unit == 0x161 || unit == 0x153 || unit == 0x17E) return unit - 1;
+  return unit;
+}
+
+bool IsDotEntry(const std::string& name) {
+  return name == "." || name == "..";
+}
+
+bool SearchOrder(const HostEntry& a, const HostEntry& b) {
+  if (IsDotEntry(a.name) || IsDotEntry(b.name)) {
+    return IsDotEntry(a.name) && (!IsDotEntry(b.name) || a.name < b.name);
+  }
+  size_t n = std::min(a.name.size(), b.name.size());
+  for (size_t i = 0; i < n; ++i) {
+    uint32_t x = UpperUnit(AnsiToUnicode(a.name[i])), y = UpperUnit(AnsiToUnicode(b.name[i]));
+    if (x != y) return x < y;
+  }
+  if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
+  return a.name < b.name;
+}
+
+bool StatOf(const std::string& path, struct stat* info) {
+  return !path.empty() && stat(path.c_str(), info) == 0;
+}
+
+}  // namespace
+
+std::vector<HostEntry> ListHostFolder(const std::string& folder) {
+  std::vector<HostEntry> entries;
+  DIR* dir = opendir(folder.c_str());
+  if (dir == nullptr) return entries;
+  while (dirent* e = readdir(dir)) {
+    std::string name = e->d_name, path = folder + "/" + name;
+    struct stat info;
+    if (!StatOf(path, &info)) continue;
+    entries.push_back({AttributesOf(path, name, S_ISDIR(info.st_mode)), Utf8ToAnsi(name)});
+  }
+  closedir(dir);
+  std::sort(entries.begin(), entries.end(), SearchOrder);
+  return entries;
+}
+
+std::string HostChild(const std::string& folder, const std::string& ansiName) {
+  DIR* dir = opendir(folder.c_str());
+  std::string found;
+  while (dirent* e = dir ? readdir(dir) : nullptr) {
+    if (found.empty() && SameAnsiFolded(Utf8ToAnsi(e->d_name), ansiName)) {
+      found = folder + "/" + e->d_name;
+    }
+  }
+  if (dir) closedir(dir);
+  return found;
+}
+
+bool IsHostFolder(const std::string& path) {
+  struct stat info;
+  return StatOf(path, &info) && S_ISDIR(info.st_mode);
+}
+
+bool IsHostPlainFile(const std::string& path) {
+  struct stat info;
+  return StatOf(path, &info) && S_ISREG(info.st_mode);
+}
