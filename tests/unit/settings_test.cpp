@@ -10,14 +10,19 @@
 
 namespace {
 
-// Reads and validates an INI text; returns the one message shown, or "" when all passed.
-std::string Validate(const std::string& ini) {
+// Reads the settings of an INI text; tells whether ShowFilepath was valid.
+bool ReadFrom(const std::string& ini) {
   ResetFake();
   Fake.configExists = true;
   Fake.configText = ini;
   bool showFilepathValid = false;
   ReadSettings("c:\\x.ini", &showFilepathValid);
-  bool passed = ValidateSettings(showFilepathValid);
+  return showFilepathValid;
+}
+
+// Reads and validates an INI text; returns the one message shown, or "" when all passed.
+std::string Validate(const std::string& ini) {
+  bool passed = ValidateSettings(ReadFrom(ini));
   EXPECT_LE(Fake.messages.size(), 1u);
   EXPECT_EQ(passed, Fake.messages.empty());
   if (passed) return "";
@@ -171,12 +176,7 @@ TEST(Settings, PresentValuesReplaceDefaults) {
 namespace {
 
 std::vector<std::string> EveryFailure(const std::string& ini) {
-  ResetFake();
-  Fake.configExists = true;
-  Fake.configText = ini;
-  bool showFilepathValid = false;
-  ReadSettings("c:\\x.ini", &showFilepathValid);
-  int failures = ValidateEverySetting(showFilepathValid);
+  int failures = ValidateEverySetting(ReadFrom(ini));
   std::vector<std::string> texts;
   for (const ShownMessage& m : Fake.messages) texts.push_back(m.text);
   EXPECT_EQ(static_cast<size_t>(failures), texts.size());
