@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
@@ -25,13 +24,6 @@ const char* const kReasons[] = {"offered",
                                 "temporary or offline",
                                 "the launcher itself",
                                 "a housekeeping extension"};
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 void AddMessages(std::vector<CheckedBox>* to, int line) {
   for (const HostMessage& m : TakeHostMessages()) to->push_back({m.caption, m.text, line});
@@ -91,7 +83,7 @@ void CheckEveryFileLine(const ProfileFile& profile, FolderReport* report) {
 
 void CheckConfiguration(const std::string& hostConfig, const char* configPath,
                         FolderReport* report) {
-  const std::string bytes = ReadBytes(hostConfig);
+  const std::string bytes = ReadHostBytes(hostConfig);
   const bool wide = bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0;
   const size_t nuls = std::count(bytes.begin(), bytes.end(), '\0');
   if (nuls > 0 && !wide) {
@@ -102,7 +94,7 @@ void CheckConfiguration(const std::string& hostConfig, const char* configPath,
          0});
   }
   CheckEverySetting(configPath, report);
-  CheckEveryFileLine(ReadProfile(bytes), report);
+  CheckEveryFileLine(HostProfileAt(configPath), report);
 }
 
 void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* report) {

@@ -26,16 +26,20 @@ struct HostState {
 };
 HostState State;
 
-const ProfileFile& ProfileAt(const char* path) {
-  auto found = State.profiles.find(path);
-  if (found != State.profiles.end()) return found->second;
-  std::ifstream in(HostPathOf(path), std::ios::binary);
+}  // namespace
+
+std::string ReadHostBytes(const std::string& hostPath) {
+  std::ifstream in(hostPath, std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
-  return State.profiles[path] = ReadProfile(bytes.str());
+  return bytes.str();
 }
 
-}  // namespace
+const ProfileFile& HostProfileAt(const char* path) {
+  auto found = State.profiles.find(path);
+  if (found != State.profiles.end()) return found->second;
+  return State.profiles[path] = ReadProfile(ReadHostBytes(HostPathOf(path)));
+}
 
 void UseHostFolder(const std::string& folder, const std::string& programName) {
   State = HostState();
@@ -93,17 +97,17 @@ void PlatformLowerCase(char* text, uint32_t length) {
 
 void PlatformProfileString(const char* section, const char* key, const char* fallback, char* buffer,
                            uint32_t room, const char* path) {
-  std::string value = ProfileString(ProfileAt(path), section, key, fallback, room);
+  std::string value = ProfileString(HostProfileAt(path), section, key, fallback, room);
   if (room > 0) memcpy(buffer, value.c_str(), value.size() + 1);
 }
 
 int32_t PlatformProfileInt(const char* section, const char* key, int32_t fallback,
                            const char* path) {
-  return ProfileInt(ProfileAt(path), section, key, fallback);
+  return ProfileInt(HostProfileAt(path), section, key, fallback);
 }
 
 void PlatformProfileSection(const char* section, char* buffer, uint32_t size, const char* path) {
-  ProfileSectionBuffer(ProfileAt(path), section, buffer, size);
+  ProfileSectionBuffer(HostProfileAt(path), section, buffer, size);
 }
 
 char* PlatformAllocate(uint32_t size) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "checker/host_files.h"
+#include "checker/profile_reader.h"
 #include "launcher/platform.h"
 
 struct HostMessage {
@@ -22,6 +23,12 @@ std::vector<HostMessage> TakeHostMessages();
 
 // The host file a launcher path names, found without regard to case; "" when there is none.
 std::string HostPathOf(const std::string& windowsPath);
+
+// The bytes of a host file; empty when it cannot be read.
+std::string ReadHostBytes(const std::string& hostPath);
+
+// The INI at a launcher path as the profile functions read it: read once per check.
+const ProfileFile& HostProfileAt(const char* path);
 
 // True when the last probe of the configuration path opened it.
 bool HostConfigurationOpened();

@@ -36,20 +36,23 @@ std::string Repeated(const std::string& line, int times) {
   return out;
 }
 
-// Little-endian UTF-16 with its byte-order mark, from Windows-1252 text.
-std::string Utf16(const std::string& ansi) {
+std::wstring Wide(const std::string& ansi) {  // from Windows-1252
   std::wstring wide(ansi.size(), L'\0');
   wide.resize(MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0],
                                   static_cast<int>(wide.size())));
+  return wide;
+}
+
+// Little-endian UTF-16 with its byte-order mark, from Windows-1252 text.
+std::string Utf16(const std::string& ansi) {
+  const std::wstring wide = Wide(ansi);
   std::string out = "\xFF\xFE";
   for (wchar_t c : wide) out += static_cast<char>(c & 0xFF), out += static_cast<char>(c >> 8);
   return out;
 }
 
 std::string Utf8(const std::string& ansi) {
-  std::wstring wide(ansi.size(), L'\0');
-  wide.resize(MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0],
-                                  static_cast<int>(wide.size())));
+  const std::wstring wide = Wide(ansi);
   std::string out(wide.size() * 3, '\0');
   out.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &out[0],
                                  static_cast<int>(out.size()), nullptr, nullptr));
@@ -363,10 +366,7 @@ std::string GeneratedName(int i) {
 }
 
 void CreateNamed(const std::string& folder, const std::string& name) {
-  std::string ansi = "\\\\?\\" + folder + "\\" + name;
-  std::wstring wide(ansi.size(), L'\0');
-  wide.resize(MultiByteToWideChar(1252, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0],
-                                  static_cast<int>(wide.size())));
+  const std::wstring wide = Wide("\\\\?\\" + folder + "\\" + name);
   HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {

@@ -22,6 +22,15 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
+Observation DialogSeen(HWND dialog) {
+  Observation seen;
+  seen.dialog = true;
+  seen.caption = WindowText(dialog);
+  seen.rows = ListRows(dialog);
+  seen.width = MeasuredRowWidth(dialog);
+  return seen;
+}
+
 }  // namespace
 
 Observation Observe(const Stage& stage, Run& run) {
@@ -33,9 +42,7 @@ Observation Observe(const Stage& stage, Run& run) {
     return seen;
   }
   if (seen.dialog) {
-    seen.caption = WindowText(window);
-    seen.rows = ListRows(window);
-    seen.width = MeasuredRowWidth(window);
+    seen = DialogSeen(window);
     CancelAndFinish(stage, run, window);
   } else {
     MessageBoxSeen box = run.ReadAndDismiss(window);
@@ -71,12 +78,8 @@ std::string LastComponent(const std::string& path) {
 }  // namespace
 
 void KeepDialog(const Stage& stage, HWND dialog) {
-  Observation seen;
-  seen.dialog = true;
-  seen.caption = WindowText(dialog);
-  seen.rows = ListRows(dialog);
-  seen.width = MeasuredRowWidth(dialog);
-  KeepObservation(LastComponent(stage.folder), stage, LastComponent(stage.program), seen);
+  KeepObservation(LastComponent(stage.folder), stage, LastComponent(stage.program),
+                  DialogSeen(dialog));
 }
 
 void KeepBox(const Stage& stage, const MessageBoxSeen& box) {
