@@ -11,8 +11,18 @@ set(LANTERPICK_WINDOWS_SOURCES
   res/lanterpick.rc
 )
 
+# The x64 test stand-in asks for the 64-bit common controls; the shipped exe is 32-bit.
+set(LANTERPICK_GENERATED_RES ${CMAKE_BINARY_DIR}/generated-res)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  file(READ res/lanterpick.manifest manifest)
+  string(REPLACE "processorArchitecture=\"X86\"" "processorArchitecture=\"amd64\"" manifest
+    "${manifest}")
+  file(WRITE ${LANTERPICK_GENERATED_RES}/lanterpick-amd64.manifest "${manifest}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS res/lanterpick.manifest)
+endif()
+
 add_executable(lanterpick WIN32 ${LANTERPICK_CORE_SOURCES} ${LANTERPICK_WINDOWS_SOURCES})
-target_include_directories(lanterpick PRIVATE src res)
+target_include_directories(lanterpick PRIVATE src res ${LANTERPICK_GENERATED_RES})
 target_compile_options(lanterpick PRIVATE
   $<$<COMPILE_LANGUAGE:CXX>:-Os -Wall -Wextra -fno-exceptions -fno-rtti -ffunction-sections
   -fno-asynchronous-unwind-tables>)
@@ -43,6 +53,7 @@ add_executable(e2e-driver
   tests/e2e/layout_tests.cpp tests/e2e/resource_tests.cpp tests/e2e/row_text_tests.cpp tests/e2e/startup_tests.cpp
   src/dialog/item_text.cpp src/config/text_rules.cpp)
 target_include_directories(e2e-driver PRIVATE tests/e2e res src)
+target_compile_options(e2e-driver PRIVATE -Wall -Wextra)
 target_link_options(e2e-driver PRIVATE -static)
 target_link_libraries(e2e-driver PRIVATE version gdi32 advapi32 psapi)
 
@@ -51,6 +62,6 @@ target_link_options(launch-marker PRIVATE -static)
 
 # The floor for start-up timings: the same template and resources, none of the logic.
 add_executable(reference-dialog WIN32 tests/bench/reference_dialog.cpp res/lanterpick.rc)
-target_include_directories(reference-dialog PRIVATE res)
+target_include_directories(reference-dialog PRIVATE res ${LANTERPICK_GENERATED_RES})
 target_compile_options(reference-dialog PRIVATE -Os)
 target_link_options(reference-dialog PRIVATE -static -s)

@@ -6,6 +6,7 @@
 #include "e2e.h"
 
 std::string ProgramUnderTest;
+std::string ShippedProgram;
 std::string MarkerProgram;
 std::string WorkFolder;
 
@@ -22,6 +23,7 @@ std::vector<Test>& Tests() {
 }
 
 std::vector<std::string> Failures;
+std::string SkipReason;
 
 void AssociateMarkerWithDocuments() {
   // Files ending in .lpkdoc open with the marker, as a document type would with its program.
@@ -45,6 +47,10 @@ Registration::Registration(const char* name, TestFunction function) {
 
 std::string FailureContext;
 
+void RecordSkip(const std::string& reason) {
+  SkipReason = reason;
+}
+
 void RecordFailure(const char* file, int line, const std::string& what) {
   const char* base = strrchr(file, '/');
   std::ostringstream s;
@@ -56,25 +62,32 @@ void RecordFailure(const char* file, int line, const std::string& what) {
 
 int main(int argc, char** argv) {
   if (argc < 4) {
-    fprintf(stderr, "usage: e2e-driver LANTERPICK.EXE LAUNCH-MARKER.EXE WORK-FOLDER [FILTER]\n");
+    fprintf(stderr,
+            "usage: e2e-driver LANTERPICK.EXE LAUNCH-MARKER.EXE WORK-FOLDER [FILTER "
+            "[SHIPPED-LANTERPICK.EXE]]\n");
     return 2;
   }
   ProgramUnderTest = argv[1];
   MarkerProgram = argv[2];
   WorkFolder = argv[3];
   const char* filter = argc > 4 ? argv[4] : "";
+  ShippedProgram = argc > 5 ? argv[5] : ProgramUnderTest;
   AssociateMarkerWithDocuments();
-  int passed = 0, failed = 0;
+  int passed = 0, failed = 0, skipped = 0;
   for (const Test& test : Tests()) {
     if (strstr(test.name, filter) == nullptr) continue;
     const bool benchmark = strncmp(test.name, "Benchmark", 9) == 0;
     if (benchmark && strncmp(filter, "Benchmark", 9) != 0) continue;  // figures on request
     Failures.clear();
     FailureContext.clear();
+    SkipReason.clear();
     DWORD start = GetTickCount();
     test.function();
     DWORD spent = GetTickCount() - start;
-    if (Failures.empty()) {
+    if (Failures.empty() && !SkipReason.empty()) {
+      ++skipped;
+      printf("[ SKIP ] %s: %s\n", test.name, SkipReason.c_str());
+    } else if (Failures.empty()) {
       ++passed;
       printf("[  OK  ] %s (%lu ms)\n", test.name, spent);
     } else {
@@ -84,6 +97,8 @@ int main(int argc, char** argv) {
     }
     fflush(stdout);
   }
-  printf("e2e: %d passed, %d failed\n", passed, failed);
+  printf("e2e: %d passed, %d failed", passed, failed);
+  if (skipped > 0) printf(", %d skipped", skipped);
+  printf("\n");
   return failed == 0 && passed > 0 ? 0 : 1;
 }

@@ -48,9 +48,18 @@ bool CheckEqual(const A& expected, const B& actual, const char* file, int line, 
     if (!CHECK(condition)) return; \
   } while (0)
 
+// Ends a test that cannot be judged here, counted as skipped with its reason, never as passed.
+void RecordSkip(const std::string& reason);
+#define SKIP_TEST(reason) \
+  do {                    \
+    RecordSkip(reason);   \
+    return;               \
+  } while (0)
+
 // ---- Paths given on the command line ----------------------------------------------------------
 
-extern std::string ProgramUnderTest;  // lanterpick.exe
+extern std::string ProgramUnderTest;  // lanterpick.exe, as run here
+extern std::string ShippedProgram;    // the 32-bit lanterpick.exe, whose file itself is checked
 extern std::string MarkerProgram;     // launch-marker.exe
 extern std::string WorkFolder;        // fresh folders are made below it
 

@@ -1,4 +1,4 @@
-// The built exe's resources, read back through the platform's own resource functions.
+// The shipped exe's resources, read back through the platform's own resource functions.
 #include <algorithm>
 #include <cstring>
 
@@ -10,11 +10,20 @@ namespace {
 const WORD kUnitedKingdom = 0x0809;
 
 struct Module {
-  HMODULE handle = LoadLibraryExA(ProgramUnderTest.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HMODULE handle = LoadLibraryExA(ShippedProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
   ~Module() {
     if (handle) FreeLibrary(handle);
   }
 };
+
+// The x64 stand-in's driver reads the 32-bit file as data; a Wine that cannot leaves the
+// resources unjudged, which is no pass.
+#define OPEN_SHIPPED_MODULE(module)                                                  \
+  Module module;                                                                     \
+  if (module.handle == nullptr && ShippedProgram != ProgramUnderTest)                \
+    SKIP_TEST("this driver cannot read the shipped 32-bit exe's resources (error " + \
+              std::to_string(GetLastError()) + ")");                                 \
+  REQUIRE(module.handle != nullptr)
 
 std::vector<BYTE> ResourceBytes(HMODULE module, LPCSTR type, int id) {
   HRSRC found = FindResourceExA(module, type, MAKEINTRESOURCEA(id), kUnitedKingdom);
@@ -108,8 +117,7 @@ size_t KeyPosition(const std::vector<BYTE>& raw, const char* key) {
 }  // namespace
 
 E2E_TEST(ResourcesAreExactlyTheFiveInEnglishUK) {
-  Module module;
-  REQUIRE(module.handle != nullptr);
+  OPEN_SHIPPED_MODULE(module);
   std::vector<std::string> found;
   EnumResourceTypesA(module.handle, CollectType, reinterpret_cast<LONG_PTR>(&found));
   std::vector<std::string> expected;
@@ -124,7 +132,7 @@ E2E_TEST(ResourcesAreExactlyTheFiveInEnglishUK) {
 }
 
 E2E_TEST(DialogTemplateIsTheClassicFormWithSevenControls) {
-  Module module;
+  OPEN_SHIPPED_MODULE(module);
   std::vector<BYTE> bytes = ResourceBytes(module.handle, MAKEINTRESOURCEA(5), IDD_LAUNCHER);
   REQUIRE(!bytes.empty());
   Reader r{bytes};
@@ -157,7 +165,7 @@ E2E_TEST(DialogTemplateIsTheClassicFormWithSevenControls) {
 }
 
 E2E_TEST(IconGroupHoldsNineImagesInOrder) {
-  Module module;
+  OPEN_SHIPPED_MODULE(module);
   std::vector<BYTE> bytes = ResourceBytes(module.handle, MAKEINTRESOURCEA(14), IDI_LAUNCHER);
   REQUIRE(bytes.size() == 6 + 9 * 14);
   Reader r{bytes};
@@ -191,7 +199,7 @@ E2E_TEST(IconGroupHoldsNineImagesInOrder) {
 }
 
 E2E_TEST(ManifestAsksForCommonControlsSix) {
-  Module module;
+  OPEN_SHIPPED_MODULE(module);
   std::vector<BYTE> bytes = ResourceBytes(module.handle, MAKEINTRESOURCEA(24), 1);
   std::string text(bytes.begin(), bytes.end());
   CHECK_EQ(0u, text.find("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"));
@@ -215,7 +223,7 @@ E2E_TEST(ManifestAsksForCommonControlsSix) {
 // Without a requested level, Windows takes a 32-bit program named Setup.exe for an installer and
 // asks for administrator rights before it starts.
 E2E_TEST(ManifestAsksForNoElevation) {
-  Module module;
+  OPEN_SHIPPED_MODULE(module);
   std::vector<BYTE> bytes = ResourceBytes(module.handle, MAKEINTRESOURCEA(24), 1);
   std::string text(bytes.begin(), bytes.end());
   size_t at = 0;
@@ -235,10 +243,10 @@ E2E_TEST(ManifestAsksForNoElevation) {
 
 E2E_TEST(VersionRecordHasItsFixedPartAndStrings) {
   DWORD ignored = 0;
-  DWORD size = GetFileVersionInfoSizeA(ProgramUnderTest.c_str(), &ignored);
+  DWORD size = GetFileVersionInfoSizeA(ShippedProgram.c_str(), &ignored);
   REQUIRE(size > 0);
   std::vector<BYTE> block(size);
-  REQUIRE(GetFileVersionInfoA(ProgramUnderTest.c_str(), 0, size, block.data()));
+  REQUIRE(GetFileVersionInfoA(ShippedProgram.c_str(), 0, size, block.data()));
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT length = 0;
   REQUIRE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
@@ -266,7 +274,7 @@ E2E_TEST(VersionRecordHasItsFixedPartAndStrings) {
                          reinterpret_cast<void**>(&translation), &length));
   CHECK_EQ(0x04B00809ul, *translation);
 
-  Module module;
+  OPEN_SHIPPED_MODULE(module);
   std::vector<BYTE> raw = ResourceBytes(module.handle, MAKEINTRESOURCEA(16), 1);
   const char* order[] = {"Comments",     "CompanyName",    "FileDescription", "FileVersion",
                          "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",

@@ -118,7 +118,8 @@ E2E_TEST(BenchmarkStartup) {
   printf("  target: within 1.15 x the reference\n");
   printf("memory with the dialog open (largest seen): committed private / working set\n");
   for (int k = 0; k < count; ++k) {
-    printf("  %-46s %6zu KB / %6zu KB\n", subjects[k].name, memory[k].committedBytes / 1024,
-           memory[k].workingSetBytes / 1024);
+    printf("  %-46s %6zu KB / %6zu KB\n", subjects[k].name,
+           static_cast<size_t>(memory[k].committedBytes / 1024),
+           static_cast<size_t>(memory[k].workingSetBytes / 1024));
   }
 }
