@@ -1,15 +1,89 @@
-# Shared by the scripts that run Windows programs: a private Wine prefix under build/, one Xvfb
-# display when there is none, and one persistent wineserver, all stopped again on exit.
+# Shared by the scripts that run Windows programs: which Wine this machine can run, a private
+# prefix under build/, one Xvfb display when there is none, and one persistent wineserver, all
+# stopped again on exit.
+#
+# The shipped exe is 32-bit. Where this machine cannot run 32-bit programs at all, the same
+# sources built for x64 stand in for it under Wine's 64-bit loader. LANTERPICK_WINE_ARCH=win32 or
+# win64 forces one or the other.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-export WINEPREFIX="$root/build/wineprefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
 export LC_ALL=C.UTF-8
 
 started_xvfb=""
+wine_arch=""  # win32 or win64, once choose_wine has decided
+wine_line=""  # the one line that says which, and why
+wine_cmd=""   # the loader to start Windows programs with
+win=""        # the build folder of the programs run under Wine
+
+# Why the loader could not start: the last part of what the shell said ("Exec format error").
+loader_failure() {
+  local said
+  said=$("$@" 2>&1 >/dev/null) && return 1
+  said=${said%%$'\n'*}
+  printf '%s' "${said##*: }"
+}
+
+# Decides by a real attempt whether 32-bit Wine runs here; false, with the reason on stderr, when
+# the asked-for Wine cannot run. Sets wine_arch, wine_line, wine_cmd, win and the Wine variables.
+choose_wine() {
+  local forced=${LANTERPICK_WINE_ARCH:-} why=""
+  case "$forced" in
+    "" | win32 | win64) ;;
+    *)
+      echo "LANTERPICK_WINE_ARCH must be win32 or win64, not \"$forced\"" >&2
+      return 1
+      ;;
+  esac
+  if [ "$forced" != win64 ]; then
+    if why=$(loader_failure /usr/lib/wine/wine --version); then
+      if [ "$forced" = win32 ]; then
+        wine_line="Wine: 32-bit was asked for, but this machine cannot run 32-bit programs: $why"
+        echo "$wine_line" >&2
+        return 1
+      fi
+      wine_arch=win64
+      wine_line="Wine: 64-bit stand-in (this machine cannot run 32-bit programs: $why)"
+    else
+      wine_arch=win32
+      wine_line="Wine: 32-bit"
+    fi
+  else
+    wine_arch=win64
+    wine_line="Wine: 64-bit stand-in (asked for by LANTERPICK_WINE_ARCH=win64)"
+  fi
+
+  export WINEARCH=$wine_arch
+  if [ "$wine_arch" = win32 ]; then
+    wine_cmd=/usr/bin/wine
+    win="$root/build/win"
+    export WINEPREFIX="$root/build/wineprefix"
+    unset WINELOADER
+  else
+    # /usr/bin/wine would pick the 32-bit loader whenever it is installed, even where it cannot run.
+    wine_cmd=/usr/lib/wine/wine64
+    win="$root/build/win64"
+    export WINEPREFIX="$root/build/wineprefix64"
+    export WINELOADER=$wine_cmd
+    if why=$(loader_failure "$wine_cmd" --version); then
+      wine_line="Wine: none (the 64-bit loader does not start either: $why)"
+      echo "$wine_line" >&2
+      return 1
+    fi
+  fi
+}
+
+run_wine() {
+  "$wine_cmd" "$@"
+}
+
+# Builds the programs that run under the chosen Wine, and the shipped 32-bit exe in any case.
+build_for_wine() {
+  "$root/scripts/build-exe" win32
+  [ "$wine_arch" = win32 ] || "$root/scripts/build-exe" "$wine_arch"
+}
 
 wine_path() { # a Unix path as Windows sees it on drive Z:
   local path
@@ -35,7 +109,7 @@ start_display() {
     [ -e "/tmp/.X11-unix/X$n" ] && return 0
     sleep 0.1
   done
-  echo "Xvfb did not start" >&2
+  echo "Xvfb did not start on display :$n" >&2
   return 1
 }
 
@@ -43,11 +117,16 @@ prepare_prefix() {
   if [ ! -f "$WINEPREFIX/.lanterpick-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
+    local log="$root/build/wineboot-$wine_arch.log"
+    if ! run_wine wineboot -i >"$log" 2>&1 || ! wineserver -w; then
+      echo "$wine_line" >&2
+      echo "Wine could not make its prefix $WINEPREFIX; the end of $log:" >&2
+      tail -15 "$log" >&2
+      return 1
+    fi
     # No crash dialog, and windows not managed, so a process ends as its last window closes.
-    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    run_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    run_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.lanterpick-ready"
   fi
@@ -55,9 +134,10 @@ prepare_prefix() {
 }
 
 stop_wine() {
-  wineserver -k 2>/dev/null || true
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
   if [ -n "$started_xvfb" ]; then
     kill "$started_xvfb" 2>/dev/null || true
     wait "$started_xvfb" 2>/dev/null || true
   fi
+  return 0
 }
