@@ -7,7 +7,7 @@ LaunchList TheLaunchList;
 LauncherSettings TheSettings;
 int32_t ShowFullPath;
 int32_t KeepOpen;
-char ProgramFolder[kProgramFolderRoom];
+char ListedFolder[kListedFolderRoom];
 
 static void SetText(char* field, const char* text) {
   strcpy(field, text);
@@ -33,5 +33,5 @@ void ResetLaunchState() {
   SetText(s.couldNotFindFileErrorText, "Sorry, the selected file cannot be located.");
   ShowFullPath = 0;
   KeepOpen = 0;
-  ProgramFolder[0] = '\0';
+  ListedFolder[0] = '\0';
 }

@@ -43,10 +43,11 @@ extern LauncherSettings TheSettings;
 extern int32_t ShowFullPath;  // 1: rows show whole paths; 0: the last component
 extern int32_t KeepOpen;      // the keep-open check box, 0 at start
 
-// Folder mode lists bare names of the program's folder; rows are resolved against it. Empty in
-// configuration mode, whose relative paths mean the current folder.
-enum { kProgramFolderRoom = 264 };
-extern char ProgramFolder[kProgramFolderRoom];
+// Folder mode lists bare names of the folder it searched; rows are opened from that folder, which
+// need not be the program's own (arguments may hold a backslash, a folder's name ".exe"). Empty
+// in configuration mode, whose relative paths mean the current folder.
+enum { kListedFolderRoom = 264 };
+extern char ListedFolder[kListedFolderRoom];
 
 // Empties the list and puts every setting back to its built-in default.
 void ResetLaunchState();

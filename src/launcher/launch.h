@@ -5,8 +5,8 @@
 
 extern int32_t SelectedIndex;  // the chosen row, -1 for none
 
-// Opens the row (folder-mode rows from the program's folder); warns and returns false when
-// the shell cannot.
+// Opens the row (folder-mode rows from the folder listed); warns and returns false when the
+// shell cannot.
 bool LaunchRow(int32_t index);
 
 // The path the existence probe and the launch use for a row, in full.

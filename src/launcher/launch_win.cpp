@@ -10,7 +10,7 @@ int32_t SelectedIndex = -1;
 
 void RowTargetPath(int32_t index, char* out, int room) {
   // The folder part is at most 263 bytes and a name 260, so the room always holds both.
-  JoinFolderPath(ProgramFolder, TheLaunchList.rows[index].path, out, room);
+  JoinFolderPath(ListedFolder, TheLaunchList.rows[index].path, out, room);
   // A relative path means the current folder. The shell would look in the program's folder
   // first, and could open another file than the one found present: name it in full.
   char full[kTargetPathRoom];

@@ -57,10 +57,10 @@ bool DeriveConfigPath(const char* programPath, char* configPath) {
   return true;
 }
 
-void TakeProgramFolder(const char* programPath, char* folder, int room) {
-  size_t length = static_cast<size_t>(OwnName(programPath) - programPath);
+void TakeFolderPart(const char* path, char* folder, int room) {
+  size_t length = static_cast<size_t>(OwnName(path) - path);
   if (length > static_cast<size_t>(room - 1)) length = 0;
-  memcpy(folder, programPath, length);
+  memcpy(folder, path, length);
   folder[length] = '\0';
 }
 

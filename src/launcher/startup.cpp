@@ -17,6 +17,7 @@ bool LoadLaunchList() {
   if (!DeriveConfigPath(programPath, configPath)) return false;
   uint32_t size = 0;
   if (PlatformProbeFile(configPath, &size)) return ReadConfiguration(configPath, size);
-  TakeProgramFolder(programPath, ProgramFolder, kProgramFolderRoom);
+  // The folder searched is the configuration path's, before the pattern is written over it.
+  TakeFolderPart(configPath, ListedFolder, kListedFolderRoom);
   return ScanProgramFolder(configPath, OwnName(programPath));
 }

@@ -340,6 +340,48 @@ E2E_TEST(FolderModeFromAnotherCurrentFolderOpensTheListedFile) {
   CHECK(Snapshot(elsewhere).empty());
 }
 
+// The folder listed is the configuration path's, cut at the first ".exe": not the folder of the
+// program path's last backslash when an argument holds a backslash or a folder's name ".exe".
+// Started from the folder listed, OK opens the listed file, not one beside the program.
+E2E_TEST(FolderModeOpensFromTheFolderListed) {
+  struct Case {
+    const char* test;
+    const char* program;    // below the folder listed
+    const char* arguments;  // on the unquoted command line
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {
+      // The own name is then "t.txt": the program lists itself.
+      {"listed-unquoted-arguments", "start.exe", " /log=C:\\t.txt", {"chart.lpkdoc", "start.exe"}},
+      {"listed-exe-in-a-folder-name", "kit.exe.d\\run.exe", "", {"chart.lpkdoc"}}};
+  for (const Case& c : cases) {
+    FailureContext = c.test;
+    Stage stage;
+    stage.folder = NewFolder(c.test);
+    MakeFolder(stage.folder + "\\kit.exe.d");
+    stage.program = stage.folder + "\\" + c.program;
+    CopyProgram(stage.program);
+    AddFile(stage, "chart.lpkdoc", "listed");
+    WriteTextFile(stage.folder + "\\kit.exe.d\\chart.lpkdoc", "beside the program");
+    ResetMarker();
+    Freeze(stage);
+    Run run(stage.program, stage.program + c.arguments, stage.folder);
+    HWND dialog = DialogOf(run);
+    if (dialog == nullptr) continue;
+    CHECK_EQ(c.rows, ListRows(dialog));
+    SelectRow(dialog, 0);
+    PostClick(dialog, IDOK);
+    Launch launch = ExpectLaunch();
+    CHECK(run.NoWindowFor(300));
+    Finish(stage, run);
+    std::string opened = launch.commandLine, listed = stage.folder + "\\chart.lpkdoc";
+    CharLowerA(&opened[0]);
+    CharLowerA(&listed[0]);
+    CHECK(opened.find(listed) != std::string::npos);
+    ReleaseMarker();
+  }
+}
+
 E2E_TEST(ConfigurationRowsResolveAgainstTheCurrentFolder) {
   // The same document beside the launcher and, later, in the current folder: only the one in
   // the current folder counts, for the existence probe and for the launch.

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   char folder[kProgramPathRoom];
-  TakeProgramFolder(programPath, folder, sizeof folder);
+  TakeFolderPart(programPath, folder, sizeof folder);
   if (strncmp(folder, programPath, strlen(folder)) != 0) abort();
   char joined[kProgramPathRoom];
   if (JoinFolderPath(folder, own, joined, sizeof joined) && strcmp(joined, programPath) != 0) {

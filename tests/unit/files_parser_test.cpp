@@ -209,6 +209,8 @@ TEST(FilesParser, OneLineAtATimeTellsItsKindAndWhereItEnds) {
     EXPECT_EQ(c.kind, ReadFileLine(c.buffer.data(), static_cast<uint32_t>(c.buffer.size()), &entry,
                                    &length))
         << c.buffer;
-    if (c.kind != kBadLine) EXPECT_EQ(c.length, length) << c.buffer;
+    if (c.kind != kBadLine) {
+      EXPECT_EQ(c.length, length) << c.buffer;
+    }
   }
 }

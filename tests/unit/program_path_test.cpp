@@ -99,9 +99,9 @@ TEST(ProgramPath, BareNameOfFullLengthStillFitsWithItsPrefix) {
 
 TEST(ProgramPath, FolderAndJoin) {
   char folder[kProgramPathRoom];
-  TakeProgramFolder("D:\\CD\\Setup.exe", folder, sizeof folder);
+  TakeFolderPart("D:\\CD\\Setup.exe", folder, sizeof folder);
   EXPECT_STREQ("D:\\CD\\", folder);
-  TakeProgramFolder("Setup.exe", folder, sizeof folder);
+  TakeFolderPart("Setup.exe", folder, sizeof folder);
   EXPECT_STREQ("", folder);
   char joined[16];
   EXPECT_TRUE(JoinFolderPath("D:\\CD\\", "a.txt", joined, sizeof joined));

@@ -1,6 +1,8 @@
 // Start-up: mode choice from the command line and the configuration probe.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "config/launch_list.h"
 #include "fake_platform.h"
 #include "launcher/startup.h"
@@ -16,7 +18,7 @@ TEST(Startup, ConfigurationModeWhenTheFileOpens) {
   EXPECT_EQ("d:\\disc\\setup.ini", Fake.openedPath);
   EXPECT_EQ(1, TheLaunchList.count);
   EXPECT_EQ(1, ShowFullPath);
-  EXPECT_STREQ("", ProgramFolder);  // configuration rows resolve against the current folder
+  EXPECT_STREQ("", ListedFolder);  // configuration rows resolve against the current folder
 }
 
 TEST(Startup, FolderModeWhenTheFileDoesNotOpen) {
@@ -27,7 +29,6 @@ TEST(Startup, FolderModeWhenTheFileDoesNotOpen) {
   EXPECT_EQ("d:\\disc\\*.*", Fake.searchPattern);
   ASSERT_EQ(2, TheLaunchList.count);
   EXPECT_STREQ("A.txt", TheLaunchList.rows[0].path);
-  EXPECT_STREQ("D:\\Disc\\", ProgramFolder);
   EXPECT_STREQ("", TheSettings.descriptionLabel);
   EXPECT_EQ(24, TheSettings.okButtonSize);
 }
@@ -57,6 +58,32 @@ TEST(Startup, UnquotedArgumentsHideTheOwnName) {
   EXPECT_TRUE(LoadLaunchList());
   ASSERT_EQ(1, TheLaunchList.count);
   EXPECT_STREQ("run.exe", TheLaunchList.rows[0].path);
+}
+
+struct ListedFolderCase {
+  const char* commandLine;
+  const char* listedFolder;  // what folder-mode rows are opened from
+};
+
+// The folder searched, not the program path's last backslash: that may lie in an argument, or
+// below a folder whose name holds ".exe".
+const ListedFolderCase kListedFolders[] = {
+    {"\"D:\\Disc\\Setup.exe\"", "d:\\disc\\"},
+    {"D:\\CD\\start.exe /log=C:\\t.txt", "d:\\cd\\"},
+    {"D:\\kit.exe.d\\run.exe", "d:\\"},
+    {"launch.exe", ".\\"},
+};
+
+TEST(Startup, FolderModeRowsOpenFromTheFolderListed) {
+  for (const ListedFolderCase& c : kListedFolders) {
+    SCOPED_TRACE(c.commandLine);
+    ResetFake();
+    Fake.commandLine = c.commandLine;
+    Fake.folder = {{0x20, "a.txt"}};
+    ASSERT_TRUE(LoadLaunchList());
+    EXPECT_STREQ(c.listedFolder, ListedFolder);
+    EXPECT_EQ(std::string(c.listedFolder) + "*.*", Fake.searchPattern);
+  }
 }
 
 }  // namespace
