@@ -29,13 +29,32 @@ void AddMessages(std::vector<CheckedBox>* to, int line) {
   for (const HostMessage& m : TakeHostMessages()) to->push_back({m.caption, m.text, line});
 }
 
-// Every setting out of bounds, not only the first.
+// Where a settings problem stands: each message names its key first, but for the combined sizes,
+// which name OkButtonSize (or CancelButtonSize when that alone is set).
+void PlaceSettingsProblem(const ProfileFile& profile, CheckedBox* problem) {
+  static const char kCombined[] = "The combined value of OkButtonSize and CancelButtonSize";
+  std::vector<std::string> keys = {problem->text.substr(0, problem->text.find(' '))};
+  if (problem->text.compare(0, sizeof kCombined - 1, kCombined) == 0) {
+    keys = {"OkButtonSize", "CancelButtonSize"};
+  }
+  for (const std::string& key : keys) {
+    problem->line = ProfileKeyLine(profile, "SystemSettings", key);
+    if (problem->line > 0) return;
+  }
+  problem->notSet = true;
+}
+
+// Every setting out of bounds, not only the first, each with the line of its key.
 void CheckEverySetting(const char* configPath, FolderReport* report) {
   ResetLaunchState();
   bool showFilepathValid = false;
   ReadSettings(configPath, &showFilepathValid);
   ValidateEverySetting(showFilepathValid);
+  const size_t first = report->problems.size();
   AddMessages(&report->problems, 0);
+  for (size_t i = first; i < report->problems.size(); ++i) {
+    PlaceSettingsProblem(HostProfileAt(configPath), &report->problems[i]);
+  }
 }
 
 bool IsAbsolute(const std::string& path) {
@@ -112,6 +131,7 @@ void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* r
 
 void TakeRows(FolderReport* report) {
   report->windowTitle = TheSettings.windowTitle;
+  report->rowsOpenFrom = ListedFolder;
   char text[kItemTextRoom];
   for (int i = 0; i < TheLaunchList.count; ++i) {
     const LaunchEntry& row = TheLaunchList.rows[i];
@@ -134,6 +154,7 @@ void FindLineOfFirstProblem(FolderReport* report) {
   for (const CheckedBox& problem : report->problems) {
     if (problem.caption == report->first.caption && problem.text == report->first.text) {
       report->first.line = problem.line;
+      report->first.notSet = problem.notSet;
       return;
     }
   }

@@ -9,7 +9,8 @@ enum CheckedMode { kStoppedBeforeChoosing, kConfigurationMode, kFolderMode };
 
 struct CheckedBox {
   std::string caption, text;
-  int line;  // of the INI the problem is on, 0 when none
+  int line;             // of the INI the problem is on, 0 when none
+  bool notSet = false;  // a setting's problem whose value is the built-in default
 };
 
 struct CheckedRow {
@@ -29,6 +30,7 @@ struct FolderReport {
   std::vector<CheckedBox> problems;  // every one found, the first among them
   std::vector<CheckedBox> warnings;
   std::string windowTitle;
+  std::string rowsOpenFrom;  // the folder the launcher opens rows from; "" for the current one
   int width = 0;
   std::vector<CheckedRow> rows;
   std::vector<CheckedEntry> leftOut;

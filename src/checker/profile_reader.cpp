@@ -139,6 +139,11 @@ std::string ProfileString(const ProfileFile& file, const std::string& section,
   return CopyEntry(shortened, room);
 }
 
+int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key) {
+  const ProfileKey* found = FindKey(file, section, key);
+  return found != nullptr && found->hasValue ? found->line : 0;
+}
+
 int32_t ProfileInt(const ProfileFile& file, const std::string& section, const std::string& key,
                    int32_t fallback) {
   const std::string text = ProfileString(file, section, key, "", 30);

@@ -33,6 +33,10 @@ const ProfileSection* FindProfileSection(const ProfileFile& file, const std::str
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room);
 
+// The line of the key whose value GetPrivateProfileStringA returns; 0 when the value comes from the
+// default (no such key in the first section of that name, or a key without '=').
+int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key);
+
 // GetPrivateProfileIntA: leading decimal digits with an optional sign, modulo 2^32.
 int32_t ProfileInt(const ProfileFile& file, const std::string& section, const std::string& key,
                    int32_t fallback);

@@ -20,8 +20,14 @@ std::string OneLine(const std::string& ansi) {
   return out;
 }
 
-std::string LinePrefix(int line) {
-  return line > 0 ? "line " + std::to_string(line) + ": " : "";
+std::string LinePrefix(const CheckedBox& box) {
+  if (box.notSet) return "not set: ";
+  return box.line > 0 ? "line " + std::to_string(box.line) + ": " : "";
+}
+
+std::string JsonLine(const CheckedBox& box) {
+  if (box.notSet) return "\"not set\"";
+  return box.line > 0 ? std::to_string(box.line) : std::string("null");
 }
 
 std::string Json(const std::string& ansi) {
@@ -48,8 +54,8 @@ std::string Json(const std::string& ansi) {
 }
 
 std::string JsonBox(const CheckedBox& box) {
-  return "{\"line\": " + (box.line > 0 ? std::to_string(box.line) : std::string("null")) +
-         ", \"caption\": " + Json(box.caption) + ", \"text\": " + Json(box.text) + "}";
+  return "{\"line\": " + JsonLine(box) + ", \"caption\": " + Json(box.caption) +
+         ", \"text\": " + Json(box.text) + "}";
 }
 
 template <typename T, typename F>
@@ -74,19 +80,23 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
     out += "Verdict: the dialog opens, titled \"" + OneLine(report.windowTitle) + "\".\n";
   } else {
     out += "Verdict: the launcher refuses to start and shows one message:\n  [" +
-           OneLine(report.first.caption) + "] " + LinePrefix(report.first.line) +
+           OneLine(report.first.caption) + "] " + LinePrefix(report.first) +
            OneLine(report.first.text) + "\n";
   }
   if (!report.problems.empty())
     out += "\nProblems (" + std::to_string(report.problems.size()) + "):\n";
   for (const CheckedBox& p : report.problems) {
-    out += "  " + LinePrefix(p.line) + "[" + OneLine(p.caption) + "] " + OneLine(p.text) + "\n";
+    out += "  " + LinePrefix(p) + "[" + OneLine(p.caption) + "] " + OneLine(p.text) + "\n";
   }
   if (!report.warnings.empty())
     out += "\nWarnings (" + std::to_string(report.warnings.size()) + "):\n";
-  for (const CheckedBox& w : report.warnings)
-    out += "  " + LinePrefix(w.line) + OneLine(w.text) + "\n";
+  for (const CheckedBox& w : report.warnings) out += "  " + LinePrefix(w) + OneLine(w.text) + "\n";
   if (report.opens) {
+    out += "Rows open from: " +
+           (report.rowsOpenFrom.empty()
+                ? std::string("the launcher's current folder (relative paths)")
+                : OneLine(report.rowsOpenFrom) + " (the folder listed; D:\\ is this folder)") +
+           "\n";
     out += "\nRows at " + std::to_string(report.width) + " characters" +
            (heading.widthIsDefault ? " (the default list width; --width W for another)" : "") +
            ":\n";
@@ -112,6 +122,7 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
       ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
       ",\n  \"warnings\": " + JsonList(report.warnings, JsonBox) +
       ",\n  \"windowTitle\": " + (report.opens ? Json(report.windowTitle) : "null") +
+      ",\n  \"rowsOpenFrom\": " + (report.opens ? Json(report.rowsOpenFrom) : "null") +
       ",\n  \"width\": " + std::to_string(report.width) +
       ",\n  \"widthIsDefault\": " + (heading.widthIsDefault ? "true" : "false") +
       ",\n  \"rows\": " +

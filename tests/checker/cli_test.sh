@@ -49,15 +49,16 @@ expect 0 'Rows at 12 characters:' -- "$work/good" --width 12
 expect 0 '"opens": true' -- "$work/good" --json
 expect 0 '"text": "Readme.txt", "description": "About"' -- "$work/good" --json
 
-expect 1 '\[Configuration Error\] WindowTitle has been left blank.' -- "$work/bad"
-expect 1 'OkButtonSize is outside the permitted range' -- "$work/bad"
+expect 1 'line 2: \[Configuration Error\] WindowTitle has been left blank.' -- "$work/bad"
+expect 1 'line 3: \[Configuration Error\] OkButtonSize is outside the permitted range' -- "$work/bad"
 expect 1 'line 6: \[Syntax Error\] .*syntax error:\\nb.txt$' -- "$work/bad"
 expect 1 'line 7: \[Syntax Error\]' -- "$work/bad"
 expect 1 'Problems \(4\)' -- "$work/bad"
-expect 1 '"message": \{"line": null, "caption": "Configuration Error"' -- "$work/bad" --json
+expect 1 '"message": \{"line": 2, "caption": "Configuration Error"' -- "$work/bad" --json
 
 expect 0 'Mode: +folder' -- "$work/folder" --program Start.exe
 expect 0 '^  A.txt$' -- "$work/folder" --program Start.exe
+expect 0 '"rowsOpenFrom": "d:\\\\"' -- "$work/folder" --program Start.exe --json
 expect 0 '^  .hidden: hidden$' -- "$work/folder" --program Start.exe
 expect 0 '^  old.log: a housekeeping extension$' -- "$work/folder" --program Start.exe
 expect 0 '^  sub: a folder$' -- "$work/folder" --program Start.exe
