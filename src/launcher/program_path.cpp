@@ -57,11 +57,30 @@ bool DeriveConfigPath(const char* programPath, char* configPath) {
   return true;
 }
 
-void TakeFolderPart(const char* path, char* folder, int room) {
-  size_t length = static_cast<size_t>(OwnName(path) - path);
+namespace {
+
+bool StartsWithDotFolder(const char* path) {
+  return path[0] == '.' && path[1] == '\\';
+}
+
+}  // namespace
+
+void TakeListedFolder(const char* pattern, const char* programPath, char* folder, int room) {
+  const char* slash = strrchr(pattern, '\\');
+  size_t length = slash ? static_cast<size_t>(slash + 1 - pattern) : 0;
   if (length > static_cast<size_t>(room - 1)) length = 0;
-  memcpy(folder, path, length);
+  memcpy(folder, pattern, length);
   folder[length] = '\0';
+  // The pattern was made from the lowered program path, which lowering moved no byte of; only a
+  // bare name got ".\" in front. Wherever the two still agree, the program path's case stands.
+  char lowered[kProgramPathRoom];
+  strcpy(lowered, programPath);
+  const size_t programLength = strlen(lowered);
+  PlatformLowerCase(lowered, static_cast<uint32_t>(programLength));
+  const size_t shift = StartsWithDotFolder(pattern) && !StartsWithDotFolder(programPath) ? 2 : 0;
+  for (size_t i = shift; i < length && i - shift < programLength; ++i) {
+    if (folder[i] == lowered[i - shift]) folder[i] = programPath[i - shift];
+  }
 }
 
 bool JoinFolderPath(const char* folder, const char* name, char* out, int room) {

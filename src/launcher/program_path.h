@@ -18,8 +18,9 @@ const char* OwnName(const char* programPath);
 // Windows folder. Shows "Expected to be run as an EXE." and returns false when there is no ".exe".
 bool DeriveConfigPath(const char* programPath, char* configPath);
 
-// The path up to and including its last backslash (empty without one), at most room-1.
-void TakeFolderPart(const char* path, char* folder, int room);
+// The folder a search pattern searches, up to and including its last backslash (empty without
+// one, or when longer than room-1), with its letters in the case the program path gives them.
+void TakeListedFolder(const char* pattern, const char* programPath, char* folder, int room);
 
 // Joins folder and name into out (room bytes); false when they do not fit.
 bool JoinFolderPath(const char* folder, const char* name, char* out, int room);

@@ -17,7 +17,8 @@ bool LoadLaunchList() {
   if (!DeriveConfigPath(programPath, configPath)) return false;
   uint32_t size = 0;
   if (PlatformProbeFile(configPath, &size)) return ReadConfiguration(configPath, size);
-  // The folder searched is the configuration path's, before the pattern is written over it.
-  TakeFolderPart(configPath, ListedFolder, kListedFolderRoom);
-  return ScanProgramFolder(configPath, OwnName(programPath));
+  const bool listed = ScanProgramFolder(configPath, OwnName(programPath));
+  // The scan wrote its search pattern over the configuration path: rows open from that folder.
+  TakeListedFolder(configPath, programPath, ListedFolder, kListedFolderRoom);
+  return listed;
 }

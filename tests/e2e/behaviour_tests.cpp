@@ -342,30 +342,42 @@ E2E_TEST(FolderModeFromAnotherCurrentFolderOpensTheListedFile) {
 
 // The folder listed is the configuration path's, cut at the first ".exe": not the folder of the
 // program path's last backslash when an argument holds a backslash or a folder's name ".exe".
-// Started from the folder listed, OK opens the listed file, not one beside the program.
+// Started from a folder holding a decoy of the same name, OK opens the listed file, under the
+// folder's own case as the command line gave it.
 E2E_TEST(FolderModeOpensFromTheFolderListed) {
   struct Case {
     const char* test;
-    const char* program;    // below the folder listed
-    const char* arguments;  // on the unquoted command line
+    const char* program;    // below "Disc Root", the folder listed
+    const char* arguments;  // after the program on the command line
+    bool quoted;
     std::vector<std::string> rows;
   };
   const Case cases[] = {
+      {"listed-quoted", "Setup.exe", "", true, {"chart.lpkdoc"}},
       // The own name is then "t.txt": the program lists itself.
-      {"listed-unquoted-arguments", "start.exe", " /log=C:\\t.txt", {"chart.lpkdoc", "start.exe"}},
-      {"listed-exe-in-a-folder-name", "kit.exe.d\\run.exe", "", {"chart.lpkdoc"}}};
+      {"listed-unquoted-arguments",
+       "Start.exe",
+       " /log=C:\\t.txt",
+       false,
+       {"chart.lpkdoc", "Start.exe"}},
+      {"listed-exe-in-a-folder-name", "Kit.exe.d\\run.exe", "", false, {"chart.lpkdoc"}}};
   for (const Case& c : cases) {
     FailureContext = c.test;
     Stage stage;
     stage.folder = NewFolder(c.test);
-    MakeFolder(stage.folder + "\\kit.exe.d");
-    stage.program = stage.folder + "\\" + c.program;
+    const std::string listed = stage.folder + "\\Disc Root", decoys = stage.folder + "\\Elsewhere";
+    MakeFolder(listed);
+    MakeFolder(listed + "\\Kit.exe.d");
+    MakeFolder(decoys);
+    stage.program = listed + "\\" + c.program;
     CopyProgram(stage.program);
-    AddFile(stage, "chart.lpkdoc", "listed");
-    WriteTextFile(stage.folder + "\\kit.exe.d\\chart.lpkdoc", "beside the program");
+    WriteTextFile(listed + "\\chart.lpkdoc", "listed");
+    WriteTextFile(listed + "\\Kit.exe.d\\chart.lpkdoc", "beside the program");
+    WriteTextFile(decoys + "\\chart.lpkdoc", "in the current folder");
     ResetMarker();
     Freeze(stage);
-    Run run(stage.program, stage.program + c.arguments, stage.folder);
+    Run run(stage.program, (c.quoted ? Quoted(stage.program) : stage.program) + c.arguments,
+            decoys);
     HWND dialog = DialogOf(run);
     if (dialog == nullptr) continue;
     CHECK_EQ(c.rows, ListRows(dialog));
@@ -374,10 +386,7 @@ E2E_TEST(FolderModeOpensFromTheFolderListed) {
     Launch launch = ExpectLaunch();
     CHECK(run.NoWindowFor(300));
     Finish(stage, run);
-    std::string opened = launch.commandLine, listed = stage.folder + "\\chart.lpkdoc";
-    CharLowerA(&opened[0]);
-    CharLowerA(&listed[0]);
-    CHECK(opened.find(listed) != std::string::npos);
+    CHECK(launch.commandLine.find(listed + "\\chart.lpkdoc") != std::string::npos);
     ReleaseMarker();
   }
 }

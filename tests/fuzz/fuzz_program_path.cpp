@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fake_platform.h"
+#include "launcher/platform.h"
 #include "launcher/program_path.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -33,12 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (strpbrk(configPath, "\\/:") == nullptr) abort();  // never a bare name
   }
 
-  char folder[kProgramPathRoom];
-  TakeFolderPart(programPath, folder, sizeof folder);
-  if (strncmp(folder, programPath, strlen(folder)) != 0) abort();
-  char joined[kProgramPathRoom];
-  if (JoinFolderPath(folder, own, joined, sizeof joined) && strcmp(joined, programPath) != 0) {
-    abort();
+  if (derived) {  // the listed folder is the configuration path's folder, only its case restored
+    char folder[kConfigPathRoom];
+    TakeListedFolder(configPath, programPath, folder, sizeof folder);
+    const char* slash = strrchr(configPath, '\\');
+    const size_t folderLength = slash ? static_cast<size_t>(slash + 1 - configPath) : 0;
+    if (strlen(folder) != folderLength) abort();
+    PlatformLowerCase(folder, static_cast<uint32_t>(folderLength));
+    if (strncmp(folder, configPath, folderLength) != 0) abort();
   }
   free(programPath);
   free(configPath);

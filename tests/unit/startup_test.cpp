@@ -62,16 +62,20 @@ TEST(Startup, UnquotedArgumentsHideTheOwnName) {
 
 struct ListedFolderCase {
   const char* commandLine;
-  const char* listedFolder;  // what folder-mode rows are opened from
+  const char* pattern;       // the folder searched
+  const char* listedFolder;  // what folder-mode rows are opened from: the same, in its own case
 };
 
 // The folder searched, not the program path's last backslash: that may lie in an argument, or
-// below a folder whose name holds ".exe".
+// below a folder whose name holds ".exe". Without a backslash the pattern and the folder agree.
 const ListedFolderCase kListedFolders[] = {
-    {"\"D:\\Disc\\Setup.exe\"", "d:\\disc\\"},
-    {"D:\\CD\\start.exe /log=C:\\t.txt", "d:\\cd\\"},
-    {"D:\\kit.exe.d\\run.exe", "d:\\"},
-    {"launch.exe", ".\\"},
+    {"\"D:\\Disc\\Setup.exe\"", "d:\\disc\\*.*", "D:\\Disc\\"},
+    {"D:\\CD\\start.exe /log=C:\\t.txt", "d:\\cd\\*.*", "D:\\CD\\"},
+    {"D:\\Kit.exe.d\\run.exe", "d:\\*.*", "D:\\"},
+    {"launch.exe", ".\\*.*", ".\\"},
+    {"\".\\Launch.exe\"", ".\\*.*", ".\\"},
+    {"\"D:/Disc/Setup.exe\"", "d:/disc/setup.ini\\*.*", "D:/Disc/Setup.ini\\"},
+    {"\"c:Setup.exe\"", "c:setup.ini\\*.*", "c:Setup.ini\\"},
 };
 
 TEST(Startup, FolderModeRowsOpenFromTheFolderListed) {
@@ -81,8 +85,8 @@ TEST(Startup, FolderModeRowsOpenFromTheFolderListed) {
     Fake.commandLine = c.commandLine;
     Fake.folder = {{0x20, "a.txt"}};
     ASSERT_TRUE(LoadLaunchList());
+    EXPECT_EQ(c.pattern, Fake.searchPattern);
     EXPECT_STREQ(c.listedFolder, ListedFolder);
-    EXPECT_EQ(std::string(c.listedFolder) + "*.*", Fake.searchPattern);
   }
 }
 
