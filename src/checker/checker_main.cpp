@@ -6,6 +6,7 @@
 #include <string>
 
 #include "checker/folder_check.h"
+#include "checker/host_files.h"
 #include "checker/report_output.h"
 
 namespace {
@@ -13,14 +14,17 @@ namespace {
 enum { kOpens = 0, kRefuses = 1, kCheckerError = 2 };
 
 const char kUsage[] =
-    "usage: lanterpick-check FOLDER [--program NAME.exe] [--width W] [--json]\n"
-    "  Looks at FOLDER as lanterpick.exe would when started from it as NAME.exe (default\n"
-    "  Setup.exe): the mode it chooses, the message it would show or the rows it would list,\n"
-    "  every problem in its INI, and what folder mode leaves out.\n"
+    "usage: lanterpick-check FOLDER [--program NAME.exe] [--width W] [--strict] [--json]\n"
+    "  Looks at FOLDER as lanterpick.exe would when started from it as NAME.exe: the mode it\n"
+    "  chooses, the message it would show or the rows it would list, every problem in its INI,\n"
+    "  and what folder mode leaves out. Without --program, the name the folder's one INI calls\n"
+    "  for (Start.ini: Start.exe), or Setup.exe when there is none.\n"
     "  --width W  characters a list row may hold (default: the dialog's usual width)\n"
+    "  --strict   any warning fails the check (exit status 1), for build scripts\n"
     "  --json     the findings as JSON\n"
-    "Exit status: 0 the dialog would open, 1 the launcher would refuse to start,\n"
-    "2 a usage error or a folder that cannot be checked.\n";
+    "Exit status: 0 the dialog would open, 1 the launcher would refuse to start (or, with\n"
+    "--strict, there are warnings), 2 a usage error or a folder that cannot be checked (or\n"
+    "several INIs and no --program).\n";
 
 int UsageError(const char* why) {
   fprintf(stderr, "lanterpick-check: %s\n%s", why, kUsage);
@@ -38,9 +42,9 @@ bool ParseWidth(const char* text, int* width) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string folder, program = "Setup.exe";
+  std::string folder, program;
   int width = DefaultRowWidth();
-  bool json = false, widthGiven = false;
+  bool json = false, widthGiven = false, strict = false;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -48,6 +52,8 @@ int main(int argc, char** argv) {
       return kOpens;
     } else if (arg == "--json") {
       json = true;
+    } else if (arg == "--strict") {
+      strict = true;
     } else if (arg == "--program" || arg == "--width") {
       if (i + 1 == argc) return UsageError((arg + " needs a value").c_str());
       const char* value = argv[++i];
@@ -72,12 +78,18 @@ int main(int argc, char** argv) {
   if (folder.empty()) return UsageError("which folder?");
 
   FolderReport report;
-  std::string error;
+  std::string error, programFrom;
+  if (program.empty() && IsHostFolder(folder)) {
+    if (!ProgramNameFor(folder, &program, &programFrom, &error)) {
+      fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
+      return kCheckerError;
+    }
+  }
   if (!CheckFolder(folder, program, width, &report, &error)) {
     fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
     return kCheckerError;
   }
-  const ReportHeading heading = {folder, program, !widthGiven};
+  const ReportHeading heading = {folder, program, !widthGiven, programFrom, strict};
   fputs((json ? ReportAsJson(heading, report) : ReportAsText(heading, report)).c_str(), stdout);
-  return report.opens ? kOpens : kRefuses;
+  return report.opens && !(strict && !report.warnings.empty()) ? kOpens : kRefuses;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "checker/ansi_text.h"
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
 #include "config/files_parser.h"
@@ -29,39 +30,47 @@ void AddMessages(std::vector<CheckedBox>* to, int line) {
   for (const HostMessage& m : TakeHostMessages()) to->push_back({m.caption, m.text, line});
 }
 
-// Where a settings problem stands: each message names its key first, but for the combined sizes,
-// which name OkButtonSize (or CancelButtonSize when that alone is set).
-void PlaceSettingsProblem(const ProfileFile& profile, CheckedBox* problem) {
-  static const char kCombined[] = "The combined value of OkButtonSize and CancelButtonSize";
-  std::vector<std::string> keys = {problem->text.substr(0, problem->text.find(' '))};
-  if (problem->text.compare(0, sizeof kCombined - 1, kCombined) == 0) {
-    keys = {"OkButtonSize", "CancelButtonSize"};
-  }
-  for (const std::string& key : keys) {
-    problem->line = ProfileKeyLine(profile, "SystemSettings", key);
-    if (problem->line > 0) return;
-  }
-  problem->notSet = true;
+// How far a text over its limit is over: the whole value, before the launcher's buffer cut it.
+std::string MeasureLength(const ProfileFile& profile, const FailedSetting& failed) {
+  if (failed.longest == 0) return "";
+  const size_t bytes =
+      ProfileString(profile, "SystemSettings", failed.keys[0], "", 1u << 20).size();
+  if (bytes <= static_cast<size_t>(failed.longest)) return "";
+  return std::to_string(bytes) + " bytes; " + std::to_string(bytes - failed.longest) + " over";
 }
 
-// Every setting out of bounds, not only the first, each with the line of its key.
+// Every setting out of bounds, not only the first, each with the line of its key or keys in the
+// first [SystemSettings] section (none where a key is not written there).
 void CheckEverySetting(const char* configPath, FolderReport* report) {
   ResetLaunchState();
   bool showFilepathValid = false;
   ReadSettings(configPath, &showFilepathValid);
-  ValidateEverySetting(showFilepathValid);
-  const size_t first = report->problems.size();
-  AddMessages(&report->problems, 0);
-  for (size_t i = first; i < report->problems.size(); ++i) {
-    PlaceSettingsProblem(HostProfileAt(configPath), &report->problems[i]);
+  FailedSetting failed[kSettingChecks];
+  const int failures = ValidateEverySetting(showFilepathValid, failed);
+  const ProfileFile& profile = HostProfileAt(configPath);
+  std::vector<HostMessage> shown = TakeHostMessages();
+  for (int i = 0; i < failures; ++i) {
+    int lines[2] = {0, 0}, found = 0;
+    for (const char* key : failed[i].keys) {
+      const int line = key ? ProfileKeyLine(profile, "SystemSettings", key) : 0;
+      if (line > 0) lines[found++] = line;
+    }
+    report->problems.push_back(
+        {shown[i].caption, shown[i].text, lines[0], lines[1], MeasureLength(profile, failed[i])});
   }
 }
 
 bool IsAbsolute(const std::string& path) {
-  return (path.size() >= 2 && path[1] == ':') || (!path.empty() && path[0] == '\\');
+  return (path.size() >= 2 && path[1] == ':') ||
+         (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
+  if (path.find('/') != std::string::npos) {
+    report->warnings.push_back(
+        {"", "\"" + path + "\": / works, but the list shows the whole path as the name; write \\.",
+         line});
+  }
   if (IsAbsolute(path)) {
     report->warnings.push_back({"", "\"" + path + "\" is an absolute path; not checked.", line});
     return;
@@ -153,14 +162,35 @@ void FindLineOfFirstProblem(FolderReport* report) {
   if (report->opens) return;
   for (const CheckedBox& problem : report->problems) {
     if (problem.caption == report->first.caption && problem.text == report->first.text) {
-      report->first.line = problem.line;
-      report->first.notSet = problem.notSet;
+      report->first = problem;
       return;
     }
   }
 }
 
 }  // namespace
+
+bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
+                    std::string* error) {
+  std::vector<std::string> inis;
+  for (const HostEntry& entry : ListHostFolder(folder)) {
+    const std::string& name = entry.name;
+    if ((entry.attributes & kAttributeDirectory) || name.size() <= 4) continue;
+    if (SameAnsiFolded(name.substr(name.size() - 4), ".ini") &&
+        !SameAnsiFolded(name, "desktop.ini")) {
+      inis.push_back(name);
+    }
+  }
+  if (inis.size() > 1) {
+    *error = "the folder holds several INI files (";
+    for (size_t i = 0; i < inis.size(); ++i) *error += (i ? ", " : "") + inis[i];
+    *error += "); say which with --program NAME.exe";
+    return false;
+  }
+  *ini = inis.empty() ? "" : inis[0];
+  *program = inis.empty() ? "Setup.exe" : ini->substr(0, ini->size() - 4) + ".exe";
+  return true;
+}
 
 int DefaultRowWidth() {
   return RowWidth(290, 7);

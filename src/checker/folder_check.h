@@ -9,8 +9,9 @@ enum CheckedMode { kStoppedBeforeChoosing, kConfigurationMode, kFolderMode };
 
 struct CheckedBox {
   std::string caption, text;
-  int line;             // of the INI the problem is on, 0 when none
-  bool notSet = false;  // a setting's problem whose value is the built-in default
+  int line;                 // of the INI the problem is on, 0 when none
+  int otherLine = 0;        // a second line it is about (the sum of the button sizes), 0 when none
+  std::string detail = "";  // what the checker measured, beyond the launcher's own text
 };
 
 struct CheckedRow {
@@ -39,6 +40,12 @@ struct FolderReport {
 // The row width of the list at the template's size and the dialog's usual font: its 290-pixel
 // client width at 96 dpi over an average character width of 7, less one.
 int DefaultRowWidth();
+
+// The program name the folder's INI calls for: with one INI (desktop.ini aside), that INI (ini)
+// and its name with ".exe"; with none, "" and "Setup.exe". False, with error set, when there are
+// several to choose from.
+bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
+                    std::string* error);
 
 // False, with error set, when the folder cannot be checked at all.
 bool CheckFolder(const std::string& folder, const std::string& programName, int width,

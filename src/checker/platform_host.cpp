@@ -1,6 +1,7 @@
 // The launcher's platform operations carried out on the host, over a folder being checked.
 #include "checker/platform_host.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -58,12 +59,12 @@ bool HostConfigurationOpened() {
 }
 
 std::string HostPathOf(const std::string& windowsPath) {
+  std::string rest = windowsPath;
+  std::replace(rest.begin(), rest.end(), '/', '\\');  // Windows opens a path with / as well
   const size_t root = strlen(kHostDriveRoot);
-  if (windowsPath.size() < root || !SameAnsiFolded(windowsPath.substr(0, root), kHostDriveRoot)) {
-    return "";
-  }
+  if (rest.size() < root || !SameAnsiFolded(rest.substr(0, root), kHostDriveRoot)) return "";
   std::string path = State.folder;
-  std::stringstream parts(windowsPath.substr(root));
+  std::stringstream parts(rest.substr(root));
   std::string part;
   while (std::getline(parts, part, '\\')) {
     if (part.empty() || part == ".") continue;

@@ -21,13 +21,15 @@ std::string OneLine(const std::string& ansi) {
 }
 
 std::string LinePrefix(const CheckedBox& box) {
-  if (box.notSet) return "not set: ";
-  return box.line > 0 ? "line " + std::to_string(box.line) + ": " : "";
+  if (box.line <= 0) return "";
+  if (box.otherLine > 0) {
+    return "lines " + std::to_string(box.line) + " and " + std::to_string(box.otherLine) + ": ";
+  }
+  return "line " + std::to_string(box.line) + ": ";
 }
 
-std::string JsonLine(const CheckedBox& box) {
-  if (box.notSet) return "\"not set\"";
-  return box.line > 0 ? std::to_string(box.line) : std::string("null");
+std::string JsonLine(int line) {
+  return line > 0 ? std::to_string(line) : std::string("null");
 }
 
 std::string Json(const std::string& ansi) {
@@ -54,8 +56,15 @@ std::string Json(const std::string& ansi) {
 }
 
 std::string JsonBox(const CheckedBox& box) {
-  return "{\"line\": " + JsonLine(box) + ", \"caption\": " + Json(box.caption) +
-         ", \"text\": " + Json(box.text) + "}";
+  return "{\"line\": " + JsonLine(box.line) +
+         (box.otherLine > 0 ? ", \"otherLine\": " + JsonLine(box.otherLine) : "") +
+         ", \"caption\": " + Json(box.caption) + ", \"text\": " + Json(box.text) +
+         (box.detail.empty() ? "" : ", \"detail\": " + Json(box.detail)) + "}";
+}
+
+// The launcher's text, and what the checker measured of it.
+std::string BoxText(const CheckedBox& box) {
+  return OneLine(box.text) + (box.detail.empty() ? "" : " (" + box.detail + ")");
 }
 
 template <typename T, typename F>
@@ -68,7 +77,12 @@ std::string JsonList(const std::vector<T>& items, F item) {
 }  // namespace
 
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
-  std::string out = "Folder:  " + heading.folder + "\nProgram: " + heading.program + "\n";
+  std::string out =
+      "Folder:  " + heading.folder + "\nProgram: " + heading.program +
+      (heading.programFrom.empty()
+           ? ""
+           : " (the name " + heading.programFrom + " calls for; --program NAME.exe for another)") +
+      "\n";
   if (report.mode == kConfigurationMode) {
     out += "Mode:    configuration (" + report.configName + ")\n";
   } else if (report.mode == kFolderMode) {
@@ -80,19 +94,22 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
     out += "Verdict: the dialog opens, titled \"" + OneLine(report.windowTitle) + "\".\n";
   } else {
     out += "Verdict: the launcher refuses to start and shows one message:\n  [" +
-           OneLine(report.first.caption) + "] " + LinePrefix(report.first) +
-           OneLine(report.first.text) + "\n";
+           OneLine(report.first.caption) + "] " + LinePrefix(report.first) + BoxText(report.first) +
+           "\n";
   }
   if (!report.problems.empty())
     out += "\nProblems (" + std::to_string(report.problems.size()) + "):\n";
   for (const CheckedBox& p : report.problems) {
-    out += "  " + LinePrefix(p) + "[" + OneLine(p.caption) + "] " + OneLine(p.text) + "\n";
+    out += "  " + LinePrefix(p) + "[" + OneLine(p.caption) + "] " + BoxText(p) + "\n";
   }
   if (!report.warnings.empty())
     out += "\nWarnings (" + std::to_string(report.warnings.size()) + "):\n";
   for (const CheckedBox& w : report.warnings) out += "  " + LinePrefix(w) + OneLine(w.text) + "\n";
+  if (heading.strict && !report.warnings.empty()) {
+    out += "Strict: the warnings fail this check (--strict).\n";
+  }
   if (report.opens) {
-    out += "Rows open from: " +
+    out += "\nRows open from: " +
            (report.rowsOpenFrom.empty()
                 ? std::string("the launcher's current folder (relative paths)")
                 : OneLine(report.rowsOpenFrom) + " (the folder listed; D:\\ is this folder)") +
@@ -115,8 +132,10 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
 std::string ReportAsJson(const ReportHeading& heading, const FolderReport& report) {
   std::string out =
       "{\n  \"folder\": " + Json(heading.folder) + ",\n  \"program\": " + Json(heading.program) +
-      ",\n  \"mode\": \"" + kModeNames[report.mode] + "\"" +
-      ",\n  \"configuration\": " + Json(report.configName) +
+      ",\n  \"programFrom\": " +
+      (heading.programFrom.empty() ? "null" : Json(heading.programFrom)) +
+      ",\n  \"strict\": " + (heading.strict ? "true" : "false") + ",\n  \"mode\": \"" +
+      kModeNames[report.mode] + "\"" + ",\n  \"configuration\": " + Json(report.configName) +
       ",\n  \"opens\": " + (report.opens ? "true" : "false") +
       ",\n  \"message\": " + (report.opens ? "null" : JsonBox(report.first)) +
       ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +

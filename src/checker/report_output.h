@@ -8,6 +8,8 @@
 struct ReportHeading {
   std::string folder, program;
   bool widthIsDefault;
+  std::string programFrom;  // the INI the program's name was taken from; "" when it was given
+  bool strict;              // warnings fail the check
 };
 
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report);

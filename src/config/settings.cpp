@@ -42,6 +42,7 @@ const TextSetting kTexts[] = {
     TEXT_SETTING("CouldNotFindFileErrorText", couldNotFindFileErrorText, 300),
 };
 enum { kOkButton = 4, kCancelButton = 5, kTextCount = sizeof kTexts / sizeof kTexts[0] };
+static_assert(kSettingChecks == kTextCount + 4, "texts, ShowFilepath, two sizes and their sum");
 
 // A missing key keeps the built-in text, because the buffer itself is the default.
 void ReadText(const TextSetting& text, const char* configPath) {
@@ -120,37 +121,57 @@ bool CheckCombinedSizes(int32_t okSize, int32_t cancelSize) {
 
 namespace {
 
-// Runs the checks in their fixed order; each failure shows its message. Stops at the first
-// failure when asked to; returns how many failed.
-int RunChecks(bool showFilepathValid, bool stopAtFirst) {
-  int failures = 0;
+// Runs the checks in their fixed order; each failure shows its message and is noted with its
+// keys when failed is given. Stops at the first failure when asked to; returns how many failed.
+class CheckRun {
+ public:
+  CheckRun(bool stopAtFirst, FailedSetting* failed) : stopAtFirst_(stopAtFirst), failed_(failed) {}
+
+  // False when the run is to stop here.
+  bool Note(bool passed, const char* key, const char* otherKey = nullptr, int longest = 0) {
+    if (passed) return true;
+    if (failed_ != nullptr) failed_[failures_] = {{key, otherKey}, longest};
+    ++failures_;
+    return !stopAtFirst_;
+  }
+  int failures() const { return failures_; }
+
+ private:
+  bool stopAtFirst_;
+  FailedSetting* failed_;
+  int failures_ = 0;
+};
+
+int RunChecks(bool showFilepathValid, CheckRun run) {
   for (const TextSetting& text : kTexts) {
-    failures += !CheckTextSetting(text.key, text.value, text.longest);
-    if (failures && stopAtFirst) return failures;
+    if (!run.Note(CheckTextSetting(text.key, text.value, text.longest), text.key, nullptr,
+                  text.longest)) {
+      return run.failures();
+    }
   }
-  if (!showFilepathValid) {
-    ShowError("ShowFilepath must be Y or N.", kCaption);
-    ++failures;
-    if (stopAtFirst) return failures;
+  if (!showFilepathValid) ShowError("ShowFilepath must be Y or N.", kCaption);
+  if (!run.Note(showFilepathValid, "ShowFilepath")) return run.failures();
+  const int32_t ok = TheSettings.okButtonSize, cancel = TheSettings.cancelButtonSize;
+  const int sizesBefore = run.failures();
+  if (!run.Note(CheckSizeSetting("OkButtonSize", ok), "OkButtonSize")) return run.failures();
+  if (!run.Note(CheckSizeSetting("CancelButtonSize", cancel), "CancelButtonSize")) {
+    return run.failures();
   }
-  const int sizesBefore = failures;
-  failures += !CheckSizeSetting("OkButtonSize", TheSettings.okButtonSize);
-  if (failures && stopAtFirst) return failures;
-  failures += !CheckSizeSetting("CancelButtonSize", TheSettings.cancelButtonSize);
-  if (failures && stopAtFirst) return failures;
-  // The sum is only meaningful once each size lies in its range.
-  if (failures == sizesBefore) {
-    failures += !CheckCombinedSizes(TheSettings.okButtonSize, TheSettings.cancelButtonSize);
+  // The sum is only meaningful once each size lies in its range; it is about the sizes above 0.
+  if (run.failures() == sizesBefore) {
+    const char* first = ok > 0 ? "OkButtonSize" : "CancelButtonSize";
+    run.Note(CheckCombinedSizes(ok, cancel), first,
+             ok > 0 && cancel > 0 ? "CancelButtonSize" : nullptr);
   }
-  return failures;
+  return run.failures();
 }
 
 }  // namespace
 
 bool ValidateSettings(bool showFilepathValid) {
-  return RunChecks(showFilepathValid, true) == 0;
+  return RunChecks(showFilepathValid, CheckRun(true, nullptr)) == 0;
 }
 
-int ValidateEverySetting(bool showFilepathValid) {
-  return RunChecks(showFilepathValid, false);
+int ValidateEverySetting(bool showFilepathValid, FailedSetting* failed) {
+  return RunChecks(showFilepathValid, CheckRun(false, failed));
 }

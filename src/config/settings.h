@@ -9,9 +9,17 @@ void ReadSettings(const char* configPath, bool* showFilepathValid);
 // Checks the settings in their fixed order; shows the first failure and returns false.
 bool ValidateSettings(bool showFilepathValid);
 
-// Runs every check, not only up to the first failure; each failure shows its message.
-// Returns how many failed.
-int ValidateEverySetting(bool showFilepathValid);
+// A failed check's keys: one, or for the sum of the button sizes each size above 0.
+struct FailedSetting {
+  const char* keys[2];  // unused places are null
+  int longest;          // a text's length limit in bytes; 0 for the other checks
+};
+enum { kSettingChecks = 16 };
+
+// Runs every check, not only up to the first failure; each failure shows its message and, when
+// failed is given (kSettingChecks places), is noted there in the same order. Returns how many
+// failed.
+int ValidateEverySetting(bool showFilepathValid, FailedSetting* failed = nullptr);
 
 // Exactly one character, Y or N under ASCII folding.
 bool DecideShowFilepath(const char* value, int32_t* showFullPath);

@@ -21,12 +21,19 @@ expect() {
   fi
 }
 
-mkdir -p "$work/good" "$work/bad" "$work/folder/sub" "$work/binary" "$work/pipe"
+mkdir -p "$work/good" "$work/bad" "$work/sizes" "$work/small" "$work/start/Docs" "$work/two" "$work/long" "$work/folder/sub" "$work/binary" "$work/pipe"
 printf '[SystemSettings]\r\nWindowTitle=Good Disc\r\n[Files]\r\n"Readme.txt" "About"\r\n"Gone.pdf"\r\n' \
   >"$work/good/SETUP.INI"
 echo x >"$work/good/readme.TXT"
 printf '[SystemSettings]\nWindowTitle=\nOkButtonSize=99\n[Files]\n"a.txt"\nb.txt\n"c.txt" "d" "Maybe"\n' \
   >"$work/bad/setup.ini"
+# An empty OkButtonSize keeps 24, so the sum is 94; with OK at 0 only Cancel's 4 counts.
+printf '[SystemSettings]\nOkButtonSize=\nCancelButtonSize=70\n[Files]\n"a.txt"\n' >"$work/sizes/setup.ini"
+printf '[SystemSettings]\nOkButtonSize=0\nCancelButtonSize=4\n' >"$work/small/setup.ini"
+# The INI names the program; Windows opens Docs/Report.pdf, so only Gone.txt is missing.
+printf '[Files]\r\n"Docs/Report.pdf"\r\n"Gone.txt"\r\n' >"$work/start/Start.ini"
+touch "$work/start/Docs/Report.pdf" "$work/two/a.ini" "$work/two/B.INI"
+printf '[SystemSettings]\nWindowTitle=%052d\n[Files]\n"a.txt"\n' 0 >"$work/long/setup.ini"
 touch "$work/folder/b.txt" "$work/folder/A.txt" "$work/folder/.hidden" "$work/folder/old.log"
 head -c 3000 /dev/urandom | tr -d '[' >"$work/binary/setup.ini"
 mkfifo "$work/pipe/setup.ini"
@@ -56,9 +63,22 @@ expect 1 'line 7: \[Syntax Error\]' -- "$work/bad"
 expect 1 'Problems \(4\)' -- "$work/bad"
 expect 1 '"message": \{"line": 2, "caption": "Configuration Error"' -- "$work/bad" --json
 
+expect 1 'lines 2 and 3: \[Configuration Error\] The combined value' -- "$work/sizes"
+expect 1 '"line": 2, "otherLine": 3, "caption"' -- "$work/sizes" --json
+expect 1 '^  line 3: \[Configuration Error\] The combined value' -- "$work/small"
+expect 1 '\{"line": null, "caption": "[^"]*", "text": "There are no files' -- "$work/small" --json
+
+expect 0 '^Program: Start.exe \(the name Start.ini calls for' -- "$work/start"
+expect 0 'Warnings \(2\)' -- "$work/start"
+expect 0 'line 2: "Docs/Report.pdf": / works, but the list shows the whole path' -- "$work/start"
+expect 1 'Strict: the warnings fail this check' -- "$work/start" --strict
+expect 2 'several INI files \((a.ini, B.INI|B.INI, a.ini)\); say which with --program' -- "$work/two"
+expect 0 '^Program: Setup.exe$' -- "$work/folder"
+expect 1 'WindowTitle is longer than the maximum permitted length of 40. \(52 bytes; 12 over\)' -- "$work/long"
+
 expect 0 'Mode: +folder' -- "$work/folder" --program Start.exe
 expect 0 '^  A.txt$' -- "$work/folder" --program Start.exe
-expect 0 '"rowsOpenFrom": "d:\\\\"' -- "$work/folder" --program Start.exe --json
+expect 0 '"rowsOpenFrom": "D:\\\\"' -- "$work/folder" --program Start.exe --json
 expect 0 '^  .hidden: hidden$' -- "$work/folder" --program Start.exe
 expect 0 '^  old.log: a housekeeping extension$' -- "$work/folder" --program Start.exe
 expect 0 '^  sub: a folder$' -- "$work/folder" --program Start.exe
