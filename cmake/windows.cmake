@@ -65,3 +65,9 @@ add_executable(reference-dialog WIN32 tests/bench/reference_dialog.cpp res/lante
 target_include_directories(reference-dialog PRIVATE res ${LANTERPICK_GENERATED_RES})
 target_compile_options(reference-dialog PRIVATE -Os)
 target_link_options(reference-dialog PRIVATE -static -s)
+
+# The demo's eyes: waits for the launcher's own window and selects a row of it.
+add_executable(demo-window tests/e2e/demo_window.cpp)
+target_include_directories(demo-window PRIVATE res)
+target_compile_options(demo-window PRIVATE -Wall -Wextra)
+target_link_options(demo-window PRIVATE -static)

@@ -26,6 +26,46 @@ loader_failure() {
   printf '%s' "${said##*: }"
 }
 
+use_wine_arch() {
+  export WINEARCH=$1
+  if [ "$1" = win32 ]; then
+    wine_cmd=/usr/bin/wine
+    win="$root/build/win"
+    export WINEPREFIX="$root/build/wineprefix"
+    unset WINELOADER
+  else
+    # /usr/bin/wine would pick the 32-bit loader whenever it is installed, even where it cannot run.
+    wine_cmd=/usr/lib/wine/wine64
+    win="$root/build/win64"
+    export WINEPREFIX="$root/build/wineprefix64"
+    export WINELOADER=$wine_cmd
+  fi
+}
+
+# Why 32-bit Windows code cannot run here, printed; false when it runs. The loader starting is not
+# enough: a small 32-bit console program the build makes must run and answer in the prefix.
+why_32bit_cannot_run() {
+  local why
+  if [ ! -e /usr/lib/wine/wine ]; then
+    echo "32-bit Wine is not installed"
+  elif why=$(loader_failure /usr/lib/wine/wine --version); then
+    echo "this machine cannot run 32-bit programs: $why"
+  elif ! why=$("$root/scripts/build-exe" win32 2>&1 >/dev/null); then
+    echo "the 32-bit build failed: ${why##*$'\n'}"
+  else
+    use_wine_arch win32
+    local answer=""
+    if make_prefix >/dev/null 2>&1; then
+      answer=$(timeout 60 "$wine_cmd" "$win/lanterpick-check.exe" --help 2>&1)
+      wineserver -k 2>/dev/null || true
+    fi
+    case "$answer" in
+      *"usage: lanterpick-check"*) return 1 ;;
+      *) echo "32-bit Windows code did not run: ${answer:-no answer}" | head -1 ;;
+    esac
+  fi
+}
+
 # Decides by a real attempt whether 32-bit Wine runs here; false, with the reason on stderr, when
 # the asked-for Wine cannot run. Sets wine_arch, wine_line, wine_cmd, win and the Wine variables.
 choose_wine() {
@@ -38,14 +78,14 @@ choose_wine() {
       ;;
   esac
   if [ "$forced" != win64 ]; then
-    if why=$(loader_failure /usr/lib/wine/wine --version); then
+    if why=$(why_32bit_cannot_run); then
       if [ "$forced" = win32 ]; then
-        wine_line="Wine: 32-bit was asked for, but this machine cannot run 32-bit programs: $why"
+        wine_line="Wine: 32-bit was asked for, but $why"
         echo "$wine_line" >&2
         return 1
       fi
       wine_arch=win64
-      wine_line="Wine: 64-bit stand-in (this machine cannot run 32-bit programs: $why)"
+      wine_line="Wine: 64-bit stand-in ($why)"
     else
       wine_arch=win32
       wine_line="Wine: 32-bit"
@@ -55,23 +95,11 @@ choose_wine() {
     wine_line="Wine: 64-bit stand-in (asked for by LANTERPICK_WINE_ARCH=win64)"
   fi
 
-  export WINEARCH=$wine_arch
-  if [ "$wine_arch" = win32 ]; then
-    wine_cmd=/usr/bin/wine
-    win="$root/build/win"
-    export WINEPREFIX="$root/build/wineprefix"
-    unset WINELOADER
-  else
-    # /usr/bin/wine would pick the 32-bit loader whenever it is installed, even where it cannot run.
-    wine_cmd=/usr/lib/wine/wine64
-    win="$root/build/win64"
-    export WINEPREFIX="$root/build/wineprefix64"
-    export WINELOADER=$wine_cmd
-    if why=$(loader_failure "$wine_cmd" --version); then
-      wine_line="Wine: none (the 64-bit loader does not start either: $why)"
-      echo "$wine_line" >&2
-      return 1
-    fi
+  use_wine_arch "$wine_arch"
+  if [ "$wine_arch" = win64 ] && why=$(loader_failure "$wine_cmd" --version); then
+    wine_line="Wine: none (the 64-bit loader does not start either: $why)"
+    echo "$wine_line" >&2
+    return 1
   fi
 }
 
@@ -113,23 +141,31 @@ start_display() {
   return 1
 }
 
-prepare_prefix() {
-  if [ ! -f "$WINEPREFIX/.lanterpick-ready" ]; then
-    rm -rf "$WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    local log="$root/build/wineboot-$wine_arch.log"
-    if ! run_wine wineboot -i >"$log" 2>&1 || ! wineserver -w; then
-      echo "$wine_line" >&2
-      echo "Wine could not make its prefix $WINEPREFIX; the end of $log:" >&2
-      tail -15 "$log" >&2
-      return 1
-    fi
-    # No crash dialog, and windows not managed, so a process ends as its last window closes.
-    run_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    run_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.lanterpick-ready"
+# Makes the private prefix once; false, with the end of wineboot's log, when Wine cannot.
+# Debian's Wine computes its data folder as /usr/lib/wine/../../share/wine and does not find its
+# own fonts there, so dialogs fall back to a Unix font and caption buttons, drawn with Marlett,
+# come out as the letters "0 1 r". Fonts in the prefix's C:\windows\Fonts are found: Tahoma for
+# "MS Shell Dlg", as on Windows.
+make_prefix() {
+  [ -f "$WINEPREFIX/.lanterpick-ready-2" ] && return 0
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  local log="$root/build/wineboot-$WINEARCH.log"
+  if ! run_wine wineboot -i >"$log" 2>&1 || ! wineserver -w; then
+    echo "Wine could not make its prefix $WINEPREFIX; the end of $log:" >&2
+    tail -15 "$log" >&2
+    return 1
   fi
+  # No crash dialog, and windows not managed, so a process ends as its last window closes.
+  run_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  run_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  wineserver -w
+  touch "$WINEPREFIX/.lanterpick-ready-2"
+}
+
+prepare_prefix() {
+  make_prefix || { echo "$wine_line" >&2; return 1; }
   wineserver -p
 }
 
