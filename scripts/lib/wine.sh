@@ -54,7 +54,7 @@ why_32bit_cannot_run() {
     echo "the 32-bit build failed: ${why##*$'\n'}"
   else
     use_wine_arch win32
-    local answer=""
+    local answer="Wine could not make a 32-bit prefix"
     if make_prefix >/dev/null 2>&1; then
       answer=$(timeout 60 "$wine_cmd" "$win/lanterpick-check.exe" --help 2>&1)
       wineserver -k 2>/dev/null || true
