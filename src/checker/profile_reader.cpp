@@ -7,10 +7,27 @@
 
 namespace {
 
-std::string Decode(const std::string& bytes) {
+// Where Windows and Wine 8 read a file differently.
+struct ReadingRules {
+  bool decodesUtf8Mark;         // else its three bytes stay in front of line 1, read as ANSI
+  bool readsUtf16BigEndian;     // else nothing of such a file is read
+  bool nameEndsAtFirstBracket;  // else at the last
+  bool headerNeedsBracket;      // else "[name" is a header too
+  bool valueLengthWraps;        // at 65,536, as a 16-bit length would
+};
+const ReadingRules kRules[] = {
+    /* kWindowsReading */ {false, false, true, false, true},
+    /* kWineReading */ {true, true, false, true, false},
+};
+
+std::string Decode(const std::string& bytes, const ReadingRules& rules) {
   if (bytes.compare(0, 2, "\xFF\xFE") == 0) return Utf16ToAnsi(bytes.substr(2), false);
-  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return Utf16ToAnsi(bytes.substr(2), true);
-  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return Utf8ToAnsi(bytes.substr(3));
+  if (bytes.compare(0, 2, "\xFE\xFF") == 0) {
+    return rules.readsUtf16BigEndian ? Utf16ToAnsi(bytes.substr(2), true) : std::string();
+  }
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 && rules.decodesUtf8Mark) {
+    return Utf8ToAnsi(bytes.substr(3));
+  }
   return bytes;
 }
 
@@ -39,13 +56,6 @@ bool SameName(const std::string& a, const std::string& b) {
   return true;
 }
 
-std::string Trimmed(const std::string& s) {
-  size_t first = 0, last = s.size();
-  while (first < last && IsProfileSpace(s[first])) ++first;
-  while (last > first && IsProfileSpace(s[last - 1])) --last;
-  return s.substr(first, last - first);
-}
-
 // A line ends at a carriage return, a line feed, or both together.
 const char* NextLineEnd(const char* from, const char* end) {
   while (from < end && *from != '\r' && *from != '\n') ++from;
@@ -53,12 +63,22 @@ const char* NextLineEnd(const char* from, const char* end) {
   return from;
 }
 
-void AddLine(const char* start, const char* end, int line, ProfileFile& file) {
+// Where a header's name ends, or null when the line is no header.
+const char* HeaderNameEnd(const char* start, const char* end, const ReadingRules& rules) {
+  const char* close = nullptr;
+  for (const char* at = start + 1; at < end; ++at) {
+    if (*at != ']') continue;
+    close = at;
+    if (rules.nameEndsAtFirstBracket) break;
+  }
+  return close != nullptr || rules.headerNeedsBracket ? close : end;
+}
+
+void AddLine(const char* start, const char* end, int line, const ReadingRules& rules,
+             ProfileFile& file) {
   if (*start == '[') {
-    const char* close = end - 1;
-    while (close > start && *close != ']') --close;
-    if (close > start) {
-      file.sections.push_back({Trimmed(UpToNul(start + 1, close)), {}});
+    if (const char* close = HeaderNameEnd(start, end, rules)) {
+      file.sections.push_back({TrimmedProfileText(UpToNul(start + 1, close)), {}, line});
       return;
     }
   }
@@ -71,6 +91,7 @@ void AddLine(const char* start, const char* end, int line, ProfileFile& file) {
     while (value < end && IsProfileSpace(*value)) ++value;
     key.hasValue = true;
     key.value = UpToNul(value, end);
+    if (rules.valueLengthWraps) key.value.resize(key.value.size() % 65536);
   }
   key.name = UpToNul(start, nameEnd);
   // A nameless key right after another nameless one is dropped.
@@ -92,23 +113,39 @@ std::string CopyEntry(const std::string& value, uint32_t room) {
   return out;
 }
 
-const ProfileKey* FindKey(const ProfileFile& file, const std::string& section,
-                          const std::string& key) {
-  const ProfileSection* found = FindProfileSection(file, Trimmed(section));
+// The value of a digit in bases up to 36, or 36 for a character that is none.
+uint32_t DigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+  return 36;
+}
+
+}  // namespace
+
+std::string TrimmedProfileText(const std::string& s) {
+  size_t first = 0, last = s.size();
+  while (first < last && IsProfileSpace(s[first])) ++first;
+  while (last > first && IsProfileSpace(s[last - 1])) --last;
+  return s.substr(first, last - first);
+}
+
+const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& section,
+                                 const std::string& key) {
+  const ProfileSection* found = FindProfileSection(file, TrimmedProfileText(section));
   if (found == nullptr) return nullptr;
-  const std::string name = Trimmed(key);
+  const std::string name = TrimmedProfileText(key);
   for (const ProfileKey& k : found->keys) {
     if (SameName(k.name, name)) return &k;
   }
   return nullptr;
 }
 
-}  // namespace
-
-ProfileFile ReadProfile(const std::string& bytes) {
-  const std::string text = Decode(bytes);
+ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
+  const ReadingRules& rules = kRules[dialect];
+  const std::string text = Decode(bytes, rules);
   ProfileFile file;
-  file.sections.push_back({std::string(), {}});
+  file.sections.push_back({std::string(), {}, 0});
   const char* at = text.data();
   const char* const end = at + text.size();
   for (int line = 1; at < end; ++line) {
@@ -118,7 +155,7 @@ ProfileFile ReadProfile(const std::string& bytes) {
     at = next;
     while (start < stop && IsProfileSpace(*start)) ++start;
     while (stop > start && IsProfileSpace(stop[-1])) --stop;
-    if (start < stop) AddLine(start, stop, line, file);
+    if (start < stop) AddLine(start, stop, line, rules, file);
   }
   return file;
 }
@@ -132,7 +169,7 @@ const ProfileSection* FindProfileSection(const ProfileFile& file, const std::str
 
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room) {
-  const ProfileKey* found = FindKey(file, section, key);
+  const ProfileKey* found = FindProfileKey(file, section, key);
   if (found != nullptr && found->hasValue) return CopyEntry(found->value, room);
   std::string shortened = fallback;
   while (shortened.size() > 1 && shortened.back() == ' ') shortened.pop_back();
@@ -140,7 +177,7 @@ std::string ProfileString(const ProfileFile& file, const std::string& section,
 }
 
 int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key) {
-  const ProfileKey* found = FindKey(file, section, key);
+  const ProfileKey* found = FindProfileKey(file, section, key);
   return found != nullptr && found->hasValue ? found->line : 0;
 }
 
@@ -152,9 +189,15 @@ int32_t ProfileInt(const ProfileFile& file, const std::string& section, const st
   while (i < text.size() && static_cast<uint8_t>(text[i]) <= ' ') ++i;
   bool minus = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) minus = text[i++] == '-';
+  uint32_t base = 10;
+  if (i + 1 < text.size() && text[i] == '0') {
+    const char prefix = text[i + 1];
+    base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+    if (base != 10) i += 2;
+  }
   uint32_t total = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-    total = total * 10 + (text[i] - '0');
+  for (; i < text.size() && DigitValue(text[i]) < base; ++i)
+    total = total * base + DigitValue(text[i]);
   return static_cast<int32_t>(minus ? 0u - total : total);
 }
 

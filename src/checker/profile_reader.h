@@ -16,18 +16,31 @@ struct ProfileKey {
 struct ProfileSection {
   std::string name;  // as written between the brackets
   std::vector<ProfileKey> keys;
+  int line;  // of its header; 0 for the lines before any header
 };
 
 struct ProfileFile {
   std::vector<ProfileSection> sections;  // the first holds the lines before any header
 };
 
-// Decodes the bytes (a UTF-16 or UTF-8 byte-order mark selects that encoding, otherwise they are
-// the ANSI code page) and splits them into sections and keys.
-ProfileFile ReadProfile(const std::string& bytes);
+// Windows and Wine 8 read some files differently (their rules stand in one table in
+// profile_reader.cpp); where nothing is known of Windows, its reading follows Wine's.
+enum ProfileDialect { kWindowsReading, kWineReading };
+
+// Decodes the bytes (a UTF-16 LE byte-order mark selects that encoding, and under Wine also a
+// UTF-16 BE or UTF-8 one; otherwise they are the ANSI code page) and splits them into sections
+// and keys.
+ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect);
+
+// The profile functions' blanks trimmed from both ends.
+std::string TrimmedProfileText(const std::string& text);
 
 // The first section of that name, or null. Later sections of the same name are never read.
 const ProfileSection* FindProfileSection(const ProfileFile& file, const std::string& name);
+
+// The key GetPrivateProfileStringA reads, in the first section of that name, or null.
+const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& section,
+                                 const std::string& key);
 
 // GetPrivateProfileStringA: the value (quotes removed) or the fallback, cut to room - 1 bytes.
 std::string ProfileString(const ProfileFile& file, const std::string& section,
@@ -37,7 +50,8 @@ std::string ProfileString(const ProfileFile& file, const std::string& section,
 // default (no such key in the first section of that name, or a key without '=').
 int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key);
 
-// GetPrivateProfileIntA: leading decimal digits with an optional sign, modulo 2^32.
+// GetPrivateProfileIntA: an optional sign, then digits in base 10, or after 0x, 0o or 0b in base
+// 16, 8 or 2, up to the first that is none; modulo 2^32.
 int32_t ProfileInt(const ProfileFile& file, const std::string& section, const std::string& key,
                    int32_t fallback);
 

@@ -19,7 +19,7 @@ const ProfileFile& CurrentProfile() {
   static std::string readText;
   static ProfileFile profile;
   if (!read || readText != Fake.configText) {
-    profile = ReadProfile(Fake.configText);
+    profile = ReadProfile(Fake.configText, kWineReading);
     readText = Fake.configText;
     read = true;
   }

@@ -47,19 +47,19 @@ const std::vector<StringCase> kStrings = {
     {"header with text after it", "[S] trailing\nK=value\n", "K", 100, "value"},
     {"UTF-16 with byte-order mark",
      std::string("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\xAC\x20\n\0", 20), "K", 100, "\xE9\x80"},
-    {"UTF-8 with byte-order mark", "\xEF\xBB\xBF[S]\nK=\xC3\xA9\n", "K", 100, "\xE9"},
     {"UTF-8 without mark stays bytes", "[S]\nK=\xC3\xA9\n", "K", 100, "\xC3\xA9"},
 };
 
 TEST(ProfileReader, StringsAsThePlatformReadsThem) {
   for (const StringCase& c : kStrings) {
-    EXPECT_EQ(c.expected, ProfileString(ReadProfile(c.ini), "S", c.key, "fallback", c.room))
+    EXPECT_EQ(c.expected,
+              ProfileString(ReadProfile(c.ini, kWineReading), "S", c.key, "fallback", c.room))
         << c.name;
   }
 }
 
 TEST(ProfileReader, FallbackLosesTrailingSpacesAndIsCut) {
-  ProfileFile empty = ReadProfile("");
+  ProfileFile empty = ReadProfile("", kWineReading);
   EXPECT_EQ("abc", ProfileString(empty, "S", "K", "abc   ", 100));
   EXPECT_EQ("ab", ProfileString(empty, "S", "K", "abcdef", 3));
   EXPECT_EQ("", ProfileString(empty, "S", "K", "abc", 0));
@@ -71,15 +71,64 @@ TEST(ProfileReader, IntegersAsThePlatformReadsThem) {
     int32_t expected;
   } cases[] = {
       {"42", 42},     {"+1", 1},          {"-5", -5},
-      {"42A9", 42},   {"B42", 0},         {"0x10", 0},
+      {"42A9", 42},   {"B42", 0},         {"0x", 0},
       {"\"12\"", 12}, {"4294967306", 10}, {"99999999999", 1215752191},
       {"", 7},        {"-", 0},
   };
   for (const auto& c : cases) {
-    ProfileFile file = ReadProfile(std::string("[S]\nK=") + c.value + "\n");
+    ProfileFile file = ReadProfile(std::string("[S]\nK=") + c.value + "\n", kWineReading);
     EXPECT_EQ(c.expected, ProfileInt(file, "S", "K", 7)) << c.value;
   }
-  EXPECT_EQ(7, ProfileInt(ReadProfile("[S]\n"), "S", "K", 7));
+  EXPECT_EQ(7, ProfileInt(ReadProfile("[S]\n", kWineReading), "S", "K", 7));
+}
+
+// Where Windows and Wine read the same bytes differently, and where both read a number prefix.
+struct DialectCase {
+  const char* fact;
+  std::string ini;
+  const char* section;  // the key read is "K"
+  bool number;          // read with GetPrivateProfileInt (default 7), else as a string
+  std::string windows, wine;
+};
+
+const std::string kLong = std::string(65537, 'x');
+
+const std::vector<DialectCase> kDialects = {
+    // Encoding marks
+    {"UTF-8 mark before the header on line 1", "\xEF\xBB\xBF[S]\nK=v\n", "S", false, "fallback",
+     "v"},
+    {"UTF-8 mark: later sections read as ANSI", "\xEF\xBB\xBF[T]\n[S]\nK=\xC3\xA9\n", "S", false,
+     "\xC3\xA9", "\xE9"},
+    {"UTF-16 BE mark", std::string("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0v\0\n", 18), "S", false,
+     "fallback", "v"},
+    {"UTF-16 LE mark, alike", std::string("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\n\0", 18), "S", false,
+     "\xE9", "\xE9"},
+    // Brackets
+    {"a name ends at the first ]", "[S] more]\nK=v\n", "S", false, "v", "fallback"},
+    {"two headers on a line", "[S][T]\nK=v\n", "S", false, "v", "fallback"},
+    {"no closing bracket", "[S\nK=v\n", "S", false, "v", "fallback"},
+    // Lengths
+    {"a value's length wraps at 65,536", "[S]\nK=" + kLong + "\n", "S", false, "x",
+     std::string(99, 'x')},
+    {"65,536 bytes read as none", "[S]\nK=" + kLong.substr(1) + "\n", "S", false, "",
+     std::string(99, 'x')},
+    // Number prefixes: measured under Wine; Windows is not known and read alike
+    {"0x is base 16", "[S]\nK=0x64\n", "S", true, "100", "100"},
+    {"0o is base 8", "[S]\nK=0o17\n", "S", true, "15", "15"},
+    {"0b is base 2", "[S]\nK=0b101\n", "S", true, "5", "5"},
+    {"a sign before the prefix", "[S]\nK=-0x10\n", "S", true, "-16", "-16"},
+};
+
+TEST(ProfileReader, WindowsAndWineReadings) {
+  for (const DialectCase& c : kDialects) {
+    for (ProfileDialect dialect : {kWindowsReading, kWineReading}) {
+      const ProfileFile file = ReadProfile(c.ini, dialect);
+      const std::string read = c.number ? std::to_string(ProfileInt(file, c.section, "K", 7))
+                                        : ProfileString(file, c.section, "K", "fallback", 100);
+      EXPECT_EQ(dialect == kWindowsReading ? c.windows : c.wine, read)
+          << c.fact << (dialect == kWindowsReading ? " (Windows)" : " (Wine)");
+    }
+  }
 }
 
 TEST(ProfileReader, SectionLinesAreRawButForTheEqualsSign) {
@@ -93,7 +142,7 @@ TEST(ProfileReader, SectionLinesAreRawButForTheEqualsSign) {
       "=second nameless\n"
       "[Other]\n"
       "\"d.txt\"\n";
-  std::vector<SectionLine> lines = ProfileSectionLines(ReadProfile(ini), "files");
+  std::vector<SectionLine> lines = ProfileSectionLines(ReadProfile(ini, kWineReading), "files");
   ASSERT_EQ(3u, lines.size());
   EXPECT_EQ("\"a.txt\" \"about\"", lines[0].text);
   EXPECT_EQ(2, lines[0].line);
@@ -104,7 +153,7 @@ TEST(ProfileReader, SectionLinesAreRawButForTheEqualsSign) {
 
 TEST(ProfileReader, LineNumbersCountEveryKindOfLineEnd) {
   std::vector<SectionLine> lines =
-      ProfileSectionLines(ReadProfile("[Files]\r\n\"a\"\r\"b\"\n\r\n\"c\""), "Files");
+      ProfileSectionLines(ReadProfile("[Files]\r\n\"a\"\r\"b\"\n\r\n\"c\"", kWineReading), "Files");
   ASSERT_EQ(3u, lines.size());
   EXPECT_EQ(2, lines[0].line);
   EXPECT_EQ(3, lines[1].line);
@@ -112,7 +161,7 @@ TEST(ProfileReader, LineNumbersCountEveryKindOfLineEnd) {
 }
 
 TEST(ProfileReader, SectionBufferIsCutAndStillEndsWithTwoNuls) {
-  ProfileFile file = ReadProfile("[Files]\nabc\ndef\n");
+  ProfileFile file = ReadProfile("[Files]\nabc\ndef\n", kWineReading);
   char buffer[9];
   memset(buffer, 'x', sizeof buffer);
   ProfileSectionBuffer(file, "Files", buffer, sizeof buffer);
