@@ -21,7 +21,8 @@ target_link_libraries(lanterpick_profile PUBLIC lanterpick_core)
 # lanterpick-check: the launcher's own logic over a folder on the host.
 # Object libraries: the platform side of the logic goes into each program whole.
 add_library(lanterpick_checker OBJECT src/checker/folder_check.cpp src/checker/platform_host.cpp
-  src/checker/format_host.cpp src/checker/host_files_posix.cpp src/checker/report_output.cpp)
+  src/checker/format_host.cpp src/checker/host_files_posix.cpp src/checker/reading_warnings.cpp
+  src/checker/report_output.cpp)
 target_link_libraries(lanterpick_checker PUBLIC lanterpick_profile)
 add_executable(lanterpick-check src/checker/checker_main.cpp)
 target_link_libraries(lanterpick-check PRIVATE lanterpick_checker)

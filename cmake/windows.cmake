@@ -38,7 +38,7 @@ set_source_files_properties(res/lanterpick.rc PROPERTIES OBJECT_DEPENDS
 add_executable(lanterpick-check ${LANTERPICK_CORE_SOURCES}
   src/checker/ansi_text.cpp src/checker/checker_main.cpp src/checker/folder_check.cpp
   src/checker/format_host.cpp src/checker/host_files_win.cpp src/checker/platform_host.cpp
-  src/checker/profile_reader.cpp src/checker/report_output.cpp)
+  src/checker/profile_reader.cpp src/checker/reading_warnings.cpp src/checker/report_output.cpp)
 target_include_directories(lanterpick-check PRIVATE src)
 target_compile_options(lanterpick-check PRIVATE -Os -Wall -Wextra)
 target_link_options(lanterpick-check PRIVATE -static -s -Wl,--no-insert-timestamp)

@@ -14,21 +14,39 @@ namespace {
 enum { kOpens = 0, kRefuses = 1, kCheckerError = 2 };
 
 const char kUsage[] =
-    "usage: lanterpick-check FOLDER [--program NAME.exe] [--width W] [--strict] [--json]\n"
+    "usage: lanterpick-check FOLDER [--program NAME.exe] [--platform windows|wine|native]\n"
+    "                        [--width W] [--strict] [--json]\n"
     "  Looks at FOLDER as lanterpick.exe would when started from it as NAME.exe: the mode it\n"
     "  chooses, the message it would show or the rows it would list, every problem in its INI,\n"
     "  and what folder mode leaves out. Without --program, the name the folder's one INI calls\n"
     "  for (Start.ini: Start.exe), or Setup.exe when there is none.\n"
+    "  --platform windows (the default): the INI read as Windows reads it, and a line where\n"
+    "             Wine's verdict differs; wine: as Wine reads it; native: through this\n"
+    "             system's own profile functions (only in lanterpick-check.exe on Windows)\n"
     "  --width W  characters a list row may hold (default: the dialog's usual width)\n"
     "  --strict   any warning fails the check (exit status 1), for build scripts\n"
     "  --json     the findings as JSON\n"
-    "Exit status: 0 the dialog would open, 1 the launcher would refuse to start (or, with\n"
+    "Exit status, for the platform read as: 0 the dialog would open, 1 the launcher would\n"
+    "refuse to start (or, with\n"
     "--strict, there are warnings), 2 a usage error or a folder that cannot be checked (or\n"
     "several INIs and no --program).\n";
 
 int UsageError(const char* why) {
   fprintf(stderr, "lanterpick-check: %s\n%s", why, kUsage);
   return kCheckerError;
+}
+
+bool ParsePlatform(const std::string& name, ReadingPlatform* platform) {
+  if (name == "windows") {
+    *platform = kReadAsWindows;
+  } else if (name == "wine") {
+    *platform = kReadAsWine;
+  } else if (name == "native" && SystemProfileFunctions() != nullptr) {
+    *platform = kReadNatively;
+  } else {
+    return false;
+  }
+  return true;
 }
 
 bool ParseWidth(const char* text, int* width) {
@@ -45,6 +63,7 @@ int main(int argc, char** argv) {
   std::string folder, program;
   int width = DefaultRowWidth();
   bool json = false, widthGiven = false, strict = false;
+  ReadingPlatform platform = kReadAsWindows;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -54,10 +73,18 @@ int main(int argc, char** argv) {
       json = true;
     } else if (arg == "--strict") {
       strict = true;
-    } else if (arg == "--program" || arg == "--width") {
+    } else if (arg == "--program" || arg == "--width" || arg == "--platform") {
       if (i + 1 == argc) return UsageError((arg + " needs a value").c_str());
       const char* value = argv[++i];
-      if (arg == "--program") {
+      if (arg == "--platform") {
+        if (!ParsePlatform(value, &platform)) {
+          return UsageError(
+              SystemProfileFunctions() != nullptr
+                  ? "--platform takes windows, wine or native"
+                  : "--platform takes windows or wine (native: only lanterpick-check.exe, "
+                    "on Windows)");
+        }
+      } else if (arg == "--program") {
         program = value;
         if (program.empty() || program.find_first_of("\\/") != std::string::npos) {
           return UsageError("--program takes a file name without a folder");
@@ -85,7 +112,7 @@ int main(int argc, char** argv) {
       return kCheckerError;
     }
   }
-  if (!CheckFolder(folder, program, width, &report, &error)) {
+  if (!CheckFolder(folder, program, width, platform, &report, &error)) {
     fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
     return kCheckerError;
   }

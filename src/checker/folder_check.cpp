@@ -8,6 +8,7 @@
 #include "checker/ansi_text.h"
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
+#include "checker/reading_warnings.h"
 #include "config/files_parser.h"
 #include "config/folder_scan.h"
 #include "config/launch_list.h"
@@ -111,17 +112,13 @@ void CheckEveryFileLine(const ProfileFile& profile, FolderReport* report) {
 
 void CheckConfiguration(const std::string& hostConfig, const char* configPath,
                         FolderReport* report) {
-  const std::string bytes = ReadHostBytes(hostConfig);
-  const bool wide = bytes.compare(0, 2, "\xFF\xFE") == 0 || bytes.compare(0, 2, "\xFE\xFF") == 0;
-  const size_t nuls = std::count(bytes.begin(), bytes.end(), '\0');
-  if (nuls > 0 && !wide) {
-    report->warnings.push_back(
-        {"",
-         "The file holds " + std::to_string(nuls) +
-             " NUL bytes: it may not be text. What follows a NUL on a line is ignored.",
-         0});
+  for (CheckedBox& warning : FileReadingWarnings(ReadHostBytes(hostConfig))) {
+    report->warnings.push_back(warning);
   }
   CheckEverySetting(configPath, report);
+  for (CheckedBox& warning : SettingReadingWarnings(HostProfileAt(configPath))) {
+    report->warnings.push_back(warning);
+  }
   CheckEveryFileLine(HostProfileAt(configPath), report);
 }
 
@@ -168,6 +165,28 @@ void FindLineOfFirstProblem(FolderReport* report) {
   }
 }
 
+OtherVerdict VerdictBeside(const FolderReport& wine) {
+  OtherVerdict verdict;
+  verdict.opens = wine.opens;
+  verdict.windowTitle = wine.windowTitle;
+  verdict.message = wine.first;
+  for (const CheckedRow& row : wine.rows) {
+    verdict.rowTexts.push_back(row.text + '\n' + row.description);
+  }
+  return verdict;
+}
+
+void CompareVerdicts(FolderReport* report) {
+  OtherVerdict& wine = report->underWine;
+  std::vector<std::string> rowTexts;
+  for (const CheckedRow& row : report->rows) rowTexts.push_back(row.text + '\n' + row.description);
+  wine.rowsDiffer = report->opens && wine.opens && rowTexts != wine.rowTexts;
+  wine.differs = wine.opens != report->opens || wine.rowsDiffer ||
+                 (wine.opens ? wine.windowTitle != report->windowTitle
+                             : wine.message.caption != report->first.caption ||
+                                   wine.message.text != report->first.text);
+}
+
 }  // namespace
 
 bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
@@ -197,12 +216,18 @@ int DefaultRowWidth() {
 }
 
 bool CheckFolder(const std::string& folder, const std::string& programName, int width,
-                 FolderReport* report, std::string* error) {
+                 ReadingPlatform platform, FolderReport* report, std::string* error) {
   if (!IsHostFolder(folder)) {
     *error = "no such folder: " + folder;
     return false;
   }
-  UseHostFolder(folder, programName);
+  if (platform == kReadAsWindows) {
+    FolderReport wine;
+    if (!CheckFolder(folder, programName, width, kReadAsWine, &wine, error)) return false;
+    report->underWine = VerdictBeside(wine);
+  }
+  UseHostFolder(folder, programName, platform);
+  report->platform = platform;
   report->width = width;
   char programPath[kProgramPathRoom];
   char configPath[kConfigPathRoom];
@@ -227,5 +252,6 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
     if (!report->opens) report->problems.push_back(report->first);
     ListLeftOut(folder, OwnName(programPath), report);
   }
+  if (platform == kReadAsWindows) CompareVerdicts(report);
   return true;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "checker/platform_host.h"
+
 enum CheckedMode { kStoppedBeforeChoosing, kConfigurationMode, kFolderMode };
 
 struct CheckedBox {
@@ -23,7 +25,18 @@ struct CheckedEntry {
   std::string name, reason;
 };
 
+// Wine's verdict, beside Windows', where the two differ.
+struct OtherVerdict {
+  bool differs = false;
+  bool opens = false;
+  std::string windowTitle;
+  CheckedBox message = {};
+  bool rowsDiffer = false;            // both open, but with other rows or descriptions
+  std::vector<std::string> rowTexts;  // each row's text and description, to compare
+};
+
 struct FolderReport {
+  ReadingPlatform platform = kReadAsWindows;
   CheckedMode mode = kStoppedBeforeChoosing;
   std::string configName;            // the INI the launcher looks for, as it names it
   bool opens = false;                // the dialog would open
@@ -35,6 +48,7 @@ struct FolderReport {
   int width = 0;
   std::vector<CheckedRow> rows;
   std::vector<CheckedEntry> leftOut;
+  OtherVerdict underWine;  // only when read as Windows reads
 };
 
 // The row width of the list at the template's size and the dialog's usual font: its 290-pixel
@@ -47,6 +61,7 @@ int DefaultRowWidth();
 bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
                     std::string* error);
 
-// False, with error set, when the folder cannot be checked at all.
+// False, with error set, when the folder cannot be checked at all. Read as Windows reads, the
+// check is made as Wine reads too, and underWine tells where that verdict differs.
 bool CheckFolder(const std::string& folder, const std::string& programName, int width,
-                 FolderReport* report, std::string* error);
+                 ReadingPlatform platform, FolderReport* report, std::string* error);

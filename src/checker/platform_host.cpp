@@ -17,6 +17,7 @@ const char kHostDriveRoot[] = "D:\\";
 namespace {
 
 struct HostState {
+  ReadingPlatform platform = kReadAsWindows;
   std::string folder;
   std::string commandLine;
   std::vector<HostMessage> messages;
@@ -39,11 +40,14 @@ std::string ReadHostBytes(const std::string& hostPath) {
 const ProfileFile& HostProfileAt(const char* path) {
   auto found = State.profiles.find(path);
   if (found != State.profiles.end()) return found->second;
-  return State.profiles[path] = ReadProfile(ReadHostBytes(HostPathOf(path)));
+  const ProfileDialect dialect = State.platform == kReadAsWindows ? kWindowsReading : kWineReading;
+  return State.profiles[path] = ReadProfile(ReadHostBytes(HostPathOf(path)), dialect);
 }
 
-void UseHostFolder(const std::string& folder, const std::string& programName) {
+void UseHostFolder(const std::string& folder, const std::string& programName,
+                   ReadingPlatform platform) {
   State = HostState();
+  State.platform = platform;
   State.folder = folder;
   State.commandLine = "\"" + std::string(kHostDriveRoot) + programName + "\"";
 }
@@ -96,18 +100,32 @@ void PlatformLowerCase(char* text, uint32_t length) {
   for (uint32_t i = 0; i < length; ++i) text[i] = AnsiLower(text[i]);
 }
 
+// Asked to read natively, the system's own functions read the host file the path names.
+static const SystemProfile* NativeProfile() {
+  return State.platform == kReadNatively ? SystemProfileFunctions() : nullptr;
+}
+
 void PlatformProfileString(const char* section, const char* key, const char* fallback, char* buffer,
                            uint32_t room, const char* path) {
+  if (const SystemProfile* native = NativeProfile()) {
+    return native->string(section, key, fallback, buffer, room, HostPathOf(path).c_str());
+  }
   std::string value = ProfileString(HostProfileAt(path), section, key, fallback, room);
   if (room > 0) memcpy(buffer, value.c_str(), value.size() + 1);
 }
 
 int32_t PlatformProfileInt(const char* section, const char* key, int32_t fallback,
                            const char* path) {
+  if (const SystemProfile* native = NativeProfile()) {
+    return native->integer(section, key, fallback, HostPathOf(path).c_str());
+  }
   return ProfileInt(HostProfileAt(path), section, key, fallback);
 }
 
 void PlatformProfileSection(const char* section, char* buffer, uint32_t size, const char* path) {
+  if (const SystemProfile* native = NativeProfile()) {
+    return native->section(section, buffer, size, HostPathOf(path).c_str());
+  }
   ProfileSectionBuffer(HostProfileAt(path), section, buffer, size);
 }
 

@@ -15,8 +15,13 @@ struct HostMessage {
   MessageIcon icon;
 };
 
+// How the INI is read: by the host reader as Windows or as Wine reads it, or through the running
+// system's own profile functions (where the checker is a Windows program).
+enum ReadingPlatform { kReadAsWindows, kReadAsWine, kReadNatively };
+
 // Starts a check: the launcher is "D:\" + programName and D:\ is folder.
-void UseHostFolder(const std::string& folder, const std::string& programName);
+void UseHostFolder(const std::string& folder, const std::string& programName,
+                   ReadingPlatform platform);
 
 // The message boxes the launcher showed since the last call, which forgets them.
 std::vector<HostMessage> TakeHostMessages();
@@ -27,7 +32,8 @@ std::string HostPathOf(const std::string& windowsPath);
 // The bytes of a host file; empty when it cannot be read.
 std::string ReadHostBytes(const std::string& hostPath);
 
-// The INI at a launcher path as the profile functions read it: read once per check.
+// The INI at a launcher path as the host reader reads it (natively read, as Wine does): read once
+// per check. It gives the lines of what the profile functions return.
 const ProfileFile& HostProfileAt(const char* path);
 
 // True when the last probe of the configuration path opened it.

@@ -9,6 +9,7 @@
 namespace {
 
 const char* const kModeNames[] = {"none", "configuration", "folder"};
+const char* const kPlatformNames[] = {"windows", "wine", "native"};
 
 // A launcher text on one line: line breaks shown as \n.
 std::string OneLine(const std::string& ansi) {
@@ -74,6 +75,14 @@ std::string JsonList(const std::vector<T>& items, F item) {
   return out + (items.empty() ? "]" : "\n  ]");
 }
 
+std::string JsonOtherVerdict(const OtherVerdict& wine) {
+  if (!wine.differs) return "null";
+  return std::string("{\"opens\": ") + (wine.opens ? "true" : "false") +
+         ", \"windowTitle\": " + (wine.opens ? Json(wine.windowTitle) : "null") +
+         ", \"message\": " + (wine.opens ? "null" : JsonBox(wine.message)) +
+         ", \"rowsDiffer\": " + (wine.rowsDiffer ? "true" : "false") + "}";
+}
+
 }  // namespace
 
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
@@ -83,6 +92,12 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
            ? ""
            : " (the name " + heading.programFrom + " calls for; --program NAME.exe for another)") +
       "\n";
+  out += std::string("Read as: ") +
+         (report.platform == kReadAsWindows ? "Windows reads it"
+          : report.platform == kReadAsWine
+              ? "Wine 8 reads it (--platform wine)"
+              : "this system's profile functions read it (--platform native)") +
+         "\n";
   if (report.mode == kConfigurationMode) {
     out += "Mode:    configuration (" + report.configName + ")\n";
   } else if (report.mode == kFolderMode) {
@@ -96,6 +111,19 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
     out += "Verdict: the launcher refuses to start and shows one message:\n  [" +
            OneLine(report.first.caption) + "] " + LinePrefix(report.first) + BoxText(report.first) +
            "\n";
+  }
+  const OtherVerdict& wine = report.underWine;
+  if (wine.differs) {
+    out += "Under Wine, which ./scripts/demo uses, it would ";
+    if (!wine.opens) {
+      out += "refuse to start: [" + OneLine(wine.message.caption) + "] " +
+             OneLine(wine.message.text) + "\n";
+    } else if (!report.opens || wine.windowTitle != report.windowTitle) {
+      out += "open, titled \"" + OneLine(wine.windowTitle) + "\"" +
+             (wine.rowsDiffer ? ", with other rows or descriptions.\n" : ".\n");
+    } else {
+      out += "show other rows or descriptions.\n";
+    }
   }
   if (!report.problems.empty())
     out += "\nProblems (" + std::to_string(report.problems.size()) + "):\n";
@@ -134,8 +162,9 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
       "{\n  \"folder\": " + Json(heading.folder) + ",\n  \"program\": " + Json(heading.program) +
       ",\n  \"programFrom\": " +
       (heading.programFrom.empty() ? "null" : Json(heading.programFrom)) +
-      ",\n  \"strict\": " + (heading.strict ? "true" : "false") + ",\n  \"mode\": \"" +
-      kModeNames[report.mode] + "\"" + ",\n  \"configuration\": " + Json(report.configName) +
+      ",\n  \"strict\": " + (heading.strict ? "true" : "false") + ",\n  \"platform\": \"" +
+      kPlatformNames[report.platform] + "\"" + ",\n  \"mode\": \"" + kModeNames[report.mode] +
+      "\"" + ",\n  \"configuration\": " + Json(report.configName) +
       ",\n  \"opens\": " + (report.opens ? "true" : "false") +
       ",\n  \"message\": " + (report.opens ? "null" : JsonBox(report.first)) +
       ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
@@ -151,6 +180,7 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
                         ", \"description\": " + Json(r.description) +
                         ", \"keepOpenAllowed\": " + (r.keepOpenAllowed ? "true" : "false") + "}";
                }) +
+      ",\n  \"underWine\": " + JsonOtherVerdict(report.underWine) +
       ",\n  \"leftOut\": " + JsonList(report.leftOut, [](const CheckedEntry& e) {
         return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
       });

@@ -81,6 +81,13 @@ void ReadSettings(const char* configPath, bool* showFilepathValid) {
   ReadTexts(kCancelButton + 1, kTextCount - 1, configPath);
 }
 
+int LongestTextSetting(const char* key) {
+  for (const TextSetting& text : kTexts) {
+    if (CompareAsciiFolded(text.key, key) == 0) return text.longest;
+  }
+  return 0;
+}
+
 bool CheckTextSetting(const char* key, const char* value, int longest) {
   char message[kMessageRoom];
   if (value[0] == '\0') {

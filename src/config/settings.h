@@ -24,6 +24,9 @@ int ValidateEverySetting(bool showFilepathValid, FailedSetting* failed = nullptr
 // Exactly one character, Y or N under ASCII folding.
 bool DecideShowFilepath(const char* value, int32_t* showFullPath);
 
+// The longest value a text key may have, in bytes; 0 for a key that is no text setting.
+int LongestTextSetting(const char* key);
+
 bool CheckTextSetting(const char* key, const char* value, int longest);
 bool CheckSizeSetting(const char* key, int32_t size);
 bool CheckCombinedSizes(int32_t okSize, int32_t cancelSize);

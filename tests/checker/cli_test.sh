@@ -21,6 +21,25 @@ expect() {
   fi
 }
 
+# expect_no_warnings FOLDER: exit 0 and no warning at all
+expect_no_warnings() {
+  local out code
+  out=$("$check" "$1" 2>&1)
+  code=$?
+  if [ "$code" -ne 0 ] || grep -q 'Warnings' <<<"$out"; then
+    echo "FAILED: lanterpick-check $1 -> $code, wanted 0 and no warnings"
+    sed 's/^/    /' <<<"$out"
+    failures=$((failures + 1))
+  fi
+}
+
+# ini NAME: writes stdin as NAME/setup.ini beside a Readme.txt
+ini() {
+  mkdir -p "$work/$1"
+  cat >"$work/$1/setup.ini"
+  touch "$work/$1/Readme.txt"
+}
+
 mkdir -p "$work/good" "$work/bad" "$work/sizes" "$work/small" "$work/start/Docs" "$work/two" "$work/long" "$work/folder/sub" "$work/binary" "$work/pipe"
 printf '[SystemSettings]\r\nWindowTitle=Good Disc\r\n[Files]\r\n"Readme.txt" "About"\r\n"Gone.pdf"\r\n' \
   >"$work/good/SETUP.INI"
@@ -86,6 +105,42 @@ expect 1 'Expected to be run as an EXE.' -- "$work/folder" --program Start.com
 
 expect 1 'NUL bytes|no files listed' -- "$work/binary"
 expect 0 'Mode: +folder' -- "$work/pipe"  # a pipe is never opened, as it cannot be on Windows
+
+# Where Windows reads the file otherwise than it was written, or otherwise than Wine.
+utf16() { iconv -f utf-8 -t "$1" | { printf "$2"; cat; }; }
+printf '\xEF\xBB\xBF[Files]\r\n"Readme.txt"\r\n' | ini bom
+printf '[Files]\r\n"Readme.txt"\r\n' | utf16 UTF-16BE '\xFE\xFF' | ini utf16be
+printf '[Files]\r\n"Readme.txt" "Caf\xC3\xA9"\r\n' | ini utf8
+printf '[Files]\r\n"Readme.txt" "\xCE\xA9mega"\r\n' | utf16 UTF-16LE '\xFF\xFE' | ini omega
+printf '[SystemSettings\r\nWindowTitle=%045d\r\n[Files]\r\n"Readme.txt"\r\n' 0 | ini bracket
+printf '[SystemSettings]\nOkButtonSize=0x10\nCancelButtonSize="20"\nOkButton="%021d"\n[Files]\n"Readme.txt"\n' 0 |
+  ini unknown
+printf '[Files]\n"Readme.txt"\0\n' | ini nul
+{ printf '[Files]\n'; for i in $(seq 1 330); do printf '"Readme.txt" "%0100d"\n' "$i"; done; } | ini long
+
+expect 1 'line 1: The file starts with a UTF-8 byte-order mark.* in front of "\[Files\]"' -- "$work/bom"
+expect 1 'Under Wine, which ./scripts/demo uses, it would open, titled "Launch File"' -- "$work/bom"
+expect 0 '"platform": "wine",' -- "$work/bom" --platform wine --json
+expect 1 '"underWine": \{"opens": true, "windowTitle": "Launch File"' -- "$work/bom" --json
+expect 1 'line 1: The file is UTF-16 big-endian' -- "$work/utf16be"
+expect 0 'line 2: This is UTF-8 text.*"Café" shows as "CafÃ©"' -- "$work/utf8"
+expect 0 'Readme.txt  -- CafÃ©$' -- "$work/utf8"
+expect 0 'line 2: This line holds characters that Windows-1252 cannot hold' -- "$work/omega"
+expect 1 'line 1: Windows reads "\[SystemSettings" as the header \[SystemSettings\], Wine as no header' \
+  -- "$work/bracket"
+expect 0 'line 2: OkButtonSize=0x10: Wine reads 16' -- "$work/unknown"
+expect 0 'line 3: CancelButtonSize="20": Wine reads 20' -- "$work/unknown"
+expect 0 'line 4: OkButton is 21 bytes in quotes, one over its limit of 20' -- "$work/unknown"
+expect 0 'line 2: The file holds 1 NUL byte' -- "$work/nul"
+expect 0 'line 1: The \[Files\] section is 38281 characters long' -- "$work/long"
+expect 2 'native: only lanterpick-check.exe' -- "$work/good" --platform native
+
+printf '[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini ansi
+printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"\r\n' |
+  utf16 UTF-16LE '\xFF\xFE' | ini utf16le
+expect_no_warnings "$work/ansi"
+expect_no_warnings "$work/utf16le"
+expect_no_warnings "$(dirname "$0")/../../examples/disc"
 
 if [ "$failures" -eq 0 ]; then echo "checker command line: all cases passed"; fi
 [ "$failures" -eq 0 ]

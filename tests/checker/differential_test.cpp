@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
     FolderReport report;
     std::string error;
     std::vector<std::string> differences;
-    if (!CheckFolder(seen.folder, seen.program, seen.width, &report, &error)) {
+    if (!CheckFolder(seen.folder, seen.program, seen.width, kReadAsWine, &report, &error)) {
       differences.push_back("the checker could not check the folder: " + error);
     } else {
       differences = Compare(seen, report);

@@ -41,13 +41,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fclose(ini);
   FolderReport report;
   std::string error;
-  if (!CheckFolder(folder, "Setup.exe", size % 80, &report, &error)) abort();
+  // Read as Windows reads, the check also reads as Wine does: both dialects every time.
+  if (!CheckFolder(folder, "Setup.exe", size % 80, kReadAsWindows, &report, &error)) abort();
   if (report.mode != kConfigurationMode) abort();
   if (report.opens != report.problems.empty()) abort();
   if (report.opens && (report.rows.empty() || report.rows.size() > kMaxEntries)) abort();
   if (!report.opens && (report.first.caption.empty() || !report.rows.empty())) abort();
   if (!report.opens && report.problems[0].caption != report.first.caption) abort();
-  const ReportHeading heading = {folder, "Setup.exe", false};
+  const ReportHeading heading = {folder, "Setup.exe", false, "", size % 2 == 0};
   if (ReportAsText(heading, report).empty() || ReportAsJson(heading, report).empty()) abort();
   return 0;
 }
