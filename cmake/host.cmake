@@ -27,6 +27,12 @@ target_link_libraries(lanterpick_checker PUBLIC lanterpick_profile)
 add_executable(lanterpick-check src/checker/checker_main.cpp)
 target_link_libraries(lanterpick-check PRIVATE lanterpick_checker)
 
+# check-icon: whether an author's .ico can be built into the launcher.
+add_library(lanterpick_icon STATIC src/icon/icon_file.cpp)
+target_include_directories(lanterpick_icon PUBLIC src)
+add_executable(check-icon src/icon/check_icon.cpp)
+target_link_libraries(check-icon PRIVATE lanterpick_icon)
+
 # Stands in for Win32 behind platform.h: an INI in memory, a folder as a list, messages recorded.
 add_library(fake_platform OBJECT tests/unit/fake_platform.cpp src/checker/format_host.cpp)
 target_link_libraries(fake_platform PUBLIC lanterpick_profile)
@@ -54,6 +60,7 @@ add_executable(unit_tests
   tests/unit/files_parser_test.cpp
   tests/unit/folder_scan_test.cpp
   tests/unit/geometry_test.cpp
+  tests/unit/icon_file_test.cpp
   tests/unit/item_text_test.cpp
   tests/unit/messages_test.cpp
   tests/unit/profile_reader_test.cpp
@@ -61,7 +68,7 @@ add_executable(unit_tests
   tests/unit/settings_test.cpp
   tests/unit/startup_test.cpp
 )
-target_link_libraries(unit_tests PRIVATE fake_platform GTest::gtest_main)
+target_link_libraries(unit_tests PRIVATE fake_platform lanterpick_icon GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(unit_tests)
 

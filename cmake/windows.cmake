@@ -34,6 +34,16 @@ target_link_libraries(lanterpick PRIVATE shell32)
 set_source_files_properties(res/lanterpick.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/lanterpick.ico;${CMAKE_SOURCE_DIR}/res/lanterpick.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 
+# An author's own icon in place of the drawn one: the same group id, the images of that .ico
+# (scripts/build-exe --icon checks it first). Without it the build is the shipped one, unchanged.
+set(LANTERPICK_ICON "" CACHE FILEPATH "An .ico file to build in place of res/lanterpick.ico")
+if(LANTERPICK_ICON)
+  configure_file(${LANTERPICK_ICON} ${CMAKE_BINARY_DIR}/author-icon/lanterpick.ico COPYONLY)
+  target_include_directories(lanterpick BEFORE PRIVATE ${CMAKE_BINARY_DIR}/author-icon)
+  set_property(SOURCE res/lanterpick.rc APPEND PROPERTY OBJECT_DEPENDS
+    ${CMAKE_BINARY_DIR}/author-icon/lanterpick.ico)
+endif()
+
 # lanterpick-check as a Windows console program: the same logic over the platform's own folders.
 add_executable(lanterpick-check ${LANTERPICK_CORE_SOURCES}
   src/checker/ansi_text.cpp src/checker/checker_main.cpp src/checker/folder_check.cpp
