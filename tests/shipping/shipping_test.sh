@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# From a checked folder to a disc: signing with a throwaway certificate, an author's icon built in
+# and read back out, make-disc with its image read back, and the signed and the branded launcher
+# each previewed under Wine. Run from the repository's root after the builds.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+cd "$root"
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+passed=0
+failed=0
+
+# check WHAT COMMAND...: the command must succeed; its output is then in last.log
+check() {
+  local what=$1
+  shift
+  if "$@" >"$work/step.log" 2>&1; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $what"
+    tail -8 "$work/step.log" | sed 's/^/    /'
+  fi
+  mv "$work/step.log" "$work/last.log"  # what the next check may read
+}
+# refused WHAT PATTERN COMMAND...: the command must fail and say PATTERN
+refused() {
+  local what=$1 pattern=$2
+  shift 2
+  if ! "$@" >"$work/step.log" 2>&1 && grep -qE -- "$pattern" "$work/step.log"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $what (wanted a refusal saying /$pattern/)"
+    tail -8 "$work/step.log" | sed 's/^/    /'
+  fi
+  mv "$work/step.log" "$work/last.log"  # what the next check may read
+}
+
+source scripts/lib/wine.sh
+choose_wine >/dev/null || exit 1
+echo "$wine_line"
+
+# Signing: a self-signed code-signing certificate, and one for a web server.
+certificate() { # NAME USAGE
+  openssl req -x509 -newkey rsa:2048 -nodes -keyout "$work/$1.key" -out "$work/$1.pem" -days 2 \
+    -subj "/CN=Lanterpick $1/O=Shipping Test" -addext "extendedKeyUsage=$2" 2>/dev/null &&
+    openssl pkcs12 -export -inkey "$work/$1.key" -in "$work/$1.pem" -out "$work/$1.p12" \
+      -passout "file:$work/password"
+}
+printf 'pass phrase of the test\n' >"$work/password"
+printf 'not it\n' >"$work/wrong"
+certificate signer codeSigning && certificate web serverAuth
+cp build/win/lanterpick.exe "$work/Setup.exe"
+check "signing verifies" scripts/sign "$work/Setup.exe" --pkcs12 "$work/signer.p12" \
+  --password-file "$work/password" --out "$work/signed/Setup.exe"
+cp "$work/last.log" "$work/signing.log"
+check "the signer is named" grep -q 'signer: CN = Lanterpick signer' "$work/signing.log"
+check "verified with SHA-256" grep -q 'Message digest algorithm *: SHA256' "$work/signing.log"
+check "removing the signature gives the unsigned bytes back" \
+  bash -c "osslsigncode remove-signature -in '$work/signed/Setup.exe' -out '$work/unsigned.exe' &&
+    cmp '$work/unsigned.exe' build/win/lanterpick.exe"
+refused "a wrong password" 'wrong password' \
+  scripts/sign "$work/Setup.exe" --pkcs12 "$work/signer.p12" --out "$work/wrong.exe" <"$work/wrong"
+refused "a certificate for a web server" 'not for code signing' \
+  scripts/sign "$work/Setup.exe" --pkcs12 "$work/web.p12" --out "$work/web.exe" <"$work/password"
+refused "a signed exe" 'already signed' scripts/sign "$work/signed/Setup.exe" \
+  --pkcs12 "$work/signer.p12" --password-file "$work/password" --out "$work/twice.exe"
+check "no output from a refused signing" test ! -e "$work/wrong.exe" -a ! -e "$work/web.exe" \
+  -a ! -e "$work/twice.exe"
+check "the input exe is unchanged" cmp "$work/Setup.exe" build/win/lanterpick.exe
+
+# The author's icon: three images in, the same three out of the built exe.
+convert -size 48x48 xc:navy \( -size 32x32 xc:orange \) \( -size 16x16 xc:teal \) "$work/author.ico"
+check "building with the author's icon" scripts/build-exe win32 --icon "$work/author.ico"
+check "the icon group read back holds the author's images" bash -c \
+  "wrestool -x -t14 build/win-branded/lanterpick.exe -o '$work/back.ico' &&
+    build/host/check-icon '$work/author.ico' --same-images '$work/back.ico'"
+printf 'GIF89a' >"$work/picture.ico"
+head -c 100 "$work/author.ico" >"$work/cut.ico"
+refused "a file that is no icon" 'picture.ico: it is not an icon' \
+  scripts/build-exe win32 --icon "$work/picture.ico"
+refused "an icon cut short" 'cut.ico: image 1 points outside the file' \
+  scripts/build-exe win32 --icon "$work/cut.ico"
+
+# make-disc: the example with an image read back, and a folder with a mistake left untouched.
+cp -r examples/disc "$work/disc"
+rm -f "$work/disc/autorun.inf"
+check "make-disc writes and reads back the image" \
+  scripts/make-disc "$work/disc" --label HARBOUR_SURVEY --iso "$work/disc.iso"
+check "the image was read back through Joliet names" grep -q 'Rock Ridge and Joliet names: all' \
+  "$work/last.log"
+check "autorun.inf in CR LF" cmp "$work/disc/autorun.inf" \
+  <(printf '[autorun]\r\nopen=Setup.exe\r\nicon=Setup.exe,0\r\nlabel=HARBOUR_SURVEY\r\n')
+check "the launcher is in the folder" cmp "$work/disc/Setup.exe" build/win/lanterpick.exe
+mkdir "$work/mistake"
+printf '[SystemSettings]\r\nWindowTitle=\r\n[Files]\r\n"a.txt"\r\n' >"$work/mistake/setup.ini"
+refused "a folder whose INI has a mistake" 'nothing was written' \
+  scripts/make-disc "$work/mistake" --iso "$work/mistake.iso"
+check "nothing written for it" test "$(ls "$work/mistake")" = setup.ini -a ! -e "$work/mistake.iso"
+refused "a label ISO 9660 cannot hold" 'does not fit ISO 9660' \
+  scripts/make-disc "$work/disc" --label "Harbour Survey Disc" --force
+
+# The signed and the branded launcher start under Wine and show their dialog.
+if [ "$wine_arch" = win32 ]; then
+  signed="$work/signed/Setup.exe" branded=build/win-branded/lanterpick.exe
+else # the stand-in runs here: sign and brand its x64 build the same way
+  cp "$win/lanterpick.exe" "$work/Setup64.exe"
+  scripts/sign "$work/Setup64.exe" --pkcs12 "$work/signer.p12" --password-file "$work/password" \
+    --out "$work/signed64/Setup.exe" >/dev/null
+  scripts/build-exe win64 --icon "$work/author.ico" >/dev/null
+  signed="$work/signed64/Setup.exe" branded=build/win64-branded/lanterpick.exe
+fi
+check "the signed launcher shows its dialog" bash -c \
+  "scripts/demo examples/disc --exe '$signed' | grep -qx 'demo: dialog: Harbour Survey Disc'"
+check "the branded launcher shows its dialog" bash -c \
+  "scripts/demo examples/disc --exe '$branded' | grep -qx 'demo: dialog: Harbour Survey Disc'"
+
+echo "shipping: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
