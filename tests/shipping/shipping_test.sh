@@ -10,32 +10,23 @@ trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 passed=0
 failed=0
 
-# check WHAT COMMAND...: the command must succeed; its output is then in last.log
-check() {
-  local what=$1
-  shift
-  if "$@" >"$work/step.log" 2>&1; then
+# expect WANTED WHAT PATTERN COMMAND...: the command must succeed (WANTED 0) or fail (WANTED 1),
+# saying PATTERN when one is given; its output is then in last.log for the next check to read.
+expect() {
+  local wanted=$1 what=$2 pattern=$3 status=0
+  shift 3
+  "$@" >"$work/step.log" 2>&1 || status=1
+  if [ "$status" -eq "$wanted" ] && { [ -z "$pattern" ] || grep -qE -- "$pattern" "$work/step.log"; }; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))
-    echo "FAILED: $what"
+    echo "FAILED: $what${pattern:+ (wanted /$pattern/)}"
     tail -8 "$work/step.log" | sed 's/^/    /'
   fi
-  mv "$work/step.log" "$work/last.log"  # what the next check may read
+  mv "$work/step.log" "$work/last.log"
 }
-# refused WHAT PATTERN COMMAND...: the command must fail and say PATTERN
-refused() {
-  local what=$1 pattern=$2
-  shift 2
-  if ! "$@" >"$work/step.log" 2>&1 && grep -qE -- "$pattern" "$work/step.log"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $what (wanted a refusal saying /$pattern/)"
-    tail -8 "$work/step.log" | sed 's/^/    /'
-  fi
-  mv "$work/step.log" "$work/last.log"  # what the next check may read
-}
+check() { expect 0 "$1" "" "${@:2}"; }
+refused() { expect 1 "$@"; } # WHAT PATTERN COMMAND...
 
 source scripts/lib/wine.sh
 choose_wine >/dev/null || exit 1
