@@ -1,7 +1,6 @@
 // Looks at a launcher folder as lanterpick.exe would when started from it, and beyond.
 #include "checker/folder_check.h"
 
-#include <algorithm>
 #include <cstring>
 #include <fstream>
 
