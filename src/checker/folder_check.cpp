@@ -164,22 +164,25 @@ void FindLineOfFirstProblem(FolderReport* report) {
   }
 }
 
+// Each row as the user sees it: its text and its description.
+std::vector<std::string> RowTexts(const FolderReport& report) {
+  std::vector<std::string> texts;
+  for (const CheckedRow& row : report.rows) texts.push_back(row.text + '\n' + row.description);
+  return texts;
+}
+
 OtherVerdict VerdictBeside(const FolderReport& wine) {
   OtherVerdict verdict;
   verdict.opens = wine.opens;
   verdict.windowTitle = wine.windowTitle;
   verdict.message = wine.first;
-  for (const CheckedRow& row : wine.rows) {
-    verdict.rowTexts.push_back(row.text + '\n' + row.description);
-  }
+  verdict.rowTexts = RowTexts(wine);
   return verdict;
 }
 
 void CompareVerdicts(FolderReport* report) {
   OtherVerdict& wine = report->underWine;
-  std::vector<std::string> rowTexts;
-  for (const CheckedRow& row : report->rows) rowTexts.push_back(row.text + '\n' + row.description);
-  wine.rowsDiffer = report->opens && wine.opens && rowTexts != wine.rowTexts;
+  wine.rowsDiffer = report->opens && wine.opens && RowTexts(*report) != wine.rowTexts;
   wine.differs = wine.opens != report->opens || wine.rowsDiffer ||
                  (wine.opens ? wine.windowTitle != report->windowTitle
                              : wine.message.caption != report->first.caption ||

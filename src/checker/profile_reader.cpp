@@ -105,8 +105,7 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
 std::string CopyEntry(const std::string& value, uint32_t room) {
   if (room == 0) return std::string();
   size_t start = 0;
-  bool quoted =
-      value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
+  const bool quoted = IsQuotedProfileValue(value);
   if (quoted) start = 1;
   std::string out = value.substr(start, room - 1);
   if (quoted && room >= value.size() - start && !out.empty()) out.pop_back();
@@ -122,6 +121,10 @@ uint32_t DigitValue(char c) {
 }
 
 }  // namespace
+
+bool IsQuotedProfileValue(const std::string& value) {
+  return value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
+}
 
 std::string TrimmedProfileText(const std::string& s) {
   size_t first = 0, last = s.size();

@@ -32,6 +32,9 @@ enum ProfileDialect { kWindowsReading, kWineReading };
 // and keys.
 ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect);
 
+// One outer pair of matching "..." or '...', which the string functions remove.
+bool IsQuotedProfileValue(const std::string& value);
+
 // The profile functions' blanks trimmed from both ends.
 std::string TrimmedProfileText(const std::string& text);
 

@@ -159,10 +159,6 @@ bool HasNumberPrefix(const std::string& value) {
          std::string("xXoObB").find(value[i + 1]) != std::string::npos;
 }
 
-bool IsQuoted(const std::string& value) {
-  return value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
-}
-
 }  // namespace
 
 std::vector<CheckedBox> FileReadingWarnings(const std::string& bytes) {
@@ -199,7 +195,8 @@ std::vector<CheckedBox> SettingReadingWarnings(const ProfileFile& profile) {
   for (const char* key : kSizeKeys) {
     const ProfileKey* found = FindProfileKey(profile, "SystemSettings", key);
     if (found == nullptr || !found->hasValue) continue;
-    const bool quoted = IsQuoted(found->value), prefixed = HasNumberPrefix(found->value);
+    const bool quoted = IsQuotedProfileValue(found->value),
+               prefixed = HasNumberPrefix(found->value);
     if (!quoted && !prefixed) continue;
     const std::string wineReads = std::to_string(ProfileInt(profile, "SystemSettings", key, 0));
     warnings.push_back(
@@ -212,7 +209,7 @@ std::vector<CheckedBox> SettingReadingWarnings(const ProfileFile& profile) {
   }
   for (const ProfileKey& key : settings->keys) {
     const int longest = LongestTextSetting(key.name.c_str());
-    if (longest == 0 || !key.hasValue || !IsQuoted(key.value) ||
+    if (longest == 0 || !key.hasValue || !IsQuotedProfileValue(key.value) ||
         key.value.size() - 2 != static_cast<size_t>(longest) + 1) {
       continue;
     }
