@@ -16,9 +16,13 @@ const char* const kExcludedExtensions[] = {"ini", "inf", "dll", "manifest", "sys
 
 enum : uint32_t { kNotAtHand = kAttributeTemporary | kAttributeOffline };
 
-void BuildSearchPattern(char* configPath) {
+// The pattern searches the configuration path's folder; without a backslash, the whole path.
+// Returns the length of its folder part.
+int BuildSearchPattern(char* configPath) {
   char* slash = strrchr(configPath, '\\');
-  strcpy(slash ? slash : configPath + strlen(configPath), "\\*.*");
+  char* folderEnd = slash ? slash : configPath + strlen(configPath);
+  strcpy(folderEnd, "\\*.*");
+  return static_cast<int>(folderEnd + 1 - configPath);
 }
 
 void AddRow(const char* name) {
@@ -82,8 +86,8 @@ void SortLaunchList() {
         CompareRows);
 }
 
-bool ScanProgramFolder(char* configPath, const char* ownName) {
-  BuildSearchPattern(configPath);
+bool ScanProgramFolder(char* configPath, const char* ownName, int* folderLength) {
+  *folderLength = BuildSearchPattern(configPath);
   FolderEntry entry;
   if (!PlatformFindFirst(configPath, &entry)) {
     ShowError("Could not find any files in the EXE directory.", kUnexpectedError);

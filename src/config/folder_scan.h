@@ -5,9 +5,10 @@
 
 struct LaunchEntry;
 
-// Turns the configuration path into the folder's search pattern (in place) and lists the
-// folder. Returns false after showing one message box.
-bool ScanProgramFolder(char* configPath, const char* ownName);
+// Turns the configuration path into the folder's search pattern (in place), whose folder part,
+// up to and including its last backslash, is folderLength bytes long, and lists the folder.
+// Returns false after showing one message box.
+bool ScanProgramFolder(char* configPath, const char* ownName, int* folderLength);
 
 // True when the text after the name's last full stop is a housekeeping extension.
 bool IsExcludedExtension(const char* name);

@@ -35,52 +35,45 @@ bool IsBareName(const char* path) {
   return strpbrk(path, "\\/:") == nullptr;
 }
 
-}  // namespace
-
-bool DeriveConfigPath(const char* programPath, char* configPath) {
-  char* lowered = configPath + 2;  // room for a leading ".\"
-  strcpy(lowered, programPath);
-  PlatformLowerCase(lowered, static_cast<uint32_t>(strlen(lowered)));
-  char* extension = strstr(lowered, ".exe");
+// The path up to its first ".exe", found in the lowered path, which becomes ".ini"; lowered
+// itself, or in the case the program path gives it (lowering moves no byte). A result without a
+// folder or drive gets ".\" in front. False when there is no ".exe".
+bool MakeConfigPath(const char* programPath, bool lowered, char* configPath) {
+  char* path = configPath + 2;  // room for a leading ".\"
+  strcpy(path, programPath);
+  PlatformLowerCase(path, static_cast<uint32_t>(strlen(path)));
+  char* extension = strstr(path, ".exe");
   if (extension == nullptr) {
     configPath[0] = '\0';
-    ShowError("Expected to be run as an EXE.", kUnexpectedError);
     return false;
   }
+  if (!lowered) memcpy(path, programPath, static_cast<size_t>(extension - path));
   memcpy(extension, ".ini", 5);
-  if (IsBareName(lowered)) {
+  if (IsBareName(path)) {
     configPath[0] = '.';
     configPath[1] = '\\';
   } else {
-    memmove(configPath, lowered, strlen(lowered) + 1);
+    memmove(configPath, path, strlen(path) + 1);
   }
   return true;
 }
 
-namespace {
-
-bool StartsWithDotFolder(const char* path) {
-  return path[0] == '.' && path[1] == '\\';
-}
-
 }  // namespace
 
-void TakeListedFolder(const char* pattern, const char* programPath, char* folder, int room) {
-  const char* slash = strrchr(pattern, '\\');
-  size_t length = slash ? static_cast<size_t>(slash + 1 - pattern) : 0;
-  if (length > static_cast<size_t>(room - 1)) length = 0;
-  memcpy(folder, pattern, length);
-  folder[length] = '\0';
-  // The pattern was made from the lowered program path, which lowering moved no byte of; only a
-  // bare name got ".\" in front. Wherever the two still agree, the program path's case stands.
-  char lowered[kProgramPathRoom];
-  strcpy(lowered, programPath);
-  const size_t programLength = strlen(lowered);
-  PlatformLowerCase(lowered, static_cast<uint32_t>(programLength));
-  const size_t shift = StartsWithDotFolder(pattern) && !StartsWithDotFolder(programPath) ? 2 : 0;
-  for (size_t i = shift; i < length && i - shift < programLength; ++i) {
-    if (folder[i] == lowered[i - shift]) folder[i] = programPath[i - shift];
+bool DeriveConfigPath(const char* programPath, char* configPath) {
+  if (MakeConfigPath(programPath, true, configPath)) return true;
+  ShowError("Expected to be run as an EXE.", kUnexpectedError);
+  return false;
+}
+
+void TakeListedFolder(const char* programPath, int folderLength, char* folder, int room) {
+  char path[kConfigPathRoom];
+  if (folderLength < 1 || folderLength > room - 1 || !MakeConfigPath(programPath, false, path)) {
+    folderLength = 0;
   }
+  memcpy(folder, path, static_cast<size_t>(folderLength));
+  if (folderLength > 0) folder[folderLength - 1] = '\\';  // where the path has none, the scan added it
+  folder[folderLength] = '\0';
 }
 
 bool JoinFolderPath(const char* folder, const char* name, char* out, int room) {

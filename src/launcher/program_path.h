@@ -18,9 +18,10 @@ const char* OwnName(const char* programPath);
 // Windows folder. Shows "Expected to be run as an EXE." and returns false when there is no ".exe".
 bool DeriveConfigPath(const char* programPath, char* configPath);
 
-// The folder a search pattern searches, up to and including its last backslash (empty without
-// one, or when longer than room-1), with its letters in the case the program path gives them.
-void TakeListedFolder(const char* pattern, const char* programPath, char* folder, int room);
+// The folder folder mode searched, as the command line names it: the first folderLength bytes
+// of the configuration path, the last of them a backslash, in the case the program path gives
+// them. Empty when folderLength does not fit room - 1.
+void TakeListedFolder(const char* programPath, int folderLength, char* folder, int room);
 
 // Joins folder and name into out (room bytes); false when they do not fit.
 bool JoinFolderPath(const char* folder, const char* name, char* out, int room);

@@ -17,8 +17,9 @@ bool LoadLaunchList() {
   if (!DeriveConfigPath(programPath, configPath)) return false;
   uint32_t size = 0;
   if (PlatformProbeFile(configPath, &size)) return ReadConfiguration(configPath, size);
-  const bool listed = ScanProgramFolder(configPath, OwnName(programPath));
-  // The scan wrote its search pattern over the configuration path: rows open from that folder.
-  TakeListedFolder(configPath, programPath, ListedFolder, kListedFolderRoom);
+  int folderLength = 0;
+  const bool listed = ScanProgramFolder(configPath, OwnName(programPath), &folderLength);
+  // Rows open from the folder the scan searched.
+  TakeListedFolder(programPath, folderLength, ListedFolder, kListedFolderRoom);
   return listed;
 }

@@ -67,7 +67,8 @@ void ScanThousandEntries(benchmark::State& state) {
   for (auto _ : state) {
     TheLaunchList.count = 0;
     char pattern[268] = "c:\\d\\l.ini";
-    benchmark::DoNotOptimize(ScanProgramFolder(pattern, "l.exe"));
+    int folderLength = 0;
+    benchmark::DoNotOptimize(ScanProgramFolder(pattern, "l.exe", &folderLength));
   }
 }
 BENCHMARK(ScanThousandEntries)->Unit(benchmark::kMicrosecond);

@@ -58,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     eligible += IsOfferedEntry(file.attributes, file.name.c_str(), ownName.c_str());
   }
   char configPath[kConfigPathRoom] = "c:\\disc\\setup.ini";
-  const bool listed = ScanProgramFolder(configPath, ownName.c_str());
+  int folderLength = 0;
+  const bool listed = ScanProgramFolder(configPath, ownName.c_str(), &folderLength);
   if (Fake.messages.size() != (listed ? 0u : 1u)) abort();
   if (listed != (eligible > 0)) abort();
   const int expected = eligible < kMaxEntries ? eligible : kMaxEntries;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "config/folder_scan.h"
 #include "fake_platform.h"
 #include "launcher/platform.h"
 #include "launcher/program_path.h"
@@ -34,14 +35,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (strpbrk(configPath, "\\/:") == nullptr) abort();  // never a bare name
   }
 
-  if (derived) {  // the listed folder is the configuration path's folder, only its case restored
+  if (derived) {  // the listed folder is the folder the scan searched, only its case restored
+    Fake.folder = {{0x20, "a.txt"}};
+    int folderLength = 0;
+    ScanProgramFolder(configPath, own, &folderLength);
     char folder[kConfigPathRoom];
-    TakeListedFolder(configPath, programPath, folder, sizeof folder);
-    const char* slash = strrchr(configPath, '\\');
-    const size_t folderLength = slash ? static_cast<size_t>(slash + 1 - configPath) : 0;
-    if (strlen(folder) != folderLength) abort();
-    PlatformLowerCase(folder, static_cast<uint32_t>(folderLength));
-    if (strncmp(folder, configPath, folderLength) != 0) abort();
+    TakeListedFolder(programPath, folderLength, folder, sizeof folder);
+    const size_t length = strlen(folder);
+    if (length != static_cast<size_t>(folderLength) || Fake.searchPattern.substr(length) != "*.*")
+      abort();
+    PlatformLowerCase(folder, static_cast<uint32_t>(length));
+    if (Fake.searchPattern.compare(0, length, folder) != 0) abort();
   }
   free(programPath);
   free(configPath);

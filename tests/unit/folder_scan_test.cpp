@@ -113,7 +113,8 @@ std::vector<std::string> Rows() {
 bool Scan(const char* configPath, const char* ownName) {
   char path[268];
   snprintf(path, sizeof path, "%s", configPath);
-  return ScanProgramFolder(path, ownName);
+  int folderLength = 0;
+  return ScanProgramFolder(path, ownName, &folderLength);
 }
 
 TEST(ScanProgramFolder, ListsOfferedFilesSortedByName) {
