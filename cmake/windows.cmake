@@ -45,10 +45,9 @@ if(LANTERPICK_ICON)
 endif()
 
 # lanterpick-check as a Windows console program: the same logic over the platform's own folders.
-add_executable(lanterpick-check ${LANTERPICK_CORE_SOURCES}
-  src/checker/ansi_text.cpp src/checker/checker_main.cpp src/checker/folder_check.cpp
-  src/checker/format_host.cpp src/checker/host_files_win.cpp src/checker/platform_host.cpp
-  src/checker/profile_reader.cpp src/checker/reading_warnings.cpp src/checker/report_output.cpp)
+add_executable(lanterpick-check ${LANTERPICK_CORE_SOURCES} ${LANTERPICK_PROFILE_SOURCES}
+  ${LANTERPICK_CHECKER_SOURCES} src/checker/checker_main.cpp src/checker/host_files_win.cpp
+  src/checker/system_profile_win.cpp)
 target_include_directories(lanterpick-check PRIVATE src)
 target_compile_options(lanterpick-check PRIVATE -Os -Wall -Wextra)
 target_link_options(lanterpick-check PRIVATE -static -s -Wl,--no-insert-timestamp)
@@ -77,7 +76,7 @@ target_compile_options(reference-dialog PRIVATE -Os)
 target_link_options(reference-dialog PRIVATE -static -s)
 
 # The demo's eyes: waits for the launcher's own window and selects a row of it.
-add_executable(demo-window tests/e2e/demo_window.cpp)
+add_executable(demo-window scripts/lib/demo_window.cpp)
 target_include_directories(demo-window PRIVATE res)
 target_compile_options(demo-window PRIVATE -Wall -Wextra)
 target_link_options(demo-window PRIVATE -static)

@@ -7,6 +7,7 @@
 
 #include "checker/folder_check.h"
 #include "checker/host_files.h"
+#include "checker/system_profile.h"
 #include "checker/report_output.h"
 
 namespace {
@@ -26,10 +27,10 @@ const char kUsage[] =
     "  --width W  characters a list row may hold (default: the dialog's usual width)\n"
     "  --strict   any warning fails the check (exit status 1), for build scripts\n"
     "  --json     the findings as JSON\n"
-    "Exit status, for the platform read as: 0 the dialog would open, 1 the launcher would\n"
-    "refuse to start (or, with\n"
-    "--strict, there are warnings), 2 a usage error or a folder that cannot be checked (or\n"
-    "several INIs and no --program).\n";
+    "Exit status, for the platform read as:\n"
+    "  0  the dialog would open\n"
+    "  1  the launcher would refuse to start, or --strict and there are warnings\n"
+    "  2  a usage error, a folder that cannot be checked, or several INIs and no --program\n";
 
 int UsageError(const char* why) {
   fprintf(stderr, "lanterpick-check: %s\n%s", why, kUsage);

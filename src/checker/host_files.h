@@ -21,13 +21,3 @@ bool IsHostFolder(const std::string& path);
 
 // A file that opens for reading as a file: not a folder, a pipe or a device.
 bool IsHostPlainFile(const std::string& path);
-
-// The running system's own profile functions, on a host file: where the checker is a Windows
-// program, what the launcher itself calls; null elsewhere.
-struct SystemProfile {
-  void (*string)(const char* section, const char* key, const char* fallback, char* buffer,
-                 uint32_t room, const char* hostPath);
-  int32_t (*integer)(const char* section, const char* key, int32_t fallback, const char* hostPath);
-  void (*section)(const char* section, char* buffer, uint32_t size, const char* hostPath);
-};
-const SystemProfile* SystemProfileFunctions();

@@ -92,7 +92,3 @@ bool IsHostPlainFile(const std::string& path) {
   struct stat info;
   return StatOf(path, &info) && S_ISREG(info.st_mode);
 }
-
-const SystemProfile* SystemProfileFunctions() {
-  return nullptr;  // no Windows here: the host reader stands in for the profile functions
-}

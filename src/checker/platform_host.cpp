@@ -11,6 +11,7 @@
 
 #include "checker/ansi_text.h"
 #include "checker/profile_reader.h"
+#include "checker/system_profile.h"
 
 const char kHostDriveRoot[] = "D:\\";
 

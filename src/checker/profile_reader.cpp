@@ -1,4 +1,4 @@
-// Reads an INI file on the host as the Windows profile functions read it.
+// Reads an INI file on the host as Windows' profile functions read it, or as Wine 8's do.
 #include "checker/profile_reader.h"
 
 #include <cstring>

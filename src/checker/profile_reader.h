@@ -1,5 +1,5 @@
-// Reads an INI file on the host as the Windows profile functions read it, as far as the launcher
-// relies on them: the same lines, keys, values, quotes, cuts and numbers.
+// Reads an INI file on the host in two dialects, as Windows' profile functions read it and as
+// Wine 8's do, as far as the launcher relies on them: lines, keys, values, quotes, cuts, numbers.
 #pragma once
 
 #include <cstdint>
