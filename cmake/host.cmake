@@ -63,6 +63,7 @@ add_executable(unit_tests
   tests/unit/item_text_test.cpp
   tests/unit/messages_test.cpp
   tests/unit/profile_reader_test.cpp
+  tests/unit/reading_warnings_test.cpp
   tests/unit/program_path_test.cpp
   tests/unit/settings_test.cpp
   tests/unit/startup_test.cpp

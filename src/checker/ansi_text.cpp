@@ -25,11 +25,42 @@ void AppendUtf8(uint32_t unit, std::string& out) {
   } else if (unit < 0x800) {
     out += static_cast<char>(0xC0 | unit >> 6);
     out += static_cast<char>(0x80 | (unit & 0x3F));
-  } else {
+  } else if (unit < 0x10000) {
     out += static_cast<char>(0xE0 | unit >> 12);
     out += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
     out += static_cast<char>(0x80 | (unit & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | unit >> 18);
+    out += static_cast<char>(0x80 | (unit >> 12 & 0x3F));
+    out += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
+    out += static_cast<char>(0x80 | (unit & 0x3F));
   }
+}
+
+void AppendUtf16Le(uint32_t unit, std::string& out) {
+  if (unit >= 0x10000) {
+    AppendUtf16Le(0xD800 | (unit - 0x10000) >> 10, out);
+    unit = 0xDC00 | (unit & 0x3FF);
+  }
+  out += static_cast<char>(unit & 0xFF);
+  out += static_cast<char>(unit >> 8);
+}
+
+// The length a lead byte announces, and the range its first continuation byte must lie in
+// (which rules out overlong forms, surrogates and code points beyond U+10FFFF); 0 for no lead.
+struct Utf8Lead {
+  size_t length;
+  uint8_t low, high;
+};
+Utf8Lead LeadOf(uint8_t b) {
+  if (b >= 0xC2 && b <= 0xDF) return {2, 0x80, 0xBF};
+  if (b == 0xE0) return {3, 0xA0, 0xBF};
+  if (b == 0xED) return {3, 0x80, 0x9F};
+  if (b >= 0xE1 && b <= 0xEF) return {3, 0x80, 0xBF};
+  if (b == 0xF0) return {4, 0x90, 0xBF};
+  if (b >= 0xF1 && b <= 0xF3) return {4, 0x80, 0xBF};
+  if (b == 0xF4) return {4, 0x80, 0x8F};
+  return {0, 0, 0};
 }
 
 }  // namespace
@@ -50,22 +81,63 @@ std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian) {
   return out;
 }
 
+Utf8Sequence Utf8SequenceAt(const std::string& utf8, size_t i) {
+  const uint8_t first = static_cast<uint8_t>(utf8[i]);
+  if (first < 0x80) return {1, first, 0};
+  const Utf8Lead lead = LeadOf(first);
+  if (lead.length == 0) return {0, 0, 1};
+  uint32_t codePoint = first & (0x7F >> lead.length);
+  for (size_t k = 1; k < lead.length; ++k) {
+    const uint8_t next = i + k < utf8.size() ? static_cast<uint8_t>(utf8[i + k]) : 0;
+    const bool fits = k == 1 ? next >= lead.low && next <= lead.high : (next & 0xC0) == 0x80;
+    if (!fits) return {0, 0, k};
+    codePoint = codePoint << 6 | (next & 0x3F);
+  }
+  return {lead.length, codePoint, 0};
+}
+
 std::string Utf8ToAnsi(const std::string& utf8) {
   std::string out;
   for (size_t i = 0; i < utf8.size();) {
-    uint8_t lead = utf8[i];
-    int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (extra < 0 || i + extra >= utf8.size()) {  // not a lead byte, or cut short
-      out += '?';
-      ++i;
-      continue;
-    }
-    uint32_t unit = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) unit = unit << 6 | (utf8[i + k] & 0x3F);
-    out += FromUnicode(unit);
-    i += extra + 1;
+    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
+    out += sequence.length > 0 ? FromUnicode(sequence.codePoint) : '?';
+    i += sequence.length > 0 ? sequence.length : sequence.invalid;
   }
   return out;
+}
+
+std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
+  std::string out;
+  auto unitAt = [&](size_t i) -> uint32_t {
+    const uint8_t low = bytes[i + (bigEndian ? 1 : 0)], high = bytes[i + (bigEndian ? 0 : 1)];
+    return low | high << 8;
+  };
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    uint32_t unit = unitAt(i);
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size() && unitAt(i + 2) >= 0xDC00 &&
+        unitAt(i + 2) <= 0xDFFF) {
+      unit = 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00);
+      i += 2;
+    } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+      unit = 0xFFFD;
+    }
+    AppendUtf8(unit, out);
+  }
+  return out;
+}
+
+std::string Utf8ToUtf16Le(const std::string& utf8) {
+  std::string out;
+  for (size_t i = 0; i < utf8.size();) {
+    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
+    AppendUtf16Le(sequence.length > 0 ? sequence.codePoint : 0xFFFD, out);
+    i += sequence.length > 0 ? sequence.length : sequence.invalid;
+  }
+  return out;
+}
+
+bool FitsAnsi(uint32_t codePoint) {
+  return codePoint == '?' || FromUnicode(codePoint) != '?';
 }
 
 std::string AnsiToUtf8(const std::string& ansi) {

@@ -4,9 +4,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "checker/folder_check.h"
 #include "checker/host_files.h"
+#include "checker/ini_fix.h"
 #include "checker/system_profile.h"
 #include "checker/report_output.h"
 
@@ -16,7 +18,7 @@ enum { kOpens = 0, kRefuses = 1, kCheckerError = 2 };
 
 const char kUsage[] =
     "usage: lanterpick-check FOLDER [--program NAME.exe] [--platform windows|wine|native]\n"
-    "                        [--width W] [--strict] [--json]\n"
+    "                        [--width W] [--strict] [--json] [--fix]\n"
     "  Looks at FOLDER as lanterpick.exe would when started from it as NAME.exe: the mode it\n"
     "  chooses, the message it would show or the rows it would list, every problem in its INI,\n"
     "  and what folder mode leaves out. Without --program, the name the folder's one INI calls\n"
@@ -27,6 +29,10 @@ const char kUsage[] =
     "  --width W  characters a list row may hold (default: the dialog's usual width)\n"
     "  --strict   any warning fails the check (exit status 1), for build scripts\n"
     "  --json     the findings as JSON\n"
+    "  --fix      first mends the INI where that needs no guess: saves a UTF-8 or UTF-16 BE\n"
+    "             file as UTF-16 LE, which Windows reads as written, removes a UTF-8 mark\n"
+    "             from plain ASCII, and writes \\ for / in the rows' paths; keeps the\n"
+    "             original as NAME.ini.orig and says what it changed\n"
     "Exit status, for the platform read as:\n"
     "  0  the dialog would open\n"
     "  1  the launcher would refuse to start, or --strict and there are warnings\n"
@@ -63,7 +69,7 @@ bool ParseWidth(const char* text, int* width) {
 int main(int argc, char** argv) {
   std::string folder, program;
   int width = DefaultRowWidth();
-  bool json = false, widthGiven = false, strict = false;
+  bool json = false, widthGiven = false, strict = false, fix = false;
   ReadingPlatform platform = kReadAsWindows;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -74,6 +80,8 @@ int main(int argc, char** argv) {
       json = true;
     } else if (arg == "--strict") {
       strict = true;
+    } else if (arg == "--fix") {
+      fix = true;
     } else if (arg == "--program" || arg == "--width" || arg == "--platform") {
       if (i + 1 == argc) return UsageError((arg + " needs a value").c_str());
       const char* value = argv[++i];
@@ -104,6 +112,9 @@ int main(int argc, char** argv) {
     }
   }
   if (folder.empty()) return UsageError("which folder?");
+  if (fix && platform == kReadNatively) {
+    return UsageError("--fix mends by the checker's own readings; it does not go with --platform native");
+  }
 
   FolderReport report;
   std::string error, programFrom;
@@ -113,9 +124,28 @@ int main(int argc, char** argv) {
       return kCheckerError;
     }
   }
+  if (fix && IsHostFolder(folder)) {
+    std::vector<std::string> said;
+    if (!FixFolderIni(folder, program, &said, &error)) {
+      fprintf(stderr, "lanterpick-check: --fix: %s\n", error.c_str());
+      return kCheckerError;
+    }
+    for (const std::string& line : said) {
+      fprintf(json ? stderr : stdout, "%s%s\n", line[0] == ' ' ? "" : "Fix: ", line.c_str());
+    }
+    if (!json) fputs("\n", stdout);
+  }
   if (!CheckFolder(folder, program, width, platform, &report, &error)) {
     fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
     return kCheckerError;
+  }
+  if (platform == kReadAsWindows) {  // and where Wine, as a preview under Wine shows it, differs
+    FolderReport wine;
+    if (!CheckFolder(folder, program, width, kReadAsWine, &wine, &error)) {
+      fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
+      return kCheckerError;
+    }
+    CompareWithWine(wine, &report);
   }
   const ReportHeading heading = {folder, program, !widthGiven, programFrom, strict};
   fputs((json ? ReportAsJson(heading, report) : ReportAsText(heading, report)).c_str(), stdout);

@@ -1,6 +1,7 @@
 // Looks at a launcher folder as lanterpick.exe would when started from it, and beyond.
 #include "checker/folder_check.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 
@@ -8,6 +9,7 @@
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
 #include "checker/reading_warnings.h"
+#include "checker/system_profile.h"
 #include "config/files_parser.h"
 #include "config/folder_scan.h"
 #include "config/launch_list.h"
@@ -30,11 +32,11 @@ void AddMessages(std::vector<CheckedBox>* to, int line) {
   for (const HostMessage& m : TakeHostMessages()) to->push_back({m.caption, m.text, line});
 }
 
-// How far a text over its limit is over: the whole value, before the launcher's buffer cut it.
+// How far a text over its limit is over: the value as written, before any reading cut it.
 std::string MeasureLength(const ProfileFile& profile, const FailedSetting& failed) {
-  if (failed.longest == 0) return "";
-  const size_t bytes =
-      ProfileString(profile, "SystemSettings", failed.keys[0], "", 1u << 20).size();
+  const ProfileKey* key = FindProfileKey(profile, "SystemSettings", failed.keys[0]);
+  if (failed.longest == 0 || key == nullptr || !key->hasValue) return "";
+  const size_t bytes = key->value.size() - (IsQuotedProfileValue(key->value) ? 2 : 0);
   if (bytes <= static_cast<size_t>(failed.longest)) return "";
   return std::to_string(bytes) + " bytes; " + std::to_string(bytes - failed.longest) + " over";
 }
@@ -65,26 +67,41 @@ bool IsAbsolute(const std::string& path) {
          (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
+const unsigned kBothReadings = kConcernsWindows | kConcernsWine;
+
+// The readings the platform read as stands for: Wine's, or the running system's own.
+unsigned ConcernOf(ReadingPlatform platform) {
+  if (platform == kReadNatively) return SystemProfileFunctions()->isWine ? kConcernsWine : kConcernsWindows;
+  return platform == kReadAsWine ? kConcernsWine : kConcernsWindows;
+}
+
+// A warning where it changes the reading checked, else a note.
+void AddFinding(const Finding& finding, FolderReport* report) {
+  (finding.concerns & ConcernOf(report->platform) ? report->warnings : report->notes)
+      .push_back(finding);
+}
+
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
+  const std::string shown = "\"" + AnsiToUtf8(path) + "\"";
   if (path.find('/') != std::string::npos) {
-    report->warnings.push_back(
-        {"", "\"" + path + "\": / works, but the list shows the whole path as the name; write \\.",
-         line});
+    AddFinding({line, kBothReadings,
+                shown + ": / works, but the list shows the whole path as the name; write \\ "
+                        "(lanterpick-check --fix does it)."},
+               report);
   }
   if (IsAbsolute(path)) {
-    report->warnings.push_back({"", "\"" + path + "\" is an absolute path; not checked.", line});
+    AddFinding({line, 0, shown + " is an absolute path; not checked."}, report);
     return;
   }
   const std::string host = HostPathOf(kHostDriveRoot + path);
   if (host.empty()) {
-    report->warnings.push_back(
-        {"",
-         "\"" + path +
-             "\" is not in the folder. The launcher opens it relative to its current folder "
-             "when it runs, which is this folder only when it is started from here.",
-         line});
+    AddFinding({line, kBothReadings,
+                shown + " is not in the folder. The launcher opens it relative to its current "
+                        "folder when it runs, which is this folder only when it is started from "
+                        "here."},
+               report);
   } else if (IsHostFolder(host)) {
-    report->warnings.push_back({"", "\"" + path + "\" names a folder, not a file.", line});
+    AddFinding({line, kBothReadings, shown + " names a folder, not a file."}, report);
   }
 }
 
@@ -111,14 +128,14 @@ void CheckEveryFileLine(const ProfileFile& profile, FolderReport* report) {
 
 void CheckConfiguration(const std::string& hostConfig, const char* configPath,
                         FolderReport* report) {
-  for (CheckedBox& warning : FileReadingWarnings(ReadHostBytes(hostConfig))) {
-    report->warnings.push_back(warning);
+  for (const Finding& finding : ReadingFindings(ReadHostBytes(hostConfig))) {
+    AddFinding(finding, report);
   }
   CheckEverySetting(configPath, report);
-  for (CheckedBox& warning : SettingReadingWarnings(HostProfileAt(configPath))) {
-    report->warnings.push_back(warning);
-  }
   CheckEveryFileLine(HostProfileAt(configPath), report);
+  const auto byLine = [](const Finding& a, const Finding& b) { return a.line < b.line; };
+  std::stable_sort(report->warnings.begin(), report->warnings.end(), byLine);
+  std::stable_sort(report->notes.begin(), report->notes.end(), byLine);
 }
 
 void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* report) {
@@ -171,25 +188,20 @@ std::vector<std::string> RowTexts(const FolderReport& report) {
   return texts;
 }
 
-OtherVerdict VerdictBeside(const FolderReport& wine) {
-  OtherVerdict verdict;
+}  // namespace
+
+void CompareWithWine(const FolderReport& wine, FolderReport* report) {
+  OtherVerdict& verdict = report->underWine;
   verdict.opens = wine.opens;
   verdict.windowTitle = wine.windowTitle;
   verdict.message = wine.first;
   verdict.rowTexts = RowTexts(wine);
-  return verdict;
+  verdict.rowsDiffer = report->opens && wine.opens && RowTexts(*report) != verdict.rowTexts;
+  verdict.differs = wine.opens != report->opens || verdict.rowsDiffer ||
+                    (wine.opens ? wine.windowTitle != report->windowTitle
+                                : wine.first.caption != report->first.caption ||
+                                      wine.first.text != report->first.text);
 }
-
-void CompareVerdicts(FolderReport* report) {
-  OtherVerdict& wine = report->underWine;
-  wine.rowsDiffer = report->opens && wine.opens && RowTexts(*report) != wine.rowTexts;
-  wine.differs = wine.opens != report->opens || wine.rowsDiffer ||
-                 (wine.opens ? wine.windowTitle != report->windowTitle
-                             : wine.message.caption != report->first.caption ||
-                                   wine.message.text != report->first.text);
-}
-
-}  // namespace
 
 bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
                     std::string* error) {
@@ -223,11 +235,6 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
     *error = "no such folder: " + folder;
     return false;
   }
-  if (platform == kReadAsWindows) {
-    FolderReport wine;
-    if (!CheckFolder(folder, programName, width, kReadAsWine, &wine, error)) return false;
-    report->underWine = VerdictBeside(wine);
-  }
   UseHostFolder(folder, programName, platform);
   report->platform = platform;
   report->width = width;
@@ -254,6 +261,5 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
     if (!report->opens) report->problems.push_back(report->first);
     ListLeftOut(folder, OwnName(programPath), report);
   }
-  if (platform == kReadAsWindows) CompareVerdicts(report);
   return true;
 }

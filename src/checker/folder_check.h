@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "checker/platform_host.h"
+#include "checker/reading_warnings.h"
 
 enum CheckedMode { kStoppedBeforeChoosing, kConfigurationMode, kFolderMode };
 
@@ -42,13 +43,14 @@ struct FolderReport {
   bool opens = false;                // the dialog would open
   CheckedBox first = {};             // the one box the launcher would show instead
   std::vector<CheckedBox> problems;  // every one found, the first among them
-  std::vector<CheckedBox> warnings;
+  std::vector<Finding> warnings;     // what the platform read as will show otherwise, or unknown
+  std::vector<Finding> notes;        // harmless to it today
   std::string windowTitle;
   std::string rowsOpenFrom;  // the folder the launcher opens rows from; "" for the current one
   int width = 0;
   std::vector<CheckedRow> rows;
   std::vector<CheckedEntry> leftOut;
-  OtherVerdict underWine;  // only when read as Windows reads
+  OtherVerdict underWine;  // set by CompareWithWine
 };
 
 // The row width of the list at the template's size and the dialog's usual font: its 290-pixel
@@ -61,7 +63,10 @@ int DefaultRowWidth();
 bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
                     std::string* error);
 
-// False, with error set, when the folder cannot be checked at all. Read as Windows reads, the
-// check is made as Wine reads too, and underWine tells where that verdict differs.
+// The check of one reading of the folder. False, with error set, when the folder cannot be
+// checked at all.
 bool CheckFolder(const std::string& folder, const std::string& programName, int width,
                  ReadingPlatform platform, FolderReport* report, std::string* error);
+
+// Sets report->underWine: where the check of Wine's reading comes to another verdict.
+void CompareWithWine(const FolderReport& wine, FolderReport* report);

@@ -21,3 +21,15 @@ bool IsHostFolder(const std::string& path);
 
 // A file that opens for reading as a file: not a folder, a pipe or a device.
 bool IsHostPlainFile(const std::string& path);
+
+bool HostPathExists(const std::string& path);
+
+// Writes a file that must not exist yet, with the permissions of the file model, and flushes it
+// to the disk. False, with error set, when it cannot.
+bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
+                      std::string* error);
+
+// Renames from over to, which it replaces in one step.
+bool MoveHostFileOver(const std::string& from, const std::string& to, std::string* error);
+
+void RemoveHostFile(const std::string& path);

@@ -1,11 +1,16 @@
 // The folder being checked on a Unix host, as Wine shows it to Windows programs: names in
 // Windows-1252, hidden and system attributes, and the search order.
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "checker/ansi_text.h"
 #include "checker/host_files.h"
@@ -91,4 +96,39 @@ bool IsHostFolder(const std::string& path) {
 bool IsHostPlainFile(const std::string& path) {
   struct stat info;
   return StatOf(path, &info) && S_ISREG(info.st_mode);
+}
+
+bool HostPathExists(const std::string& path) {
+  struct stat info;
+  return lstat(path.c_str(), &info) == 0;
+}
+
+bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
+                      std::string* error) {
+  struct stat info;
+  const mode_t mode = StatOf(model, &info) ? info.st_mode & 07777 : 0644;
+  const int file = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode);
+  bool written = file >= 0;
+  for (size_t done = 0; written && done < bytes.size();) {
+    const ssize_t n = write(file, bytes.data() + done, bytes.size() - done);
+    written = n > 0;
+    done += written ? static_cast<size_t>(n) : 0;
+  }
+  written = written && fchmod(file, mode) == 0 && fsync(file) == 0;
+  if (file >= 0 && close(file) != 0) written = false;
+  if (!written) {
+    *error = "cannot write " + path + ": " + strerror(errno);
+    if (file >= 0) unlink(path.c_str());
+  }
+  return written;
+}
+
+bool MoveHostFileOver(const std::string& from, const std::string& to, std::string* error) {
+  if (rename(from.c_str(), to.c_str()) == 0) return true;
+  *error = "cannot rename " + from + " to " + to + ": " + strerror(errno);
+  return false;
+}
+
+void RemoveHostFile(const std::string& path) {
+  unlink(path.c_str());
 }

@@ -32,3 +32,35 @@ bool IsHostPlainFile(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES &&
          !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
 }
+
+bool HostPathExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string&,
+                      std::string* error) {
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DWORD done = 0;
+  bool written = file != INVALID_HANDLE_VALUE &&
+                 WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+                 done == bytes.size() && FlushFileBuffers(file);
+  if (file != INVALID_HANDLE_VALUE && !CloseHandle(file)) written = false;
+  if (!written) {
+    *error = "cannot write " + path + " (error " + std::to_string(GetLastError()) + ")";
+    if (file != INVALID_HANDLE_VALUE) DeleteFileA(path.c_str());
+  }
+  return written;
+}
+
+bool MoveHostFileOver(const std::string& from, const std::string& to, std::string* error) {
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  *error = "cannot rename " + from + " to " + to + " (error " + std::to_string(GetLastError()) + ")";
+  return false;
+}
+
+void RemoveHostFile(const std::string& path) {
+  DeleteFileA(path.c_str());
+}

@@ -20,15 +20,63 @@ const ReadingRules kRules[] = {
     /* kWineReading */ {true, true, false, true, false},
 };
 
-std::string Decode(const std::string& bytes, const ReadingRules& rules) {
-  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return Utf16ToAnsi(bytes.substr(2), false);
-  if (bytes.compare(0, 2, "\xFE\xFF") == 0) {
-    return rules.readsUtf16BigEndian ? Utf16ToAnsi(bytes.substr(2), true) : std::string();
+// How a dialect takes the file's bytes: in which units, from where, decoded how.
+enum Decoding { kAnsiBytes, kUtf8Bytes, kUtf16Le, kUtf16Be, kUnread };
+struct Encoded {
+  Decoding decoding;
+  size_t offset;  // where the text begins, after a mark the dialect honours
+};
+
+Encoded EncodingFor(ByteOrderMark mark, const ReadingRules& rules) {
+  switch (mark) {
+    case kUtf16LeMark:
+      return {kUtf16Le, 2};
+    case kUtf16BeMark:
+      return rules.readsUtf16BigEndian ? Encoded{kUtf16Be, 2} : Encoded{kUnread, 0};
+    case kUtf8Mark:
+      return rules.decodesUtf8Mark ? Encoded{kUtf8Bytes, 3} : Encoded{kAnsiBytes, 0};
+    default:
+      return {kAnsiBytes, 0};
   }
-  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 && rules.decodesUtf8Mark) {
-    return Utf8ToAnsi(bytes.substr(3));
+}
+
+size_t UnitSize(Decoding decoding) {
+  return decoding == kUtf16Le || decoding == kUtf16Be ? 2 : 1;
+}
+
+uint32_t UnitAt(const std::string& bytes, size_t at, Decoding decoding) {
+  const uint8_t first = static_cast<uint8_t>(bytes[at]);
+  if (decoding == kUtf16Le) return first | static_cast<uint8_t>(bytes[at + 1]) << 8;
+  if (decoding == kUtf16Be) return first << 8 | static_cast<uint8_t>(bytes[at + 1]);
+  return first;
+}
+
+std::string DecodeLine(const std::string& bytes, size_t start, size_t end, Decoding decoding) {
+  const std::string raw = bytes.substr(start, end - start);
+  if (decoding == kUtf8Bytes) return Utf8ToAnsi(raw);
+  if (decoding == kUtf16Le || decoding == kUtf16Be) return Utf16ToAnsi(raw, decoding == kUtf16Be);
+  return raw;
+}
+
+// The byte after a line that starts at start: a line ends at a carriage return, a line feed, or
+// both together. Sets end to where its text ends (an odd byte after the last unit included).
+size_t NextLine(const std::string& bytes, size_t start, Decoding decoding, size_t* end) {
+  const size_t unit = UnitSize(decoding);
+  size_t at = start;
+  while (at + unit <= bytes.size()) {
+    const uint32_t c = UnitAt(bytes, at, decoding);
+    if (c == '\r' || c == '\n') break;
+    at += unit;
   }
-  return bytes;
+  if (at + unit > bytes.size()) {
+    *end = bytes.size();
+    return bytes.size();
+  }
+  *end = at;
+  const bool carriageReturn = UnitAt(bytes, at, decoding) == '\r';
+  at += unit;
+  if (carriageReturn && at + unit <= bytes.size() && UnitAt(bytes, at, decoding) == '\n') at += unit;
+  return at;
 }
 
 // White space to the profile functions: the C space characters and the old end-of-file mark.
@@ -36,6 +84,19 @@ std::string Decode(const std::string& bytes, const ReadingRules& rules) {
 bool IsProfileSpace(char c) {
   uint8_t b = static_cast<uint8_t>(c);
   return (b >= 9 && b <= 13) || b == ' ' || b == 0x1A;
+}
+
+bool IsUnmeasured(char c) {
+  return c == '\f' || c == '\x1A';
+}
+
+// Trims blanks from the ends of [start, stop) that are asked for; true when a form feed or 0x1A
+// was among them: Wine trims both, Windows has been measured for space, tab and vertical tab only.
+bool Trim(const char*& start, const char*& stop, bool front, bool back) {
+  bool unmeasured = false;
+  while (front && start < stop && IsProfileSpace(*start)) unmeasured |= IsUnmeasured(*start++);
+  while (back && stop > start && IsProfileSpace(stop[-1])) unmeasured |= IsUnmeasured(*--stop);
+  return unmeasured;
 }
 
 // Names and values end at their first NUL, as the reader copies them out.
@@ -56,13 +117,6 @@ bool SameName(const std::string& a, const std::string& b) {
   return true;
 }
 
-// A line ends at a carriage return, a line feed, or both together.
-const char* NextLineEnd(const char* from, const char* end) {
-  while (from < end && *from != '\r' && *from != '\n') ++from;
-  if (from < end && *from++ == '\r' && from < end && *from == '\n') ++from;
-  return from;
-}
-
 // Where a header's name ends, or null when the line is no header.
 const char* HeaderNameEnd(const char* start, const char* end, const ReadingRules& rules) {
   const char* close = nullptr;
@@ -74,11 +128,18 @@ const char* HeaderNameEnd(const char* start, const char* end, const ReadingRules
   return close != nullptr || rules.headerNeedsBracket ? close : end;
 }
 
+// Reads one trimmed, non-empty line into the file as a header or a key.
 void AddLine(const char* start, const char* end, int line, const ReadingRules& rules,
-             ProfileFile& file) {
+             ProfileFile& file, ProfileLine& read) {
   if (*start == '[') {
     if (const char* close = HeaderNameEnd(start, end, rules)) {
-      file.sections.push_back({TrimmedProfileText(UpToNul(start + 1, close)), {}, line});
+      const std::string name = UpToNul(start + 1, close);
+      const char* nameStart = name.data();
+      const char* nameEnd = nameStart + name.size();
+      read.trimmedUnmeasured |= Trim(nameStart, nameEnd, true, true);
+      file.sections.push_back({std::string(nameStart, nameEnd), {}, line});
+      read.kind = kHeaderLine;
+      read.section = static_cast<int>(file.sections.size() - 1);
       return;
     }
   }
@@ -87,17 +148,21 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
   if (const void* equals = memchr(start, '=', end - start)) {
     nameEnd = static_cast<const char*>(equals);
     const char* value = nameEnd + 1;
-    while (nameEnd > start && IsProfileSpace(nameEnd[-1])) --nameEnd;
-    while (value < end && IsProfileSpace(*value)) ++value;
+    read.trimmedUnmeasured |= Trim(start, nameEnd, false, true) | Trim(value, end, true, false);
     key.hasValue = true;
     key.value = UpToNul(value, end);
-    if (rules.valueLengthWraps) key.value.resize(key.value.size() % 65536);
   }
   key.name = UpToNul(start, nameEnd);
   // A nameless key right after another nameless one is dropped.
   std::vector<ProfileKey>& keys = file.sections.back().keys;
   if (nameEnd == start && !keys.empty() && keys.back().name.empty()) return;
   keys.push_back(key);
+}
+
+// A value as a dialect hands it out: under Windows its length wraps at 65,536.
+std::string ReadValue(const ProfileFile& file, const std::string& value) {
+  if (!kRules[file.dialect].valueLengthWraps) return value;
+  return value.substr(0, value.size() % 65536);
 }
 
 // The value as the string functions copy it: a quote at both ends is removed, except that a value
@@ -144,21 +209,34 @@ const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& sec
   return nullptr;
 }
 
+ByteOrderMark ByteOrderMarkOf(const std::string& bytes) {
+  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return kUtf16LeMark;
+  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return kUtf16BeMark;
+  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return kUtf8Mark;
+  return kNoMark;
+}
+
 ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
   const ReadingRules& rules = kRules[dialect];
-  const std::string text = Decode(bytes, rules);
   ProfileFile file;
+  file.dialect = dialect;
+  file.mark = ByteOrderMarkOf(bytes);
   file.sections.push_back({std::string(), {}, 0});
-  const char* at = text.data();
-  const char* const end = at + text.size();
-  for (int line = 1; at < end; ++line) {
-    const char* next = NextLineEnd(at, end);
-    const char* start = at;
-    const char* stop = next;
-    at = next;
-    while (start < stop && IsProfileSpace(*start)) ++start;
-    while (stop > start && IsProfileSpace(stop[-1])) --stop;
-    if (start < stop) AddLine(start, stop, line, rules, file);
+  const Encoded encoded = EncodingFor(file.mark, rules);
+  if (encoded.decoding == kUnread) return file;
+  for (size_t at = encoded.offset; at < bytes.size();) {
+    ProfileLine read = {at, at, std::string(), kBlankLine, 0, false};
+    at = NextLine(bytes, at, encoded.decoding, &read.end);
+    read.text = DecodeLine(bytes, read.start, read.end, encoded.decoding);
+    read.section = static_cast<int>(file.sections.size() - 1);
+    const char* start = read.text.data();
+    const char* stop = start + read.text.size();
+    read.trimmedUnmeasured = Trim(start, stop, true, true);
+    if (start < stop) {
+      read.kind = kKeyLine;
+      AddLine(start, stop, static_cast<int>(file.lines.size() + 1), rules, file, read);
+    }
+    file.lines.push_back(std::move(read));
   }
   return file;
 }
@@ -173,7 +251,7 @@ const ProfileSection* FindProfileSection(const ProfileFile& file, const std::str
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room) {
   const ProfileKey* found = FindProfileKey(file, section, key);
-  if (found != nullptr && found->hasValue) return CopyEntry(found->value, room);
+  if (found != nullptr && found->hasValue) return CopyEntry(ReadValue(file, found->value), room);
   std::string shortened = fallback;
   while (shortened.size() > 1 && shortened.back() == ' ') shortened.pop_back();
   return CopyEntry(shortened, room);
@@ -184,24 +262,27 @@ int ProfileKeyLine(const ProfileFile& file, const std::string& section, const st
   return found != nullptr && found->hasValue ? found->line : 0;
 }
 
-int32_t ProfileInt(const ProfileFile& file, const std::string& section, const std::string& key,
-                   int32_t fallback) {
-  const std::string text = ProfileString(file, section, key, "", 30);
-  if (text.empty()) return fallback;
+ProfileNumber ReadProfileNumber(const std::string& text, bool anyCase) {
   size_t i = 0;
   while (i < text.size() && static_cast<uint8_t>(text[i]) <= ' ') ++i;
   bool minus = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) minus = text[i++] == '-';
   uint32_t base = 10;
   if (i + 1 < text.size() && text[i] == '0') {
-    const char prefix = text[i + 1];
+    const char prefix = anyCase ? Folded(text[i + 1]) : text[i + 1];
     base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
     if (base != 10) i += 2;
   }
   uint32_t total = 0;
   for (; i < text.size() && DigitValue(text[i]) < base; ++i)
     total = total * base + DigitValue(text[i]);
-  return static_cast<int32_t>(minus ? 0u - total : total);
+  return {static_cast<int32_t>(minus ? 0u - total : total), static_cast<int>(base)};
+}
+
+int32_t ProfileInt(const ProfileFile& file, const std::string& section, const std::string& key,
+                   int32_t fallback) {
+  const std::string text = ProfileString(file, section, key, "", 30);
+  return text.empty() ? fallback : ReadProfileNumber(text, false).value;
 }
 
 std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file, const std::string& section) {
@@ -211,7 +292,7 @@ std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file, const std:
   for (const ProfileKey& key : found->keys) {
     if (key.name.empty() && !key.hasValue) continue;
     if (!key.name.empty() && key.name[0] == ';') continue;  // a comment line
-    lines.push_back({key.hasValue ? key.name + "=" + key.value : key.name, key.line});
+    lines.push_back({key.hasValue ? key.name + "=" + ReadValue(file, key.value) : key.name, key.line});
   }
   return lines;
 }

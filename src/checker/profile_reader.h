@@ -6,10 +6,19 @@
 #include <string>
 #include <vector>
 
+// Windows and Wine 8 read some files differently (their rules stand in one table in
+// profile_reader.cpp); where nothing is known of Windows, its reading follows Wine's.
+enum ProfileDialect { kWindowsReading, kWineReading };
+
+enum ByteOrderMark { kNoMark, kUtf8Mark, kUtf16LeMark, kUtf16BeMark };
+
+// The mark the file's bytes begin with, whether or not a dialect honours it.
+ByteOrderMark ByteOrderMarkOf(const std::string& bytes);
+
 struct ProfileKey {
   std::string name;
   bool hasValue;  // a line without '=' is a key without a value
-  std::string value;
+  std::string value;  // as written, quotes kept; a dialect's length rule applies when it is read
   int line;  // where it stands in the file, counting from 1
 };
 
@@ -19,13 +28,24 @@ struct ProfileSection {
   int line;  // of its header; 0 for the lines before any header
 };
 
-struct ProfileFile {
-  std::vector<ProfileSection> sections;  // the first holds the lines before any header
+enum ProfileLineKind { kBlankLine, kHeaderLine, kKeyLine };
+
+// One line of the file as a dialect read it.
+struct ProfileLine {
+  size_t start, end;  // its bytes in the file, the line end left out
+  std::string text;   // those bytes decoded by the dialect into the ANSI code page, not trimmed
+  ProfileLineKind kind;
+  int section;  // the index in ProfileFile::sections of the section it stands in, or begins
+  bool trimmedUnmeasured;  // a form feed or 0x1A was trimmed as a blank, which only Wine is
+                           // known to do
 };
 
-// Windows and Wine 8 read some files differently (their rules stand in one table in
-// profile_reader.cpp); where nothing is known of Windows, its reading follows Wine's.
-enum ProfileDialect { kWindowsReading, kWineReading };
+struct ProfileFile {
+  ProfileDialect dialect;
+  ByteOrderMark mark;  // as found in the bytes
+  std::vector<ProfileSection> sections;  // the first holds the lines before any header
+  std::vector<ProfileLine> lines;        // line n is lines[n - 1]
+};
 
 // Decodes the bytes (a UTF-16 LE byte-order mark selects that encoding, and under Wine also a
 // UTF-16 BE or UTF-8 one; otherwise they are the ANSI code page) and splits them into sections
@@ -53,8 +73,16 @@ std::string ProfileString(const ProfileFile& file, const std::string& section,
 // default (no such key in the first section of that name, or a key without '=').
 int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key);
 
-// GetPrivateProfileIntA: an optional sign, then digits in base 10, or after 0x, 0o or 0b in base
-// 16, 8 or 2, up to the first that is none; modulo 2^32.
+// A number as GetPrivateProfileIntA reads a text: blanks, an optional sign, then digits in base
+// 10, or after 0x, 0o or 0b in base 16, 8 or 2, up to the first that is none; modulo 2^32. Wine
+// knows the prefixes in lower case only; anyCase also takes 0X, 0O and 0B, as an author means them.
+struct ProfileNumber {
+  int32_t value;
+  int base;
+};
+ProfileNumber ReadProfileNumber(const std::string& text, bool anyCase);
+
+// GetPrivateProfileIntA: the number the value starts with, or the fallback for none.
 int32_t ProfileInt(const ProfileFile& file, const std::string& section, const std::string& key,
                    int32_t fallback);
 

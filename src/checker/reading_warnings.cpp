@@ -1,225 +1,386 @@
-// Where an INI will not read on Windows as it was written, or may read otherwise than under Wine.
+// Where an INI will not read on Windows as its author wrote it, or may read otherwise than under
+// Wine. Every reading comes from the profile reader, in both dialects, line by line.
 #include "checker/reading_warnings.h"
 
 #include <algorithm>
 
 #include "checker/ansi_text.h"
+#include "checker/profile_reader.h"
+#include "checker/text_encoding.h"
 #include "config/settings.h"
 
 namespace {
 
-const char kSaveAsAnsi[] =
-    "Save the file as ANSI (Windows-1252) or as UTF-16 LE (Notepad's \"UTF-16 LE\" or "
-    "\"Unicode\").";
+const char kSaveAsUtf16[] = "Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"";
+const char kFixDoesIt[] = "; lanterpick-check --fix does it).";
+const unsigned kBoth = kConcernsWindows | kConcernsWine;
 
-enum Encoding { kAnsiBytes, kUtf8Mark, kUtf16Le, kUtf16Be };
+// What a line is to the launcher under one reading.
+enum LineRole { kUnread, kSettingsHeader, kFilesHeader, kEndingHeader, kReadSetting, kFilesLine };
 
-Encoding EncodingOf(const std::string& bytes) {
-  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return kUtf16Le;
-  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return kUtf16Be;
-  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return kUtf8Mark;
-  return kAnsiBytes;
-}
+struct Reading {
+  ProfileFile file;
+  std::vector<LineRole> roles;  // by line number
+  unsigned concern;             // the bit of findings about this reading
 
-// The lines as the profile functions split them (CR, LF or CR LF), blanks trimmed.
-std::vector<std::string> TrimmedLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t end = text.find_first_of("\r\n", at);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(TrimmedProfileText(text.substr(at, end - at)));
-    at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+  LineRole RoleOf(int line) const {
+    return static_cast<size_t>(line) < roles.size() ? roles[line] : kUnread;
   }
-  return lines;
-}
-
-// The length of a well-formed UTF-8 sequence of two to four bytes at i, or 0.
-size_t Utf8SequenceAt(const std::string& s, size_t i) {
-  const uint8_t lead = static_cast<uint8_t>(s[i]);
-  const size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
-                        : lead >= 0xE0 && lead <= 0xEF ? 3
-                        : lead >= 0xF0 && lead <= 0xF4 ? 4
-                                                       : 0;
-  if (length == 0 || i + length > s.size()) return 0;
-  for (size_t k = 1; k < length; ++k) {
-    if ((static_cast<uint8_t>(s[i + k]) & 0xC0) != 0x80) return 0;
+  const ProfileLine* Line(int line) const {
+    return line >= 1 && static_cast<size_t>(line) <= file.lines.size() ? &file.lines[line - 1]
+                                                                       : nullptr;
   }
-  return length;
+};
+
+// A section the launcher reads, and the header after it, which ends it.
+void MarkSection(const ProfileFile& file, const char* name, LineRole role,
+                 std::vector<LineRole>& roles) {
+  const ProfileSection* section = FindProfileSection(file, name);
+  if (section == nullptr) return;
+  const size_t next = static_cast<size_t>(section - file.sections.data()) + 1;
+  if (next < file.sections.size() && roles[file.sections[next].line] == kUnread) {
+    roles[file.sections[next].line] = kEndingHeader;
+  }
+  roles[section->line] = role;
 }
 
-// The first word holding UTF-8 beyond ASCII, as written and as Windows shows it.
-void WarnOfUtf8Text(const std::vector<std::string>& lines, std::vector<CheckedBox>* warnings) {
-  for (size_t n = 0; n < lines.size(); ++n) {
-    const std::string& line = lines[n];
-    for (size_t i = 0; i < line.size(); ++i) {
-      if (Utf8SequenceAt(line, i) == 0) continue;
-      const size_t start = line.find_last_of(" \t\"=", i) + 1;  // npos + 1 is 0
-      const size_t end = std::min(line.find_first_of(" \t\"", i), line.size());
-      const std::string shown = line.substr(start, end - start);
-      warnings->push_back({"",
-                           "This is UTF-8 text, which Windows reads as ANSI bytes: \"" +
-                               Utf8ToAnsi(shown) + "\" shows as \"" + shown + "\". " + kSaveAsAnsi,
-                           static_cast<int>(n + 1)});
-      return;
+Reading ReadAs(const std::string& bytes, ProfileDialect dialect) {
+  Reading reading = {ReadProfile(bytes, dialect), {},
+                     dialect == kWindowsReading ? kConcernsWindows : kConcernsWine};
+  std::vector<LineRole>& roles = reading.roles;
+  roles.assign(reading.file.lines.size() + 1, kUnread);
+  MarkSection(reading.file, "SystemSettings", kSettingsHeader, roles);
+  MarkSection(reading.file, "Files", kFilesHeader, roles);
+  roles[0] = kUnread;  // the lines before any header
+  for (int i = 0; i < kSettingKeyCount; ++i) {
+    if (const ProfileKey* key = FindProfileKey(reading.file, "SystemSettings", SettingKey(i))) {
+      roles[key->line] = kReadSetting;
+    }
+  }
+  for (const SectionLine& line : ProfileSectionLines(reading.file, "Files")) {
+    roles[line.line] = kFilesLine;
+  }
+  return reading;
+}
+
+struct Context {
+  const std::string& bytes;
+  FileEncoding written;
+  Reading windows, wine;
+  std::vector<Finding>* findings;
+
+  unsigned InPlay(int line) const {
+    return (windows.RoleOf(line) != kUnread ? kConcernsWindows : 0) |
+           (wine.RoleOf(line) != kUnread ? kConcernsWine : 0);
+  }
+  const ProfileLine* Line(int line) const {
+    const ProfileLine* read = windows.Line(line);
+    return read != nullptr ? read : wine.Line(line);
+  }
+  std::string Written(int line) const {
+    const ProfileLine* read = Line(line);
+    return read == nullptr ? std::string() : WrittenText(bytes, read->start, read->end, written);
+  }
+  void Add(int line, unsigned concerns, const std::string& text) const {
+    findings->push_back({line, concerns, text});
+  }
+  // --fix cannot mend bytes behind a UTF-8 mark that are no UTF-8.
+  std::string SaveAsUtf16() const {
+    return kSaveAsUtf16 + std::string(written.invalidAt == std::string::npos ? kFixDoesIt : ").");
+  }
+};
+
+std::string Quoted(const std::string& utf8) {
+  return "\"" + utf8 + "\"";
+}
+
+size_t FirstNonAscii(const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<uint8_t>(text[i]) >= 0x80) return i;
+  }
+  return std::string::npos;
+}
+
+// Where the first character Windows-1252 lacks stands in UTF-8 text, or npos.
+size_t FirstUnfit(const std::string& utf8) {
+  for (size_t i = 0; i < utf8.size();) {
+    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
+    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint)) return i;
+    i += sequence.length > 0 ? sequence.length : sequence.invalid;
+  }
+  return std::string::npos;
+}
+
+std::string UnfitText(const std::string& written, size_t at) {
+  const std::string word = WordAround(written, at);
+  return Quoted(word) + " holds characters that Windows-1252 cannot hold: Windows shows each as " +
+         "\"?\" (" + Quoted(AnsiToUtf8(Utf8ToAnsi(word))) + ").";
+}
+
+// UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes.
+void CheckUtf8Text(const Context& c, int line, const std::string& written, unsigned inPlay) {
+  const size_t at = FirstNonAscii(written);
+  if (at == std::string::npos) return;
+  const std::string word = WordAround(written, at);
+  const std::string shown = Quoted(word) + " shows as " + Quoted(AnsiToUtf8(word));
+  const size_t unfit = FirstUnfit(written);
+  const std::string unfitToo =
+      unfit == std::string::npos
+          ? ""
+          : " " + Quoted(WordAround(written, unfit)) +
+                " also holds characters that Windows-1252 cannot hold, which show as \"?\" "
+                "even then.";
+  if (c.written.encoding == kWrittenUtf8OrAnsi) {
+    c.Add(line, 0,
+          "If this file is UTF-8, " + shown +
+              " on Windows; as ANSI, which its bytes more likely are, it shows as written. If "
+              "it is UTF-8, save it as UTF-16 LE.");
+    return;
+  }
+  const unsigned concerns = inPlay & (c.written.utf8Mark ? kConcernsWindows : kBoth);
+  if (concerns == 0) return;
+  const std::string what = c.written.lonePair
+                               ? "If this file is UTF-8 (as Notepad saves it), Windows reads it "
+                                 "as ANSI bytes: " + shown + "; as ANSI it shows as written."
+                               : "This is UTF-8 text, which Windows reads as ANSI bytes: " + shown + ".";
+  c.Add(line, concerns, what + " " + c.SaveAsUtf16() + unfitToo);
+}
+
+// The text of a line as its author wrote it, against what the readings show of it.
+void CheckLineText(const Context& c, int line, unsigned inPlay) {
+  const ProfileLine* read = c.Line(line);
+  const std::string written = c.Written(line);
+  const size_t invalid = c.written.invalidAt;
+  if (c.written.utf8Mark && invalid >= read->start && invalid < read->end) {
+    c.Add(line, kBoth,
+          "This line holds bytes that are not UTF-8 (" +
+              HexBytes(c.bytes, invalid, Utf8SequenceAt(c.bytes, invalid).invalid) +
+              "), though the file starts with a UTF-8 mark: Wine shows \"?\" for them, Windows "
+              "each byte as a character. Type the text again, then save the file as UTF-16 LE.");
+  } else if (WindowsShowsBytesOtherwise(c.written)) {
+    CheckUtf8Text(c, line, written, inPlay);
+  } else if (FirstUnfit(written) != std::string::npos) {
+    c.Add(line, inPlay, UnfitText(written, FirstUnfit(written)) + " Use only Windows-1252 characters.");
+  }
+  const size_t nul = read->text.find('\0');
+  if (nul != std::string::npos && c.written.encoding != kWrittenUtf16NoMark) {
+    c.Add(line, inPlay,
+          "This line holds a NUL byte: Wine ends the line there, reading " +
+              Quoted(AnsiToUtf8(TrimmedProfileText(read->text.substr(0, nul)))) +
+              "; what Windows does is not known. Remove it.");
+  }
+  if (read->trimmedUnmeasured && (inPlay & kConcernsWindows)) {
+    c.Add(line, kConcernsWindows,
+          "A form feed or an end-of-file byte (0x1A) stands at an end of this line or of its "
+          "value: Wine trims it as a blank; whether Windows does is not known (if it keeps it, "
+          "a [Files] line no longer ends with its quote). Remove it.");
+  }
+}
+
+// GetPrivateProfileSectionA joins "a = b" into "a=b": the row shows no blanks around the first
+// '=' of its line.
+void CheckJoinedEquals(const Context& c, int line) {
+  const ProfileLine* read = c.Line(line);
+  const std::string trimmed = TrimmedProfileText(read->text);
+  const size_t equals = trimmed.find('=');
+  if (equals == std::string::npos || trimmed.find('\0') != std::string::npos) return;
+  const bool blankBefore = equals > 0 && TrimmedProfileText(trimmed.substr(equals - 1, 1)).empty();
+  const bool blankAfter = TrimmedProfileText(trimmed.substr(equals + 1, 1)).empty();
+  if (!blankBefore && !blankAfter) return;
+  const size_t start = trimmed.find_last_of('"', equals) + 1;
+  const size_t end = std::min(trimmed.find('"', equals), trimmed.size());
+  const std::string field = trimmed.substr(start, end - start);
+  const size_t at = equals - start;
+  const std::string joined = TrimmedProfileText(field.substr(0, at)) + "=" +
+                             TrimmedProfileText(field.substr(at + 1));
+  c.Add(line, c.InPlay(line),
+        "The blanks around the first \"=\" of a [Files] line are dropped: the row reads " +
+            Quoted(AnsiToUtf8(joined)) + ", not " + Quoted(AnsiToUtf8(field)) +
+            ". Write it without them, or without \"=\".");
+}
+
+bool SameSectionName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (AnsiLower(a[i]) != AnsiLower(b[i])) return false;
+  }
+  return true;
+}
+
+std::string HeaderOf(const Reading& reading, const ProfileLine& line) {
+  return reading.file.sections[line.section].name;
+}
+
+void WarnOfUtf8Mark(const Context& c, bool loses) {
+  const std::string firstLine = TrimmedProfileText(c.Written(1));
+  const std::string fix = c.written.encoding == kWrittenAscii
+                              ? "Save the file without the mark, as ANSI (lanterpick-check --fix "
+                                "removes it)."
+                              : c.SaveAsUtf16();
+  const std::string start =
+      "The file starts with a UTF-8 byte-order mark, which Windows does not recognise: its three "
+      "bytes stay in front of line 1";
+  if (loses) {
+    c.Add(1, kConcernsWindows,
+          start + ", " + Quoted(firstLine) +
+              ", so Windows does not read that header and the whole section is lost. " + fix);
+  } else {
+    c.Add(1, 0, start + ", which the launcher does not read, so nothing changes today. " + fix);
+  }
+}
+
+// A header that the two readings take otherwise, where that changes what the launcher reads.
+bool HeaderReadOtherwise(const Context& c, int line) {
+  const ProfileLine* windows = c.windows.Line(line);
+  const ProfileLine* wine = c.wine.Line(line);
+  if (windows == nullptr || wine == nullptr) return false;
+  const bool windowsHeader = windows->kind == kHeaderLine, wineHeader = wine->kind == kHeaderLine;
+  if (windowsHeader == wineHeader &&
+      (!windowsHeader || SameSectionName(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
+    return false;
+  }
+  return c.windows.RoleOf(line) != c.wine.RoleOf(line);
+}
+
+// Windows ends a header's name at the first ']' and needs none; Wine ends it at the last and
+// needs one.
+void CheckHeader(const Context& c, int line) {
+  if (!HeaderReadOtherwise(c, line)) return;
+  const ProfileLine* windows = c.windows.Line(line);
+  const ProfileLine* wine = c.wine.Line(line);
+  const bool wineHeader = wine->kind == kHeaderLine;
+  const std::string written = Quoted(TrimmedProfileText(c.Written(line)));
+  const std::string name = AnsiToUtf8(HeaderOf(c.windows, *windows));
+  if (!wineHeader && name.empty()) {
+    c.Add(line, kBoth,
+          "Windows reads " + written + " as a section header, so the lines below it are no "
+              "longer in [" + AnsiToUtf8(HeaderOf(c.wine, *wine)) +
+              "]; Wine reads it as a line of that section. Delete the line.");
+    return;
+  }
+  c.Add(line, kBoth,
+        "Windows reads " + written + " as the header [" + name + "], Wine as " +
+            (wineHeader ? "[" + AnsiToUtf8(HeaderOf(c.wine, *wine)) + "]" : "no header at all") +
+            ". Write it with " + (wineHeader ? "one closing bracket" : "its closing bracket") +
+            ": \"[" + name + "]\".");
+}
+
+void CheckButtonSize(const Context& c, const ProfileKey& key) {
+  const bool quoted = IsQuotedProfileValue(key.value);
+  const std::string inner = quoted ? key.value.substr(1, key.value.size() - 2) : key.value;
+  const ProfileNumber meant = ReadProfileNumber(inner, true);
+  if (!quoted && meant.base == 10) return;
+  const int32_t wineReads = ProfileInt(c.wine.file, "SystemSettings", key.name, 0);
+  const std::string how = quoted && meant.base != 10 ? "in quotes and with a base prefix"
+                          : quoted                   ? "in quotes"
+                                                     : "with a base prefix";
+  c.Add(key.line, kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
+        AnsiToUtf8(key.name + "=" + key.value) + ": Wine reads " + std::to_string(wineReads) +
+            "; what Windows reads " + how + " is not known. Write the number in plain decimal: " +
+            AnsiToUtf8(key.name) + "=" + std::to_string(meant.value) + ".");
+}
+
+// The settings the launcher reads, as Windows reads them: what it reads otherwise, or unknown.
+void CheckSettings(const Context& c) {
+  for (int i = 0; i < kSettingKeyCount; ++i) {
+    const ProfileKey* key = FindProfileKey(c.windows.file, "SystemSettings", SettingKey(i));
+    if (key == nullptr || !key->hasValue) continue;
+    const size_t length = key->value.size();
+    const int longest = LongestTextSetting(SettingKey(i));
+    if (IsSizeSetting(SettingKey(i))) CheckButtonSize(c, *key);
+    if (longest > 0 && IsQuotedProfileValue(key->value) &&
+        length - 2 == static_cast<size_t>(longest) + 1) {
+      c.Add(key->line, kConcernsWindows,
+            AnsiToUtf8(key->name) + " is " + std::to_string(longest + 1) +
+                " bytes in quotes, one over its limit of " + std::to_string(longest) +
+                ": Wine drops the last character and accepts it; what Windows does is not "
+                "known. Remove the quotes and shorten it to " + std::to_string(longest) +
+                " bytes.");
+    }
+    if (length >= 65536) {
+      c.Add(key->line, kConcernsWindows,
+            AnsiToUtf8(key->name) + " is " + std::to_string(length) +
+                " bytes long; Windows reads a value's length modulo 65,536, so it reads " +
+                std::to_string(length % 65536) + " of them, and Wine all. Shorten it" +
+                (longest > 0 ? " to at most " + std::to_string(longest) + " bytes." : "."));
     }
   }
 }
 
-void WarnOfUtf8Mark(const std::vector<std::string>& lines, std::vector<CheckedBox>* warnings) {
-  const std::string first = lines.empty() ? "" : TrimmedProfileText(lines[0].substr(3));
-  std::string lost;
-  if (!first.empty() && first[0] == '[') {
-    lost = " It stays in front of \"" + first +
-           "\", so that header is not read and the whole section is lost.";
-  }
-  warnings->push_back({"",
-                       "The file starts with a UTF-8 byte-order mark, which Windows does not "
-                       "recognise: it reads its three bytes as text." +
-                           lost + " " + kSaveAsAnsi,
-                       1});
-}
-
-// Characters of a UTF-16 LE file that Windows-1252 lacks: each becomes '?'.
-void WarnOfUnfitCharacters(const std::string& bytes, std::vector<CheckedBox>* warnings) {
-  int line = 1;
-  for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-    const uint32_t unit = static_cast<uint8_t>(bytes[i]) | static_cast<uint8_t>(bytes[i + 1]) << 8;
-    if (unit == '\n' || (unit == '\r' && bytes.compare(i + 2, 2, std::string("\n\0", 2)) != 0)) {
-      ++line;
-    } else if (unit != '?' && Utf16ToAnsi(bytes.substr(i, 2), false) == "?") {
-      warnings->push_back({"",
-                           "This line holds characters that Windows-1252 cannot hold; Windows "
-                           "shows each as \"?\". Use only Windows-1252 characters.",
-                           line});
-      return;
-    }
+// Sections of a name already read: the launcher reads only the first.
+void CheckLaterSections(const Context& c, const char* name) {
+  const ProfileFile& file = c.windows.file;
+  const ProfileSection* first = FindProfileSection(file, name);
+  if (first == nullptr) return;
+  for (const ProfileSection* later = first + 1; later < file.sections.data() + file.sections.size();
+       ++later) {
+    if (!SameSectionName(later->name, name)) continue;
+    int lines = 0;
+    for (const ProfileKey& key : later->keys) lines += !key.name.empty() && key.name[0] != ';';
+    if (lines == 0) continue;
+    c.Add(later->line, kBoth,
+          "A second [" + std::string(name) + "] section: the launcher reads only the first, on line " +
+              std::to_string(first->line) + ", so the " + std::to_string(lines) +
+              (lines == 1 ? " line" : " lines") + " here " + (lines == 1 ? "is" : "are") +
+              " not read. Move " + (lines == 1 ? "it" : "them") + " into the first.");
   }
 }
 
-// "[Name" and "[Name]]": Windows ends a name at the first ']' and needs none; Wine needs one and
-// ends at the last.
-void WarnOfHeaders(const std::vector<std::string>& lines, std::vector<CheckedBox>* warnings) {
-  for (size_t n = 0; n < lines.size(); ++n) {
-    const std::string& line = lines[n];
-    if (line.empty() || line[0] != '[') continue;
-    const size_t first = line.find(']'), last = line.rfind(']');
-    if (first == last && first != std::string::npos) continue;
-    const std::string windowsName = TrimmedProfileText(
-        line.substr(1, first == std::string::npos ? std::string::npos : first - 1));
-    const std::string wine = first == std::string::npos
-                                 ? "no header at all"
-                                 : "[" + TrimmedProfileText(line.substr(1, last - 1)) + "]";
-    warnings->push_back({"",
-                         "Windows reads \"" + line + "\" as the header [" + windowsName +
-                             "], Wine as " + wine + ". Write it with one closing bracket: \"[" +
-                             windowsName + "]\".",
-                         static_cast<int>(n + 1)});
-  }
-}
-
-void WarnOfNuls(const std::vector<std::string>& lines, std::vector<CheckedBox>* warnings) {
-  size_t count = 0, firstLine = 0;
-  for (size_t n = 0; n < lines.size(); ++n) {
-    const size_t here = std::count(lines[n].begin(), lines[n].end(), '\0');
-    if (here > 0 && count == 0) firstLine = n + 1;
-    count += here;
-  }
-  if (count == 0) return;
-  warnings->push_back(
-      {"",
-       "The file holds " + std::to_string(count) +
-           (count == 1 ? " NUL byte, on this line" : " NUL bytes, the first on this line") +
-           ": it may not be text. Wine ends a line at a NUL; what Windows does is "
-           "not known. Remove " +
-           (count == 1 ? "it." : "them."),
-       static_cast<int>(firstLine)});
-}
-
-void WarnOfLongFilesSection(const ProfileFile& profile, std::vector<CheckedBox>* warnings) {
-  const ProfileSection* files = FindProfileSection(profile, "Files");
+void CheckFilesLength(const Context& c) {
+  const ProfileSection* files = FindProfileSection(c.windows.file, "Files");
   if (files == nullptr) return;
   size_t length = 1;
-  for (const SectionLine& line : ProfileSectionLines(profile, "Files"))
+  for (const SectionLine& line : ProfileSectionLines(c.windows.file, "Files")) {
     length += line.text.size() + 1;
+  }
   if (length <= 32767) return;
-  warnings->push_back({"",
-                       "The [Files] section is " + std::to_string(length) +
-                           " characters long. Windows is documented to read at most 32,767 of a "
-                           "section; whether today's Windows cuts it is not known. Keep it "
-                           "shorter: fewer or shorter descriptions.",
-                       files->line});
+  c.Add(files->line, kConcernsWindows,
+        "The [Files] section is " + std::to_string(length) +
+            " characters long. Windows is documented to read at most 32,767 of a section; "
+            "whether today's Windows cuts it is not known. Keep it shorter: fewer or shorter "
+            "descriptions.");
 }
 
-const char* const kSizeKeys[] = {"OkButtonSize", "CancelButtonSize"};
-
-bool HasNumberPrefix(const std::string& value) {
-  size_t i = value.find_first_not_of("+- \t");
-  return i != std::string::npos && value.size() > i + 1 && value[i] == '0' &&
-         std::string("xXoObB").find(value[i + 1]) != std::string::npos;
+// Findings about the file as a whole, before its lines; false when its lines are not read.
+bool CheckEncoding(const Context& c) {
+  if (c.written.encoding == kWrittenUtf16Be) {
+    c.Add(0, kConcernsWindows,
+          "The file is UTF-16 big-endian (it starts with FE FF), which Windows cannot read: it "
+          "reads nothing from it. Save it as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
+          "lanterpick-check --fix does it).");
+    return false;
+  }
+  if (c.written.encoding == kWrittenUtf16NoMark) {
+    c.Add(0, kBoth,
+          std::string("The file looks like UTF-16 ") + (c.written.bigEndian ? "BE" : "LE") +
+              " text without its byte-order mark: Windows and Wine read it as ANSI bytes, with a "
+              "NUL byte beside every character. Save it as UTF-16 LE with its mark (Notepad's "
+              "\"UTF-16 LE\").");
+  }
+  return true;
 }
 
 }  // namespace
 
-std::vector<CheckedBox> FileReadingWarnings(const std::string& bytes) {
-  std::vector<CheckedBox> warnings;
-  const Encoding encoding = EncodingOf(bytes);
-  if (encoding == kUtf16Be) {
-    warnings.push_back({"",
-                        "The file is UTF-16 big-endian (it starts with FE FF), which Windows "
-                        "cannot read: it reads nothing from it. " +
-                            std::string(kSaveAsAnsi),
-                        1});
-    return warnings;
-  }
-  const std::string text = encoding == kUtf16Le ? Utf16ToAnsi(bytes.substr(2), false) : bytes;
-  const std::vector<std::string> lines = TrimmedLines(text);
-  if (encoding == kUtf8Mark) WarnOfUtf8Mark(lines, &warnings);
-  if (encoding == kUtf16Le) {
-    WarnOfUnfitCharacters(bytes, &warnings);
-  } else {
-    std::vector<std::string> text = lines;  // the mark is no text of the author's
-    if (encoding == kUtf8Mark) text[0] = TrimmedProfileText(text[0].substr(3));
-    WarnOfUtf8Text(text, &warnings);
-    WarnOfNuls(lines, &warnings);
-  }
-  WarnOfHeaders(lines, &warnings);
-  WarnOfLongFilesSection(ReadProfile(bytes, kWindowsReading), &warnings);
-  return warnings;
-}
-
-std::vector<CheckedBox> SettingReadingWarnings(const ProfileFile& profile) {
-  std::vector<CheckedBox> warnings;
-  const ProfileSection* settings = FindProfileSection(profile, "SystemSettings");
-  if (settings == nullptr) return warnings;
-  for (const char* key : kSizeKeys) {
-    const ProfileKey* found = FindProfileKey(profile, "SystemSettings", key);
-    if (found == nullptr || !found->hasValue) continue;
-    const bool quoted = IsQuotedProfileValue(found->value),
-               prefixed = HasNumberPrefix(found->value);
-    if (!quoted && !prefixed) continue;
-    const std::string wineReads = std::to_string(ProfileInt(profile, "SystemSettings", key, 0));
-    warnings.push_back(
-        {"",
-         std::string(key) + "=" + found->value + ": Wine reads " + wineReads +
-             "; what Windows reads " + (quoted ? "in quotes" : "with a base prefix") +
-             " is not known. Write the number in plain decimal without quotes: " + key + "=" +
-             wineReads + ".",
-         found->line});
-  }
-  for (const ProfileKey& key : settings->keys) {
-    const int longest = LongestTextSetting(key.name.c_str());
-    if (longest == 0 || !key.hasValue || !IsQuotedProfileValue(key.value) ||
-        key.value.size() - 2 != static_cast<size_t>(longest) + 1) {
-      continue;
+std::vector<Finding> ReadingFindings(const std::string& bytes) {
+  std::vector<Finding> findings;
+  const Context c = {bytes, EncodingOf(bytes), ReadAs(bytes, kWindowsReading),
+                     ReadAs(bytes, kWineReading), &findings};
+  if (!CheckEncoding(c)) return findings;
+  const size_t lines = std::max(c.windows.file.lines.size(), c.wine.file.lines.size());
+  if (c.written.utf8Mark) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
+  for (int line = 1; static_cast<size_t>(line) <= lines; ++line) {
+    if (line > 1 || !c.written.utf8Mark) CheckHeader(c, line);
+    const unsigned inPlay = c.InPlay(line);
+    if (inPlay == 0) continue;
+    CheckLineText(c, line, inPlay);
+    if (c.windows.RoleOf(line) == kFilesLine || c.wine.RoleOf(line) == kFilesLine) {
+      CheckJoinedEquals(c, line);
     }
-    warnings.push_back({"",
-                        key.name + " is " + std::to_string(longest + 1) +
-                            " bytes in quotes, one over its limit of " + std::to_string(longest) +
-                            ": Wine drops the last character and accepts it; what Windows does "
-                            "is not known. Remove the quotes and shorten it to " +
-                            std::to_string(longest) + " bytes.",
-                        key.line});
   }
-  return warnings;
+  CheckSettings(c);
+  CheckLaterSections(c, "SystemSettings");
+  CheckLaterSections(c, "Files");
+  CheckFilesLength(c);
+  return findings;
 }

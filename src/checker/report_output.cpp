@@ -2,6 +2,8 @@
 // Windows-1252; both forms are written in UTF-8.
 #include "checker/report_output.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 #include "checker/ansi_text.h"
@@ -9,6 +11,9 @@
 namespace {
 
 const char* const kModeNames[] = {"none", "configuration", "folder"};
+
+// More warnings than this are counted, not listed.
+const size_t kShownFindings = 100;
 const char* const kPlatformNames[] = {"windows", "wine", "native"};
 
 // A launcher text on one line: line breaks shown as \n.
@@ -21,21 +26,26 @@ std::string OneLine(const std::string& ansi) {
   return out;
 }
 
-std::string LinePrefix(const CheckedBox& box) {
-  if (box.line <= 0) return "";
-  if (box.otherLine > 0) {
-    return "lines " + std::to_string(box.line) + " and " + std::to_string(box.otherLine) + ": ";
+std::string LinePrefix(int line, int otherLine = 0) {
+  if (line <= 0) return "";
+  if (otherLine > 0) {
+    return "lines " + std::to_string(line) + " and " + std::to_string(otherLine) + ": ";
   }
-  return "line " + std::to_string(box.line) + ": ";
+  return "line " + std::to_string(line) + ": ";
+}
+
+std::string LinePrefix(const CheckedBox& box) {
+  return LinePrefix(box.line, box.otherLine);
 }
 
 std::string JsonLine(int line) {
   return line > 0 ? std::to_string(line) : std::string("null");
 }
 
-std::string Json(const std::string& ansi) {
+// A UTF-8 text as a JSON string.
+std::string JsonUtf8(const std::string& utf8) {
   std::string out = "\"";
-  for (char c : AnsiToUtf8(ansi)) {
+  for (char c : utf8) {
     unsigned char b = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out += '\\', out += c;
@@ -56,6 +66,10 @@ std::string Json(const std::string& ansi) {
   return out + "\"";
 }
 
+std::string Json(const std::string& ansi) {
+  return JsonUtf8(AnsiToUtf8(ansi));
+}
+
 std::string JsonBox(const CheckedBox& box) {
   return "{\"line\": " + JsonLine(box.line) +
          (box.otherLine > 0 ? ", \"otherLine\": " + JsonLine(box.otherLine) : "") +
@@ -69,10 +83,29 @@ std::string BoxText(const CheckedBox& box) {
 }
 
 template <typename T, typename F>
-std::string JsonList(const std::vector<T>& items, F item) {
+std::string JsonList(const std::vector<T>& items, F item, size_t shown = SIZE_MAX) {
   std::string out = "[";
-  for (size_t i = 0; i < items.size(); ++i) out += (i ? ",\n    " : "\n    ") + item(items[i]);
+  for (size_t i = 0; i < items.size() && i < shown; ++i) {
+    out += (i ? ",\n    " : "\n    ") + item(items[i]);
+  }
   return out + (items.empty() ? "]" : "\n  ]");
+}
+
+std::string JsonFinding(const Finding& finding) {
+  return "{\"line\": " + JsonLine(finding.line) + ", \"text\": " + JsonUtf8(finding.text) + "}";
+}
+
+// A heading and the findings under it, up to kShownFindings of them.
+std::string FindingsAsText(const char* heading, const std::vector<Finding>& findings) {
+  if (findings.empty()) return "";
+  std::string out = "\n" + std::string(heading) + " (" + std::to_string(findings.size()) + "):\n";
+  for (size_t i = 0; i < findings.size() && i < kShownFindings; ++i) {
+    out += "  " + LinePrefix(findings[i].line) + findings[i].text + "\n";
+  }
+  if (findings.size() > kShownFindings) {
+    out += "  and " + std::to_string(findings.size() - kShownFindings) + " more\n";
+  }
+  return out;
 }
 
 std::string JsonOtherVerdict(const OtherVerdict& wine) {
@@ -114,7 +147,7 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
   }
   const OtherVerdict& wine = report.underWine;
   if (wine.differs) {
-    out += "Under Wine, which ./scripts/demo uses, it would ";
+    out += "Under Wine it would ";
     if (!wine.opens) {
       out += "refuse to start: [" + OneLine(wine.message.caption) + "] " +
              OneLine(wine.message.text) + "\n";
@@ -130,12 +163,11 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
   for (const CheckedBox& p : report.problems) {
     out += "  " + LinePrefix(p) + "[" + OneLine(p.caption) + "] " + BoxText(p) + "\n";
   }
-  if (!report.warnings.empty())
-    out += "\nWarnings (" + std::to_string(report.warnings.size()) + "):\n";
-  for (const CheckedBox& w : report.warnings) out += "  " + LinePrefix(w) + OneLine(w.text) + "\n";
+  out += FindingsAsText("Warnings", report.warnings);
   if (heading.strict && !report.warnings.empty()) {
     out += "Strict: the warnings fail this check (--strict).\n";
   }
+  out += FindingsAsText("Notes", report.notes);
   if (report.opens) {
     out += "\nRows open from: " +
            (report.rowsOpenFrom.empty()
@@ -168,7 +200,10 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
       ",\n  \"opens\": " + (report.opens ? "true" : "false") +
       ",\n  \"message\": " + (report.opens ? "null" : JsonBox(report.first)) +
       ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
-      ",\n  \"warnings\": " + JsonList(report.warnings, JsonBox) +
+      ",\n  \"warnings\": " + JsonList(report.warnings, JsonFinding, kShownFindings) +
+      ",\n  \"warningsNotListed\": " +
+      std::to_string(report.warnings.size() - std::min(report.warnings.size(), kShownFindings)) +
+      ",\n  \"notes\": " + JsonList(report.notes, JsonFinding, kShownFindings) +
       ",\n  \"windowTitle\": " + (report.opens ? Json(report.windowTitle) : "null") +
       ",\n  \"rowsOpenFrom\": " + (report.opens ? Json(report.rowsOpenFrom) : "null") +
       ",\n  \"width\": " + std::to_string(report.width) +

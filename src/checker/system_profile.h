@@ -10,6 +10,7 @@ struct SystemProfile {
                  uint32_t room, const char* hostPath);
   int32_t (*integer)(const char* section, const char* key, int32_t fallback, const char* hostPath);
   void (*section)(const char* section, char* buffer, uint32_t size, const char* hostPath);
+  bool isWine;  // the system is Wine, whose profile functions read as Wine's do
 };
 
 // Null where the system has no profile functions.

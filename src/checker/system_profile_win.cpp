@@ -18,9 +18,15 @@ void ProfileSection(const char* section, char* buffer, uint32_t size, const char
   GetPrivateProfileSectionA(section, buffer, size, hostPath);
 }
 
+// Wine's own ntdll exports wine_get_version; Windows' has no such function.
+bool RunsOnWine() {
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 }  // namespace
 
 const SystemProfile* SystemProfileFunctions() {
-  static const SystemProfile functions = {ProfileString, ProfileInt, ProfileSection};
+  static const SystemProfile functions = {ProfileString, ProfileInt, ProfileSection, RunsOnWine()};
   return &functions;
 }

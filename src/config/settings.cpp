@@ -11,6 +11,9 @@
 namespace {
 
 const char kSection[] = "SystemSettings";
+const char kShowFilepath[] = "ShowFilepath";
+const char kOkButtonSize[] = "OkButtonSize";
+const char kCancelButtonSize[] = "CancelButtonSize";
 const char kCaption[] = "Configuration Error";
 
 enum { kMessageRoom = 200, kShowFilepathRoom = 200 };
@@ -43,6 +46,8 @@ const TextSetting kTexts[] = {
 };
 enum { kOkButton = 4, kCancelButton = 5, kTextCount = sizeof kTexts / sizeof kTexts[0] };
 static_assert(kSettingChecks == kTextCount + 4, "texts, ShowFilepath, two sizes and their sum");
+const char* const kOtherKeys[] = {kShowFilepath, kOkButtonSize, kCancelButtonSize};
+static_assert(kSettingKeyCount == kTextCount + 3, "texts, ShowFilepath and two sizes");
 
 // A missing key keeps the built-in text, because the buffer itself is the default.
 void ReadText(const TextSetting& text, const char* configPath) {
@@ -71,14 +76,23 @@ bool DecideShowFilepath(const char* value, int32_t* showFullPath) {
 void ReadSettings(const char* configPath, bool* showFilepathValid) {
   ReadTexts(0, 3, configPath);
   char showFilepath[kShowFilepathRoom];
-  PlatformProfileString(kSection, "ShowFilepath", "N", showFilepath, kShowFilepathRoom, configPath);
+  PlatformProfileString(kSection, kShowFilepath, "N", showFilepath, kShowFilepathRoom, configPath);
   *showFilepathValid = DecideShowFilepath(showFilepath, &ShowFullPath);
   ReadText(kTexts[kOkButton], configPath);
-  TheSettings.okButtonSize = ReadSize("OkButtonSize", TheSettings.okButtonSize, configPath);
+  TheSettings.okButtonSize = ReadSize(kOkButtonSize, TheSettings.okButtonSize, configPath);
   ReadText(kTexts[kCancelButton], configPath);
   TheSettings.cancelButtonSize =
-      ReadSize("CancelButtonSize", TheSettings.cancelButtonSize, configPath);
+      ReadSize(kCancelButtonSize, TheSettings.cancelButtonSize, configPath);
   ReadTexts(kCancelButton + 1, kTextCount - 1, configPath);
+}
+
+const char* SettingKey(int index) {
+  return index < kTextCount ? kTexts[index].key : kOtherKeys[index - kTextCount];
+}
+
+bool IsSizeSetting(const char* key) {
+  return CompareAsciiFolded(key, kOkButtonSize) == 0 ||
+         CompareAsciiFolded(key, kCancelButtonSize) == 0;
 }
 
 int LongestTextSetting(const char* key) {
@@ -157,18 +171,17 @@ int RunChecks(bool showFilepathValid, CheckRun run) {
     }
   }
   if (!showFilepathValid) ShowError("ShowFilepath must be Y or N.", kCaption);
-  if (!run.Note(showFilepathValid, "ShowFilepath")) return run.failures();
+  if (!run.Note(showFilepathValid, kShowFilepath)) return run.failures();
   const int32_t ok = TheSettings.okButtonSize, cancel = TheSettings.cancelButtonSize;
   const int sizesBefore = run.failures();
-  if (!run.Note(CheckSizeSetting("OkButtonSize", ok), "OkButtonSize")) return run.failures();
-  if (!run.Note(CheckSizeSetting("CancelButtonSize", cancel), "CancelButtonSize")) {
+  if (!run.Note(CheckSizeSetting(kOkButtonSize, ok), kOkButtonSize)) return run.failures();
+  if (!run.Note(CheckSizeSetting(kCancelButtonSize, cancel), kCancelButtonSize)) {
     return run.failures();
   }
   // The sum is only meaningful once each size lies in its range; it is about the sizes above 0.
   if (run.failures() == sizesBefore) {
-    const char* first = ok > 0 ? "OkButtonSize" : "CancelButtonSize";
-    run.Note(CheckCombinedSizes(ok, cancel), first,
-             ok > 0 && cancel > 0 ? "CancelButtonSize" : nullptr);
+    const char* first = ok > 0 ? kOkButtonSize : kCancelButtonSize;
+    run.Note(CheckCombinedSizes(ok, cancel), first, ok > 0 && cancel > 0 ? kCancelButtonSize : nullptr);
   }
   return run.failures();
 }

@@ -24,8 +24,15 @@ int ValidateEverySetting(bool showFilepathValid, FailedSetting* failed = nullptr
 // Exactly one character, Y or N under ASCII folding.
 bool DecideShowFilepath(const char* value, int32_t* showFullPath);
 
+// The keys the launcher reads from [SystemSettings]: index 0 to kSettingKeyCount - 1.
+enum { kSettingKeyCount = 15 };
+const char* SettingKey(int index);
+
 // The longest value a text key may have, in bytes; 0 for a key that is no text setting.
 int LongestTextSetting(const char* key);
+
+// OkButtonSize and CancelButtonSize, read as numbers.
+bool IsSizeSetting(const char* key);
 
 bool CheckTextSetting(const char* key, const char* value, int longest);
 bool CheckSizeSetting(const char* key, int32_t size);

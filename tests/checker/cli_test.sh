@@ -106,34 +106,55 @@ expect 1 'Expected to be run as an EXE.' -- "$work/folder" --program Start.com
 expect 1 'NUL bytes|no files listed' -- "$work/binary"
 expect 0 'Mode: +folder' -- "$work/pipe"  # a pipe is never opened, as it cannot be on Windows
 
-# Where Windows reads the file otherwise than it was written, or otherwise than Wine.
+# The reading warnings themselves are a unit table; here, what the command line makes of them.
 utf16() { iconv -f utf-8 -t "$1" | { printf "$2"; cat; }; }
 printf '\xEF\xBB\xBF[Files]\r\n"Readme.txt"\r\n' | ini bom
-printf '[Files]\r\n"Readme.txt"\r\n' | utf16 UTF-16BE '\xFE\xFF' | ini utf16be
-printf '[Files]\r\n"Readme.txt" "Caf\xC3\xA9"\r\n' | ini utf8
-printf '[Files]\r\n"Readme.txt" "\xCE\xA9mega"\r\n' | utf16 UTF-16LE '\xFF\xFE' | ini omega
-printf '[SystemSettings\r\nWindowTitle=%045d\r\n[Files]\r\n"Readme.txt"\r\n' 0 | ini bracket
-printf '[SystemSettings]\nOkButtonSize=0x10\nCancelButtonSize="20"\nOkButton="%021d"\n[Files]\n"Readme.txt"\n' 0 |
-  ini unknown
-printf '[Files]\n"Readme.txt"\0\n' | ini nul
+printf '\xEF\xBB\xBF; made in Notepad\r\n[Files]\r\n"Readme.txt"\r\n' | ini bomcomment
+printf '[SystemSettings]\nOkButtonSize=0x10\n[Files]\n"Readme.txt"\n' | ini unknown
+{ printf '[Files]\n"Readme.txt"\n'; for i in $(seq 1 150); do printf '[\n'; done; } | ini brackets
+{ printf '[SystemSettings]\nWindowTitle='; head -c 70000 /dev/zero | tr '\0' x; printf '\n[Files]\n"Readme.txt"\n'; } |
+  ini huge
 { printf '[Files]\n'; for i in $(seq 1 330); do printf '"Readme.txt" "%0100d"\n' "$i"; done; } | ini long
 
-expect 1 'line 1: The file starts with a UTF-8 byte-order mark.* in front of "\[Files\]"' -- "$work/bom"
-expect 1 'Under Wine, which ./scripts/demo uses, it would open, titled "Launch File"' -- "$work/bom"
+expect 1 'Under Wine it would open, titled "Launch File"' -- "$work/bom"
 expect 0 '"platform": "wine",' -- "$work/bom" --platform wine --json
 expect 1 '"underWine": \{"opens": true, "windowTitle": "Launch File"' -- "$work/bom" --json
-expect 1 'line 1: The file is UTF-16 big-endian' -- "$work/utf16be"
-expect 0 'line 2: This is UTF-8 text.*"Café" shows as "CafÃ©"' -- "$work/utf8"
-expect 0 'Readme.txt  -- CafÃ©$' -- "$work/utf8"
-expect 0 'line 2: This line holds characters that Windows-1252 cannot hold' -- "$work/omega"
-expect 1 'line 1: Windows reads "\[SystemSettings" as the header \[SystemSettings\], Wine as no header' \
-  -- "$work/bracket"
-expect 0 'line 2: OkButtonSize=0x10: Wine reads 16' -- "$work/unknown"
-expect 0 'line 3: CancelButtonSize="20": Wine reads 20' -- "$work/unknown"
-expect 0 'line 4: OkButton is 21 bytes in quotes, one over its limit of 20' -- "$work/unknown"
-expect 0 'line 2: The file holds 1 NUL byte' -- "$work/nul"
+expect 0 '^Notes \(1\):' -- "$work/bomcomment" --strict
+expect 0 '"notes": \[$' -- "$work/bomcomment" --json
+expect 1 'line 2: OkButtonSize=0x10: Wine reads 16' -- "$work/unknown" --strict
+expect 0 'line 2: OkButtonSize=0x10' -- "$work/unknown" --strict --platform wine  # a note there
+expect 0 '^  and 50 more$' -- "$work/brackets"
+expect 0 '"warningsNotListed": 50,' -- "$work/brackets" --json
+expect 1 'WindowTitle is longer than .* \(70000 bytes; 69960 over\)' -- "$work/huge"
 expect 0 'line 1: The \[Files\] section is 38281 characters long' -- "$work/long"
 expect 2 'native: only lanterpick-check.exe' -- "$work/good" --platform native
+
+# --fix: the file written, the original kept, and the check of the mended file.
+fixed() { # NAME HEX...: the file NAME/setup.ini starts with these bytes
+  [ "$(head -c $(($# - 1)) "$work/$1/setup.ini" | od -An -tx1 | tr -d ' \n')" = "$(printf '%s' "${@:2}")" ] ||
+    { echo "FAILED: $1/setup.ini after --fix starts otherwise: $(head -c 16 "$work/$1/setup.ini" | od -An -tx1)"; failures=$((failures + 1)); }
+}
+printf '[SystemSettings]\r\nWindowTitle=Relev\xC3\xA9s\r\n[Files]\r\n"Docs/Readme.txt"\r\n' | ini fixutf8
+mkdir "$work/fixutf8/Docs" && mv "$work/fixutf8/Readme.txt" "$work/fixutf8/Docs/"
+cp "$work/fixutf8/setup.ini" "$work/fixutf8.before"
+expect 0 'line 4: "Docs/Readme.txt" is now "Docs.Readme.txt"' -- "$work/fixutf8" --fix --strict
+cmp -s "$work/fixutf8/setup.ini.orig" "$work/fixutf8.before" ||
+  { echo "FAILED: --fix did not keep the original as setup.ini.orig"; failures=$((failures + 1)); }
+fixed fixutf8 ff fe 5b 00
+expect 0 'titled "Relevés"' -- "$work/fixutf8" --strict
+cp "$work/fixutf8.before" "$work/fixutf8/setup.ini"
+expect 2 'setup.ini.orig is there already' -- "$work/fixutf8" --fix
+fixed fixutf8 5b 53
+printf '[Files]\r\n"Readme.txt"\r\n' | utf16 UTF-16BE '\xFE\xFF' | ini fixbe
+expect 0 'it was UTF-16 big-endian' -- "$work/fixbe" --fix --strict
+fixed fixbe ff fe 5b 00 46 00
+printf '\xEF\xBB\xBF[Files]\r\n"Readme.txt"\r\n' | ini fixmark
+expect 0 'removed the UTF-8 byte-order mark' -- "$work/fixmark" --fix --strict
+fixed fixmark 5b 46
+printf '\xEF\xBB\xBF[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini fixbroken
+expect 2 'line 2 holds bytes that are not UTF-8 \(E9\).*nothing was changed' -- "$work/fixbroken" --fix
+[ "$(ls "$work/fixbroken")" = "$(printf 'Readme.txt\nsetup.ini')" ] && fixed fixbroken ef bb bf 5b
+expect 2 'native: only lanterpick-check.exe' -- "$work/good" --fix --platform native  # refused there too
 
 printf '[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini ansi
 printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"\r\n' |

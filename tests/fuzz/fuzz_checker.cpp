@@ -41,8 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fclose(ini);
   FolderReport report;
   std::string error;
-  // Read as Windows reads, the check also reads as Wine does: both dialects every time.
+  // Both dialects every time, compared as the checker compares them.
+  FolderReport wine;
+  if (!CheckFolder(folder, "Setup.exe", size % 80, kReadAsWine, &wine, &error)) abort();
   if (!CheckFolder(folder, "Setup.exe", size % 80, kReadAsWindows, &report, &error)) abort();
+  CompareWithWine(wine, &report);
   if (report.mode != kConfigurationMode) abort();
   if (report.opens != report.problems.empty()) abort();
   if (report.opens && (report.rows.empty() || report.rows.size() > kMaxEntries)) abort();

@@ -99,6 +99,8 @@ const std::vector<DialectCase> kDialects = {
      "v"},
     {"UTF-8 mark: later sections read as ANSI", "\xEF\xBB\xBF[T]\n[S]\nK=\xC3\xA9\n", "S", false,
      "\xC3\xA9", "\xE9"},
+    {"UTF-8 mark: a broken sequence keeps the line end after it",
+     "\xEF\xBB\xBF[T]\r\n[S]\r\nK=Caf\xE9\r\nL=x\r\n", "S", false, "Caf\xE9", "Caf?"},
     {"UTF-16 BE mark", std::string("\xFE\xFF\0[\0S\0]\0\n\0K\0=\0v\0\n", 18), "S", false,
      "fallback", "v"},
     {"UTF-16 LE mark, alike", std::string("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\n\0", 18), "S", false,

@@ -1,0 +1,164 @@
+// lanterpick-check --fix: mends an INI's encoding and its rows' slashes, and writes it anew.
+#include "checker/ini_fix.h"
+
+#include "checker/ansi_text.h"
+#include "checker/host_files.h"
+#include "checker/platform_host.h"
+#include "checker/profile_reader.h"
+#include "checker/text_encoding.h"
+#include "config/files_parser.h"
+#include "config/launch_list.h"
+#include "launcher/program_path.h"
+
+namespace {
+
+const char kUtf16LeMarkBytes[] = "\xFF\xFE";
+
+// The first word of UTF-8 text that goes beyond ASCII.
+std::string FirstWordBeyondAscii(const std::string& utf8) {
+  size_t at = 0;
+  while (at < utf8.size() && static_cast<uint8_t>(utf8[at]) < 0x80) ++at;
+  return at == utf8.size() ? "" : WordAround(utf8, at);
+}
+
+// The encoding Windows reads as written, for every character the author wrote.
+void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend* mend) {
+  const size_t text = written.utf8Mark ? 3 : 0;
+  const std::string word = FirstWordBeyondAscii(bytes.substr(text));
+  switch (written.encoding) {
+    case kWrittenUtf16Be:
+      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(Utf16ToUtf8(bytes.substr(2), true));
+      mend->changes.push_back(
+          "saved as UTF-16 LE with its byte-order mark: it was UTF-16 big-endian, which Windows "
+          "cannot read at all");
+      return;
+    case kWrittenUtf8:
+      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(bytes.substr(text));
+      mend->changes.push_back(
+          std::string("saved as UTF-16 LE with its byte-order mark, which Windows reads as "
+                      "written: it was UTF-8 ") +
+          (written.utf8Mark ? "with" : "without") + " a mark, which Windows reads as ANSI bytes" +
+          (word.empty() ? "" : ": \"" + word + "\" showed as \"" + AnsiToUtf8(word) + "\""));
+      return;
+    case kWrittenAscii:
+      if (!written.utf8Mark) return;
+      mend->bytes = bytes.substr(3);
+      mend->changes.push_back(
+          "removed the UTF-8 byte-order mark, which Windows reads as text in front of line 1 "
+          "(the rest is plain ASCII)");
+      return;
+    case kWrittenUtf8OrAnsi:
+      mend->leftAlone.push_back(
+          "the encoding: its one pair of bytes beyond ASCII is \"" + AnsiToUtf8(word) +
+          "\" in ANSI, which it more likely is and which Windows reads as written, or \"" + word +
+          "\" in UTF-8. If it is UTF-8, save it as UTF-16 LE.");
+      return;
+    case kWrittenUtf16NoMark:
+      mend->leftAlone.push_back(
+          "the encoding: it looks like UTF-16 without its byte-order mark. Save it as UTF-16 LE "
+          "with its mark (Notepad's \"UTF-16 LE\").");
+      return;
+    default:
+      return;
+  }
+}
+
+// In a [Files] line of the file, the path between the first two quotes gets \ for /.
+void MendSlashes(IniMend* mend) {
+  std::string& bytes = mend->bytes;
+  const ProfileFile profile = ReadProfile(bytes, kWindowsReading);
+  const size_t unit = profile.mark == kUtf16LeMark ? 2 : 1;
+  for (const SectionLine& line : ProfileSectionLines(profile, "Files")) {
+    LaunchEntry entry;
+    uint32_t length = 0;
+    const uint32_t room = static_cast<uint32_t>(line.text.size() + 1);
+    if (ReadFileLine(line.text.c_str(), room, &entry, &length) != kEntryLine ||
+        std::string(entry.path).find('/') == std::string::npos) {
+      continue;
+    }
+    const ProfileLine& read = profile.lines[line.line - 1];
+    int quotes = 0;
+    for (size_t at = read.start; at + unit <= read.end && quotes < 2; at += unit) {
+      const bool narrow = unit == 1 || bytes[at + 1] == '\0';
+      quotes += narrow && bytes[at] == '"';
+      if (narrow && quotes == 1 && bytes[at] == '/') bytes[at] = '\\';
+    }
+    std::string mended = entry.path;
+    for (char& c : mended) c = c == '/' ? '\\' : c;
+    mend->changes.push_back("line " + std::to_string(line.line) + ": \"" +
+                            AnsiToUtf8(entry.path) + "\" is now \"" + AnsiToUtf8(mended) + "\"");
+  }
+}
+
+// The host file of the INI the launcher reads, or "" when there is none.
+std::string HostConfigurationFile(const std::string& folder, const std::string& programName) {
+  UseHostFolder(folder, programName, kReadAsWindows);
+  char programPath[kProgramPathRoom];
+  char configPath[kConfigPathRoom];
+  TakeProgramPath(PlatformCommandLine(), programPath);
+  const bool derived = DeriveConfigPath(programPath, configPath);
+  TakeHostMessages();
+  const std::string host = derived ? HostPathOf(configPath) : "";
+  return IsHostPlainFile(host) ? host : "";
+}
+
+std::string NameOf(const std::string& path) {
+  return path.substr(path.find_last_of("/\\") + 1);  // npos + 1 is 0
+}
+
+}  // namespace
+
+bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
+  const FileEncoding written = EncodingOf(bytes);
+  if (written.utf8Mark && written.invalidAt != std::string::npos) {
+    int line = 0;
+    for (const ProfileLine& read : ReadProfile(bytes, kWindowsReading).lines) {
+      ++line;
+      if (written.invalidAt < read.end) break;
+    }
+    *why = "line " + std::to_string(line) + " holds bytes that are not UTF-8 (" +
+           HexBytes(bytes, written.invalidAt, Utf8SequenceAt(bytes, written.invalidAt).invalid) +
+           "), though the file starts with a UTF-8 mark: the text they stand for is not known";
+    return false;
+  }
+  mend->bytes = bytes;
+  MendEncoding(bytes, written, mend);
+  MendSlashes(mend);
+  return true;
+}
+
+bool FixFolderIni(const std::string& folder, const std::string& programName,
+                  std::vector<std::string>* said, std::string* error) {
+  const std::string ini = HostConfigurationFile(folder, programName);
+  if (ini.empty()) {
+    said->push_back("no INI to mend: the launcher lists the folder");
+    return true;
+  }
+  const std::string name = NameOf(ini), original = ini + ".orig", partial = ini + ".fixing";
+  const std::string bytes = ReadHostBytes(ini);
+  IniMend mend;
+  if (!MendIni(bytes, &mend, error)) {
+    *error = name + ": " + *error + "; nothing was changed";
+    return false;
+  }
+  for (const std::string& left : mend.leftAlone) said->push_back("left as it is: " + left);
+  if (mend.changes.empty()) {
+    said->push_back("nothing to mend in " + name);
+    return true;
+  }
+  if (HostPathExists(original) || HostPathExists(partial)) {
+    *error = NameOf(HostPathExists(original) ? original : partial) +
+             " is there already (from an earlier --fix?); move it away first; nothing was changed";
+    return false;
+  }
+  if (!WriteNewHostFile(original, bytes, ini, error)) return false;
+  if (!WriteNewHostFile(partial, mend.bytes, ini, error) || !MoveHostFileOver(partial, ini, error)) {
+    RemoveHostFile(partial);
+    RemoveHostFile(original);
+    *error += "; nothing was changed";
+    return false;
+  }
+  said->push_back("mended " + name + "; the original is kept as " + NameOf(original) + ":");
+  for (const std::string& change : mend.changes) said->push_back("  " + change);
+  return true;
+}

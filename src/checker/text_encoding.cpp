@@ -1,0 +1,121 @@
+// What the author's editor wrote: the file's encoding and its lines as the author sees them.
+#include "checker/text_encoding.h"
+
+#include "checker/ansi_text.h"
+#include "checker/profile_reader.h"
+
+namespace {
+
+struct Utf8Survey {
+  bool valid = true;
+  size_t firstInvalid = std::string::npos;
+  size_t sequences = 0;  // beyond ASCII
+  size_t longest = 0;
+  uint32_t lastCodePoint = 0;
+};
+
+Utf8Survey SurveyUtf8(const std::string& bytes, size_t from) {
+  Utf8Survey survey;
+  for (size_t i = from; i < bytes.size();) {
+    const Utf8Sequence sequence = Utf8SequenceAt(bytes, i);
+    if (sequence.length == 0) {
+      if (survey.valid) survey.firstInvalid = i;
+      survey.valid = false;
+      i += sequence.invalid;
+      continue;
+    }
+    if (sequence.length > 1) {
+      ++survey.sequences;
+      survey.longest = sequence.length > survey.longest ? sequence.length : survey.longest;
+      survey.lastCodePoint = sequence.codePoint;
+    }
+    i += sequence.length;
+  }
+  return survey;
+}
+
+// A NUL byte in nearly every other place, and none between: UTF-16 without its mark.
+bool LooksLikeUtf16(const std::string& bytes, bool bigEndian) {
+  size_t pairs = bytes.size() / 2, nulsWhereHigh = 0, nulsWhereLow = 0;
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    nulsWhereHigh += bytes[i + (bigEndian ? 0 : 1)] == '\0';
+    nulsWhereLow += bytes[i + (bigEndian ? 1 : 0)] == '\0';
+  }
+  return pairs >= 2 && nulsWhereHigh * 2 >= pairs && nulsWhereLow * 8 <= nulsWhereHigh;
+}
+
+}  // namespace
+
+FileEncoding EncodingOf(const std::string& bytes) {
+  FileEncoding written = {kWrittenAscii, false, false, std::string::npos, false};
+  switch (ByteOrderMarkOf(bytes)) {
+    case kUtf16LeMark:
+      written.encoding = kWrittenUtf16Le;
+      return written;
+    case kUtf16BeMark:
+      written.encoding = kWrittenUtf16Be;
+      return written;
+    case kUtf8Mark: {
+      written.utf8Mark = true;
+      const Utf8Survey survey = SurveyUtf8(bytes, 3);
+      written.invalidAt = survey.firstInvalid;
+      written.encoding = survey.sequences == 0 && survey.valid ? kWrittenAscii : kWrittenUtf8;
+      return written;
+    }
+    case kNoMark:
+      break;
+  }
+  if (LooksLikeUtf16(bytes, false) || LooksLikeUtf16(bytes, true)) {
+    written.encoding = kWrittenUtf16NoMark;
+    written.bigEndian = !LooksLikeUtf16(bytes, false);
+    return written;
+  }
+  const Utf8Survey survey = SurveyUtf8(bytes, 0);
+  if (!survey.valid) {
+    written.encoding = kWrittenAnsi;
+  } else if (survey.sequences > 0) {
+    // One pair alone may as well be two ANSI characters: it is taken for UTF-8 where it makes
+    // a character of the ANSI code page's own (é, ©), the likely one in a UTF-8 file.
+    written.lonePair = survey.sequences == 1 && survey.longest == 2;
+    const bool likely = survey.lastCodePoint >= 0xA0 && FitsAnsi(survey.lastCodePoint);
+    written.encoding = written.lonePair && !likely ? kWrittenUtf8OrAnsi : kWrittenUtf8;
+  }
+  return written;
+}
+
+std::string WrittenText(const std::string& bytes, size_t start, size_t end,
+                        const FileEncoding& written) {
+  if (written.utf8Mark && start < 3) start = 3;
+  const std::string raw = start < end ? bytes.substr(start, end - start) : std::string();
+  switch (written.encoding) {
+    case kWrittenUtf8:
+    case kWrittenUtf8OrAnsi:
+      return raw;
+    case kWrittenUtf16Le:
+    case kWrittenUtf16Be:
+      return Utf16ToUtf8(raw, written.encoding == kWrittenUtf16Be);
+    default:
+      return AnsiToUtf8(raw);
+  }
+}
+
+std::string WordAround(const std::string& text, size_t at) {
+  const size_t start = text.find_last_of(" \t\"=\r\n", at) + 1;  // npos + 1 is 0
+  const size_t end = text.find_first_of(" \t\"\r\n", at);
+  return text.substr(start, (end == std::string::npos ? text.size() : end) - start);
+}
+
+std::string HexBytes(const std::string& bytes, size_t at, size_t count) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (size_t i = at; i < at + count && i < bytes.size(); ++i) {
+    if (!out.empty()) out += ' ';
+    out += kDigits[static_cast<uint8_t>(bytes[i]) >> 4];
+    out += kDigits[bytes[i] & 0xF];
+  }
+  return out;
+}
+
+bool WindowsShowsBytesOtherwise(const FileEncoding& written) {
+  return written.encoding == kWrittenUtf8 || written.encoding == kWrittenUtf8OrAnsi;
+}
