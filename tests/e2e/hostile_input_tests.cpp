@@ -99,6 +99,15 @@ const HostileCase kCases[] = {
      "Caf\xE9 \x80",
      nullptr,
      {"r\xE9sum\xE9.txt"}},
+    // A broken sequence is one replacement character; the line end after it still ends the line.
+    {"utf8-with-byte-order-mark-and-a-broken-sequence",
+     [] {
+       return std::string("\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n"
+                          "[Files]\r\n\"a.txt\" \"x\xE9\"\r\n\"b.txt\"\r\n");
+     },
+     "Caf?",
+     nullptr,
+     {"a.txt", "b.txt"}},
     {"utf8-without-byte-order-mark",
      [] { return Utf8(kAccented); },
      "Caf\xC3\xA9 \xE2\x82\xAC",
