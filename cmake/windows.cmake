@@ -38,7 +38,7 @@ set_source_files_properties(res/lanterpick.rc PROPERTIES OBJECT_DEPENDS
 # (scripts/build-exe --icon checks it first). Without it the build is the shipped one, unchanged.
 set(LANTERPICK_ICON "" CACHE FILEPATH "An .ico file to build in place of res/lanterpick.ico")
 if(LANTERPICK_ICON)
-  configure_file(${LANTERPICK_ICON} ${CMAKE_BINARY_DIR}/author-icon/lanterpick.ico COPYONLY)
+  configure_file("${LANTERPICK_ICON}" ${CMAKE_BINARY_DIR}/author-icon/lanterpick.ico COPYONLY)
   target_include_directories(lanterpick BEFORE PRIVATE ${CMAKE_BINARY_DIR}/author-icon)
   set_property(SOURCE res/lanterpick.rc APPEND PROPERTY OBJECT_DEPENDS
     ${CMAKE_BINARY_DIR}/author-icon/lanterpick.ico)

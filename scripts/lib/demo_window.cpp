@@ -1,6 +1,7 @@
 // For the demo: waits for the window that the launcher at a given path shows, selects a row of
 // its list so the description shows, and writes what it found to a file the script reads.
 // Usage: demo-window.exe PROGRAM-PATH ROW SECONDS RESULT-FILE
+//   ROW counts from 1; 0 selects the second row where there is one, else the first.
 #include <windows.h>
 
 #include <cstdio>
@@ -72,6 +73,7 @@ std::string Describe(HWND window, int row) {
   }
   const int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   std::string out = "dialog: " + TextOf(window) + "\nrows: " + std::to_string(count) + "\n";
+  if (row == 0) row = count >= 2 ? 2 : 1;
   if (row < 1 || row > count) return out + "selected: none (out of range)\n";
   SendMessageA(list, LB_SETCURSEL, row - 1, 0);
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_FILE_LIST, LBN_SELCHANGE),

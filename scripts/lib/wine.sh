@@ -156,11 +156,16 @@ make_prefix() {
     tail -15 "$log" >&2
     return 1
   fi
-  # No crash dialog, and windows not managed, so a process ends as its last window closes.
-  run_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-  run_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-  wineserver -w
+  # No crash dialog, and windows not managed, so a process ends as its last window closes. The
+  # prefix is marked ready only when every step did its part (the callers may run without -e).
+  if ! run_wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$log" 2>&1 ||
+    ! run_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 ||
+    ! cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" >>"$log" 2>&1 ||
+    ! wineserver -w; then
+    echo "Wine made its prefix $WINEPREFIX, but setting it up failed; the end of $log:" >&2
+    tail -15 "$log" >&2
+    return 1
+  fi
   touch "$WINEPREFIX/.lanterpick-ready-2"
 }
 

@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
                     "on Windows)");
         }
       } else if (arg == "--program") {
-        program = value;
+        program = HostArgumentInAnsi(value);
         if (program.empty() || program.find_first_of("\\/") != std::string::npos) {
           return UsageError("--program takes a file name without a folder");
         }

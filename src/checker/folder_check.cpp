@@ -222,6 +222,8 @@ bool ProgramNameFor(const std::string& folder, std::string* program, std::string
   }
   *ini = inis.empty() ? "" : inis[0];
   *program = inis.empty() ? "Setup.exe" : ini->substr(0, ini->size() - 4) + ".exe";
+  // setup.ini asks for Setup.exe: the same file to Windows, and the name people expect to see.
+  if ((*program)[0] >= 'a' && (*program)[0] <= 'z') (*program)[0] = static_cast<char>((*program)[0] - 'a' + 'A');
   return true;
 }
 

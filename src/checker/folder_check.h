@@ -58,8 +58,9 @@ struct FolderReport {
 int DefaultRowWidth();
 
 // The program name the folder's INI calls for: with one INI (desktop.ini aside), that INI (ini)
-// and its name with ".exe"; with none, "" and "Setup.exe". False, with error set, when there are
-// several to choose from.
+// and its name with ".exe", a lower-case first letter made a capital (setup.ini: Setup.exe);
+// with none, "" and "Setup.exe". False, with error set, when there are several to choose from.
+// Scripts take it from the report's "program".
 bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
                     std::string* error);
 

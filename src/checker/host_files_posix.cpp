@@ -98,6 +98,10 @@ bool IsHostPlainFile(const std::string& path) {
   return StatOf(path, &info) && S_ISREG(info.st_mode);
 }
 
+std::string HostArgumentInAnsi(const char* argument) {
+  return Utf8ToAnsi(argument);
+}
+
 bool HostPathExists(const std::string& path) {
   struct stat info;
   return lstat(path.c_str(), &info) == 0;

@@ -33,6 +33,10 @@ bool IsHostPlainFile(const std::string& path) {
          !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
 }
 
+std::string HostArgumentInAnsi(const char* argument) {
+  return argument;  // main's arguments come in the ANSI code page
+}
+
 bool HostPathExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

@@ -1,0 +1,34 @@
+# File names as Windows compares them: without regard to case, and never as a pattern. For the
+# scripts that write into an author's folder (make-disc).
+
+# find_name FOLDER NAME: prints FOLDER/ENTRY for the entry whose name is NAME but for case; nothing
+# when there is none. [1], * and ? in NAME are plain characters.
+find_name() {
+  local entry name want=${2,,}
+  for entry in "$1"/* "$1"/.[!.]* "$1"/..?*; do
+    [ -e "$entry" ] || [ -L "$entry" ] || continue # a pattern that matched nothing
+    name=${entry##*/}
+    if [ "${name,,}" = "$want" ]; then
+      printf '%s\n' "$entry"
+      return 0
+    fi
+  done
+}
+
+# case_clashes FOLDER LIST: writes to LIST every pair of paths below FOLDER that Windows would
+# take as one ("Docs and docs"), one pair a line; false when the folder cannot be listed.
+case_clashes() {
+  local folder=$1 list=$2 path key
+  local -A seen=()
+  find "$folder" -mindepth 1 -printf '%P\0' >"$list.all" || return 1
+  : >"$list"
+  while IFS= read -r -d '' path; do
+    key=${path,,}
+    if [ -n "${seen[$key]+set}" ]; then
+      printf '%s and %s\n' "${seen[$key]}" "$path" >>"$list"
+    else
+      seen[$key]=$path
+    fi
+  done <"$list.all"
+  rm -f "$list.all"
+}
