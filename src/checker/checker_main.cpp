@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
   }
   if (folder.empty()) return UsageError("which folder?");
   if (fix && platform == kReadNatively) {
-    return UsageError("--fix mends by the checker's own readings; it does not go with --platform native");
+    return UsageError(
+        "--fix mends by the checker's own readings; it does not go with --platform native");
   }
 
   FolderReport report;

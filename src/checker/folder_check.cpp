@@ -67,11 +67,10 @@ bool IsAbsolute(const std::string& path) {
          (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
-const unsigned kBothReadings = kConcernsWindows | kConcernsWine;
-
 // The readings the platform read as stands for: Wine's, or the running system's own.
 unsigned ConcernOf(ReadingPlatform platform) {
-  if (platform == kReadNatively) return SystemProfileFunctions()->isWine ? kConcernsWine : kConcernsWindows;
+  if (platform == kReadNatively)
+    return SystemProfileFunctions()->isWine ? kConcernsWine : kConcernsWindows;
   return platform == kReadAsWine ? kConcernsWine : kConcernsWindows;
 }
 
@@ -84,7 +83,7 @@ void AddFinding(const Finding& finding, FolderReport* report) {
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   const std::string shown = "\"" + AnsiToUtf8(path) + "\"";
   if (path.find('/') != std::string::npos) {
-    AddFinding({line, kBothReadings,
+    AddFinding({line, kConcernsBoth,
                 shown + ": / works, but the list shows the whole path as the name; write \\ "
                         "(lanterpick-check --fix does it)."},
                report);
@@ -95,13 +94,13 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   }
   const std::string host = HostPathOf(kHostDriveRoot + path);
   if (host.empty()) {
-    AddFinding({line, kBothReadings,
+    AddFinding({line, kConcernsBoth,
                 shown + " is not in the folder. The launcher opens it relative to its current "
                         "folder when it runs, which is this folder only when it is started from "
                         "here."},
                report);
   } else if (IsHostFolder(host)) {
-    AddFinding({line, kBothReadings, shown + " names a folder, not a file."}, report);
+    AddFinding({line, kConcernsBoth, shown + " names a folder, not a file."}, report);
   }
 }
 
@@ -223,7 +222,8 @@ bool ProgramNameFor(const std::string& folder, std::string* program, std::string
   *ini = inis.empty() ? "" : inis[0];
   *program = inis.empty() ? "Setup.exe" : ini->substr(0, ini->size() - 4) + ".exe";
   // setup.ini asks for Setup.exe: the same file to Windows, and the name people expect to see.
-  if ((*program)[0] >= 'a' && (*program)[0] <= 'z') (*program)[0] = static_cast<char>((*program)[0] - 'a' + 'A');
+  if ((*program)[0] >= 'a' && (*program)[0] <= 'z')
+    (*program)[0] = static_cast<char>((*program)[0] - 'a' + 'A');
   return true;
 }
 
@@ -240,28 +240,24 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
   UseHostFolder(folder, programName, platform);
   report->platform = platform;
   report->width = width;
-  char programPath[kProgramPathRoom];
-  char configPath[kConfigPathRoom];
-  TakeProgramPath(PlatformCommandLine(), programPath);
-  const bool derived = DeriveConfigPath(programPath, configPath);
-  TakeHostMessages();
-  const std::string hostConfig = derived ? HostPathOf(configPath) : "";
-  if (IsHostPlainFile(hostConfig) && !std::ifstream(hostConfig).good()) {
-    *error = "cannot read " + hostConfig + " (the launcher may not be able to either)";
+  LauncherPaths paths;
+  TakeLauncherPaths(&paths);
+  if (IsHostPlainFile(paths.hostConfig) && !std::ifstream(paths.hostConfig).good()) {
+    *error = "cannot read " + paths.hostConfig + " (the launcher may not be able to either)";
     return false;
   }
-  report->configName = derived ? OwnName(configPath) : "";
+  report->configName = paths.derived ? OwnName(paths.configPath) : "";
 
   RunStartUp(report);
-  if (!derived) {
+  if (!paths.derived) {
     report->mode = kStoppedBeforeChoosing;
     report->problems.push_back(report->first);
   } else if (report->mode == kConfigurationMode) {
-    CheckConfiguration(hostConfig, configPath, report);
+    CheckConfiguration(paths.hostConfig, paths.configPath, report);
     FindLineOfFirstProblem(report);
   } else {
     if (!report->opens) report->problems.push_back(report->first);
-    ListLeftOut(folder, OwnName(programPath), report);
+    ListLeftOut(folder, OwnName(paths.programPath), report);
   }
   return true;
 }

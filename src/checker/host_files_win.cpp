@@ -61,7 +61,8 @@ bool MoveHostFileOver(const std::string& from, const std::string& to, std::strin
   if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  *error = "cannot rename " + from + " to " + to + " (error " + std::to_string(GetLastError()) + ")";
+  *error =
+      "cannot rename " + from + " to " + to + " (error " + std::to_string(GetLastError()) + ")";
   return false;
 }
 

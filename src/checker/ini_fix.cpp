@@ -8,7 +8,6 @@
 #include "checker/text_encoding.h"
 #include "config/files_parser.h"
 #include "config/launch_list.h"
-#include "launcher/program_path.h"
 
 namespace {
 
@@ -16,9 +15,8 @@ const char kUtf16LeMarkBytes[] = "\xFF\xFE";
 
 // The first word of UTF-8 text that goes beyond ASCII.
 std::string FirstWordBeyondAscii(const std::string& utf8) {
-  size_t at = 0;
-  while (at < utf8.size() && static_cast<uint8_t>(utf8[at]) < 0x80) ++at;
-  return at == utf8.size() ? "" : WordAround(utf8, at);
+  const size_t at = FirstBeyondAscii(utf8);
+  return at == std::string::npos ? "" : WordAround(utf8, at);
 }
 
 // The encoding Windows reads as written, for every character the author wrote.
@@ -85,21 +83,17 @@ void MendSlashes(IniMend* mend) {
     }
     std::string mended = entry.path;
     for (char& c : mended) c = c == '/' ? '\\' : c;
-    mend->changes.push_back("line " + std::to_string(line.line) + ": \"" +
-                            AnsiToUtf8(entry.path) + "\" is now \"" + AnsiToUtf8(mended) + "\"");
+    mend->changes.push_back("line " + std::to_string(line.line) + ": \"" + AnsiToUtf8(entry.path) +
+                            "\" is now \"" + AnsiToUtf8(mended) + "\"");
   }
 }
 
 // The host file of the INI the launcher reads, or "" when there is none.
 std::string HostConfigurationFile(const std::string& folder, const std::string& programName) {
   UseHostFolder(folder, programName, kReadAsWindows);
-  char programPath[kProgramPathRoom];
-  char configPath[kConfigPathRoom];
-  TakeProgramPath(PlatformCommandLine(), programPath);
-  const bool derived = DeriveConfigPath(programPath, configPath);
-  TakeHostMessages();
-  const std::string host = derived ? HostPathOf(configPath) : "";
-  return IsHostPlainFile(host) ? host : "";
+  LauncherPaths paths;
+  TakeLauncherPaths(&paths);
+  return IsHostPlainFile(paths.hostConfig) ? paths.hostConfig : "";
 }
 
 std::string NameOf(const std::string& path) {
@@ -152,7 +146,8 @@ bool FixFolderIni(const std::string& folder, const std::string& programName,
     return false;
   }
   if (!WriteNewHostFile(original, bytes, ini, error)) return false;
-  if (!WriteNewHostFile(partial, mend.bytes, ini, error) || !MoveHostFileOver(partial, ini, error)) {
+  if (!WriteNewHostFile(partial, mend.bytes, ini, error) ||
+      !MoveHostFileOver(partial, ini, error)) {
     RemoveHostFile(partial);
     RemoveHostFile(original);
     *error += "; nothing was changed";

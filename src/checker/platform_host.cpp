@@ -59,6 +59,13 @@ std::vector<HostMessage> TakeHostMessages() {
   return messages;
 }
 
+void TakeLauncherPaths(LauncherPaths* paths) {
+  TakeProgramPath(PlatformCommandLine(), paths->programPath);
+  paths->derived = DeriveConfigPath(paths->programPath, paths->configPath);
+  TakeHostMessages();  // the launcher's own box for no ".exe" is the start-up's to show
+  paths->hostConfig = paths->derived ? HostPathOf(paths->configPath) : "";
+}
+
 bool HostConfigurationOpened() {
   return State.configurationOpened;
 }

@@ -8,6 +8,7 @@
 #include "checker/host_files.h"
 #include "checker/profile_reader.h"
 #include "launcher/platform.h"
+#include "launcher/program_path.h"
 
 struct HostMessage {
   std::string text;
@@ -35,6 +36,16 @@ std::string ReadHostBytes(const std::string& hostPath);
 // The INI at a launcher path as the host reader reads it (natively read, as Wine does): read once
 // per check. It gives the lines of what the profile functions return.
 const ProfileFile& HostProfileAt(const char* path);
+
+// The launcher's paths in the check started last, as its start-up derives them from its command
+// line, and the host file its configuration path names ("" when there is none).
+struct LauncherPaths {
+  char programPath[kProgramPathRoom];
+  char configPath[kConfigPathRoom];
+  bool derived;  // false when the program path holds no ".exe"
+  std::string hostConfig;
+};
+void TakeLauncherPaths(LauncherPaths* paths);
 
 // True when the last probe of the configuration path opened it.
 bool HostConfigurationOpened();

@@ -75,7 +75,8 @@ size_t NextLine(const std::string& bytes, size_t start, Decoding decoding, size_
   *end = at;
   const bool carriageReturn = UnitAt(bytes, at, decoding) == '\r';
   at += unit;
-  if (carriageReturn && at + unit <= bytes.size() && UnitAt(bytes, at, decoding) == '\n') at += unit;
+  if (carriageReturn && at + unit <= bytes.size() && UnitAt(bytes, at, decoding) == '\n')
+    at += unit;
   return at;
 }
 
@@ -292,7 +293,8 @@ std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file, const std:
   for (const ProfileKey& key : found->keys) {
     if (key.name.empty() && !key.hasValue) continue;
     if (!key.name.empty() && key.name[0] == ';') continue;  // a comment line
-    lines.push_back({key.hasValue ? key.name + "=" + ReadValue(file, key.value) : key.name, key.line});
+    lines.push_back(
+        {key.hasValue ? key.name + "=" + ReadValue(file, key.value) : key.name, key.line});
   }
   return lines;
 }

@@ -17,9 +17,9 @@ ByteOrderMark ByteOrderMarkOf(const std::string& bytes);
 
 struct ProfileKey {
   std::string name;
-  bool hasValue;  // a line without '=' is a key without a value
+  bool hasValue;      // a line without '=' is a key without a value
   std::string value;  // as written, quotes kept; a dialect's length rule applies when it is read
-  int line;  // where it stands in the file, counting from 1
+  int line;           // where it stands in the file, counting from 1
 };
 
 struct ProfileSection {
@@ -42,7 +42,7 @@ struct ProfileLine {
 
 struct ProfileFile {
   ProfileDialect dialect;
-  ByteOrderMark mark;  // as found in the bytes
+  ByteOrderMark mark;                    // as found in the bytes
   std::vector<ProfileSection> sections;  // the first holds the lines before any header
   std::vector<ProfileLine> lines;        // line n is lines[n - 1]
 };

@@ -13,7 +13,6 @@ namespace {
 
 const char kSaveAsUtf16[] = "Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"";
 const char kFixDoesIt[] = "; lanterpick-check --fix does it).";
-const unsigned kBoth = kConcernsWindows | kConcernsWine;
 
 // What a line is to the launcher under one reading.
 enum LineRole { kUnread, kSettingsHeader, kFilesHeader, kEndingHeader, kReadSetting, kFilesLine };
@@ -45,7 +44,8 @@ void MarkSection(const ProfileFile& file, const char* name, LineRole role,
 }
 
 Reading ReadAs(const std::string& bytes, ProfileDialect dialect) {
-  Reading reading = {ReadProfile(bytes, dialect), {},
+  Reading reading = {ReadProfile(bytes, dialect),
+                     {},
                      dialect == kWindowsReading ? kConcernsWindows : kConcernsWine};
   std::vector<LineRole>& roles = reading.roles;
   roles.assign(reading.file.lines.size() + 1, kUnread);
@@ -94,13 +94,6 @@ std::string Quoted(const std::string& utf8) {
   return "\"" + utf8 + "\"";
 }
 
-size_t FirstNonAscii(const std::string& text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (static_cast<uint8_t>(text[i]) >= 0x80) return i;
-  }
-  return std::string::npos;
-}
-
 // Where the first character Windows-1252 lacks stands in UTF-8 text, or npos.
 size_t FirstUnfit(const std::string& utf8) {
   for (size_t i = 0; i < utf8.size();) {
@@ -119,7 +112,7 @@ std::string UnfitText(const std::string& written, size_t at) {
 
 // UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes.
 void CheckUtf8Text(const Context& c, int line, const std::string& written, unsigned inPlay) {
-  const size_t at = FirstNonAscii(written);
+  const size_t at = FirstBeyondAscii(written);
   if (at == std::string::npos) return;
   const std::string word = WordAround(written, at);
   const std::string shown = Quoted(word) + " shows as " + Quoted(AnsiToUtf8(word));
@@ -137,12 +130,13 @@ void CheckUtf8Text(const Context& c, int line, const std::string& written, unsig
               "it is UTF-8, save it as UTF-16 LE.");
     return;
   }
-  const unsigned concerns = inPlay & (c.written.utf8Mark ? kConcernsWindows : kBoth);
+  const unsigned concerns = inPlay & (c.written.utf8Mark ? kConcernsWindows : kConcernsBoth);
   if (concerns == 0) return;
-  const std::string what = c.written.lonePair
-                               ? "If this file is UTF-8 (as Notepad saves it), Windows reads it "
-                                 "as ANSI bytes: " + shown + "; as ANSI it shows as written."
-                               : "This is UTF-8 text, which Windows reads as ANSI bytes: " + shown + ".";
+  const std::string what =
+      c.written.lonePair ? "If this file is UTF-8 (as Notepad saves it), Windows reads it "
+                           "as ANSI bytes: " +
+                               shown + "; as ANSI it shows as written."
+                         : "This is UTF-8 text, which Windows reads as ANSI bytes: " + shown + ".";
   c.Add(line, concerns, what + " " + c.SaveAsUtf16() + unfitToo);
 }
 
@@ -152,7 +146,7 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const std::string written = c.Written(line);
   const size_t invalid = c.written.invalidAt;
   if (c.written.utf8Mark && invalid >= read->start && invalid < read->end) {
-    c.Add(line, kBoth,
+    c.Add(line, kConcernsBoth,
           "This line holds bytes that are not UTF-8 (" +
               HexBytes(c.bytes, invalid, Utf8SequenceAt(c.bytes, invalid).invalid) +
               "), though the file starts with a UTF-8 mark: Wine shows \"?\" for them, Windows "
@@ -160,7 +154,8 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   } else if (WindowsShowsBytesOtherwise(c.written)) {
     CheckUtf8Text(c, line, written, inPlay);
   } else if (FirstUnfit(written) != std::string::npos) {
-    c.Add(line, inPlay, UnfitText(written, FirstUnfit(written)) + " Use only Windows-1252 characters.");
+    c.Add(line, inPlay,
+          UnfitText(written, FirstUnfit(written)) + " Use only Windows-1252 characters.");
   }
   const size_t nul = read->text.find('\0');
   if (nul != std::string::npos && c.written.encoding != kWrittenUtf16NoMark) {
@@ -191,8 +186,8 @@ void CheckJoinedEquals(const Context& c, int line) {
   const size_t end = std::min(trimmed.find('"', equals), trimmed.size());
   const std::string field = trimmed.substr(start, end - start);
   const size_t at = equals - start;
-  const std::string joined = TrimmedProfileText(field.substr(0, at)) + "=" +
-                             TrimmedProfileText(field.substr(at + 1));
+  const std::string joined =
+      TrimmedProfileText(field.substr(0, at)) + "=" + TrimmedProfileText(field.substr(at + 1));
   c.Add(line, c.InPlay(line),
         "The blanks around the first \"=\" of a [Files] line are dropped: the row reads " +
             Quoted(AnsiToUtf8(joined)) + ", not " + Quoted(AnsiToUtf8(field)) +
@@ -252,13 +247,15 @@ void CheckHeader(const Context& c, int line) {
   const std::string written = Quoted(TrimmedProfileText(c.Written(line)));
   const std::string name = AnsiToUtf8(HeaderOf(c.windows, *windows));
   if (!wineHeader && name.empty()) {
-    c.Add(line, kBoth,
-          "Windows reads " + written + " as a section header, so the lines below it are no "
-              "longer in [" + AnsiToUtf8(HeaderOf(c.wine, *wine)) +
+    c.Add(line, kConcernsBoth,
+          "Windows reads " + written +
+              " as a section header, so the lines below it are no "
+              "longer in [" +
+              AnsiToUtf8(HeaderOf(c.wine, *wine)) +
               "]; Wine reads it as a line of that section. Delete the line.");
     return;
   }
-  c.Add(line, kBoth,
+  c.Add(line, kConcernsBoth,
         "Windows reads " + written + " as the header [" + name + "], Wine as " +
             (wineHeader ? "[" + AnsiToUtf8(HeaderOf(c.wine, *wine)) + "]" : "no header at all") +
             ". Write it with " + (wineHeader ? "one closing bracket" : "its closing bracket") +
@@ -294,8 +291,8 @@ void CheckSettings(const Context& c) {
             AnsiToUtf8(key->name) + " is " + std::to_string(longest + 1) +
                 " bytes in quotes, one over its limit of " + std::to_string(longest) +
                 ": Wine drops the last character and accepts it; what Windows does is not "
-                "known. Remove the quotes and shorten it to " + std::to_string(longest) +
-                " bytes.");
+                "known. Remove the quotes and shorten it to " +
+                std::to_string(longest) + " bytes.");
     }
     if (length >= 65536) {
       c.Add(key->line, kConcernsWindows,
@@ -318,8 +315,9 @@ void CheckLaterSections(const Context& c, const char* name) {
     int lines = 0;
     for (const ProfileKey& key : later->keys) lines += !key.name.empty() && key.name[0] != ';';
     if (lines == 0) continue;
-    c.Add(later->line, kBoth,
-          "A second [" + std::string(name) + "] section: the launcher reads only the first, on line " +
+    c.Add(later->line, kConcernsBoth,
+          "A second [" + std::string(name) +
+              "] section: the launcher reads only the first, on line " +
               std::to_string(first->line) + ", so the " + std::to_string(lines) +
               (lines == 1 ? " line" : " lines") + " here " + (lines == 1 ? "is" : "are") +
               " not read. Move " + (lines == 1 ? "it" : "them") + " into the first.");
@@ -351,7 +349,7 @@ bool CheckEncoding(const Context& c) {
     return false;
   }
   if (c.written.encoding == kWrittenUtf16NoMark) {
-    c.Add(0, kBoth,
+    c.Add(0, kConcernsBoth,
           std::string("The file looks like UTF-16 ") + (c.written.bigEndian ? "BE" : "LE") +
               " text without its byte-order mark: Windows and Wine read it as ANSI bytes, with a "
               "NUL byte beside every character. Save it as UTF-16 LE with its mark (Notepad's "

@@ -9,6 +9,7 @@
 
 // The readings a finding changes. One that changes neither is a note: harmless today.
 constexpr unsigned kConcernsWindows = 1, kConcernsWine = 2;
+constexpr unsigned kConcernsBoth = kConcernsWindows | kConcernsWine;
 
 struct Finding {
   int line;           // of the INI; 0 for the file as a whole

@@ -121,10 +121,9 @@ std::string JsonOtherVerdict(const OtherVerdict& wine) {
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
   std::string out =
       "Folder:  " + heading.folder + "\nProgram: " + OneLine(heading.program) +
-      (heading.programFrom.empty()
-           ? ""
-           : " (the name " + OneLine(heading.programFrom) +
-                 " calls for; --program NAME.exe for another)") +
+      (heading.programFrom.empty() ? ""
+                                   : " (the name " + OneLine(heading.programFrom) +
+                                         " calls for; --program NAME.exe for another)") +
       "\n";
   out += std::string("Read as: ") +
          (report.platform == kReadAsWindows ? "Windows reads it"

@@ -99,6 +99,13 @@ std::string WrittenText(const std::string& bytes, size_t start, size_t end,
   }
 }
 
+size_t FirstBeyondAscii(const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (static_cast<uint8_t>(text[i]) >= 0x80) return i;
+  }
+  return std::string::npos;
+}
+
 std::string WordAround(const std::string& text, size_t at) {
   const size_t start = text.find_last_of(" \t\"=\r\n", at) + 1;  // npos + 1 is 0
   const size_t end = text.find_first_of(" \t\"\r\n", at);

@@ -6,13 +6,13 @@
 #include <string>
 
 enum WrittenEncoding {
-  kWrittenAscii,         // no byte over 0x7F (perhaps behind a UTF-8 mark)
-  kWrittenAnsi,          // bytes over 0x7F that are no UTF-8: Windows-1252
-  kWrittenUtf8,          // UTF-8 text beyond ASCII, with or without a mark
-  kWrittenUtf8OrAnsi,    // no mark, and one UTF-8 pair that is more likely two ANSI characters
-  kWrittenUtf16Le,       // behind its mark
-  kWrittenUtf16Be,       // behind its mark
-  kWrittenUtf16NoMark,   // a NUL byte in every other place: UTF-16 that lost its mark
+  kWrittenAscii,        // no byte over 0x7F (perhaps behind a UTF-8 mark)
+  kWrittenAnsi,         // bytes over 0x7F that are no UTF-8: Windows-1252
+  kWrittenUtf8,         // UTF-8 text beyond ASCII, with or without a mark
+  kWrittenUtf8OrAnsi,   // no mark, and one UTF-8 pair that is more likely two ANSI characters
+  kWrittenUtf16Le,      // behind its mark
+  kWrittenUtf16Be,      // behind its mark
+  kWrittenUtf16NoMark,  // a NUL byte in every other place: UTF-16 that lost its mark
 };
 
 struct FileEncoding {
@@ -28,6 +28,9 @@ FileEncoding EncodingOf(const std::string& bytes);
 // The bytes [start, end) of the file as the author wrote them, in UTF-8; a mark left out.
 std::string WrittenText(const std::string& bytes, size_t start, size_t end,
                         const FileEncoding& written);
+
+// Where the first byte over 0x7F stands, or npos.
+size_t FirstBeyondAscii(const std::string& text);
 
 // The word of a text around position at: up to blanks, quotes, '=' and line ends.
 std::string WordAround(const std::string& text, size_t at);

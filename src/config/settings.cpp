@@ -181,7 +181,8 @@ int RunChecks(bool showFilepathValid, CheckRun run) {
   // The sum is only meaningful once each size lies in its range; it is about the sizes above 0.
   if (run.failures() == sizesBefore) {
     const char* first = ok > 0 ? kOkButtonSize : kCancelButtonSize;
-    run.Note(CheckCombinedSizes(ok, cancel), first, ok > 0 && cancel > 0 ? kCancelButtonSize : nullptr);
+    run.Note(CheckCombinedSizes(ok, cancel), first,
+             ok > 0 && cancel > 0 ? kCancelButtonSize : nullptr);
   }
   return run.failures();
 }

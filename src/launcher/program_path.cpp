@@ -72,7 +72,8 @@ void TakeListedFolder(const char* programPath, int folderLength, char* folder, i
     folderLength = 0;
   }
   memcpy(folder, path, static_cast<size_t>(folderLength));
-  if (folderLength > 0) folder[folderLength - 1] = '\\';  // where the path has none, the scan added it
+  if (folderLength > 0)
+    folder[folderLength - 1] = '\\';  // where the path has none, the scan added it
   folder[folderLength] = '\0';
 }
 

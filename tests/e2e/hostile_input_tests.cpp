@@ -102,8 +102,9 @@ const HostileCase kCases[] = {
     // A broken sequence is one replacement character; the line end after it still ends the line.
     {"utf8-with-byte-order-mark-and-a-broken-sequence",
      [] {
-       return std::string("\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n"
-                          "[Files]\r\n\"a.txt\" \"x\xE9\"\r\n\"b.txt\"\r\n");
+       return std::string(
+           "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n"
+           "[Files]\r\n\"a.txt\" \"x\xE9\"\r\n\"b.txt\"\r\n");
      },
      "Caf?",
      nullptr,
