@@ -56,8 +56,16 @@ Run::Run(const std::string& application, const std::string& commandLine,
   startup.cb = sizeof startup;
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  if (!CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      currentFolder.c_str(), &startup, &process_)) {
+  // Wine now and then fails to start a process with an internal error (1359) that the next
+  // attempt does not meet; that is the platform, not the launcher, so it is tried again.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0) Sleep(250);
+    started = CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                             currentFolder.c_str(), &startup, &process_);
+    if (!started && GetLastError() != ERROR_INTERNAL_ERROR) break;
+  }
+  if (!started) {
     RecordFailure(
         __FILE__, __LINE__,
         "could not start " + application + " (error " + std::to_string(GetLastError()) + ")");
