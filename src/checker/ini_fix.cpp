@@ -111,7 +111,7 @@ bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
       if (written.invalidAt < read.end) break;
     }
     *why = "line " + std::to_string(line) + " holds bytes that are not UTF-8 (" +
-           HexBytes(bytes, written.invalidAt, Utf8SequenceAt(bytes, written.invalidAt).invalid) +
+           BrokenUtf8At(bytes, written.invalidAt) +
            "), though the file starts with a UTF-8 mark: the text they stand for is not known";
     return false;
   }

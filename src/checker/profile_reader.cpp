@@ -110,14 +110,6 @@ char Folded(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool SameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Folded(a[i]) != Folded(b[i])) return false;
-  }
-  return true;
-}
-
 // Where a header's name ends, or null when the line is no header.
 const char* HeaderNameEnd(const char* start, const char* end, const ReadingRules& rules) {
   const char* close = nullptr;
@@ -188,6 +180,14 @@ uint32_t DigitValue(char c) {
 
 }  // namespace
 
+bool SameProfileName(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Folded(a[i]) != Folded(b[i])) return false;
+  }
+  return true;
+}
+
 bool IsQuotedProfileValue(const std::string& value) {
   return value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
 }
@@ -205,7 +205,7 @@ const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& sec
   if (found == nullptr) return nullptr;
   const std::string name = TrimmedProfileText(key);
   for (const ProfileKey& k : found->keys) {
-    if (SameName(k.name, name)) return &k;
+    if (SameProfileName(k.name, name)) return &k;
   }
   return nullptr;
 }
@@ -244,7 +244,7 @@ ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
 
 const ProfileSection* FindProfileSection(const ProfileFile& file, const std::string& name) {
   for (size_t i = 1; i < file.sections.size(); ++i) {
-    if (SameName(file.sections[i].name, name)) return &file.sections[i];
+    if (SameProfileName(file.sections[i].name, name)) return &file.sections[i];
   }
   return nullptr;
 }

@@ -52,6 +52,9 @@ struct ProfileFile {
 // and keys.
 ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect);
 
+// Section and key names match as the profile functions match them: A-Z folded, nothing else.
+bool SameProfileName(const std::string& a, const std::string& b);
+
 // One outer pair of matching "..." or '...', which the string functions remove.
 bool IsQuotedProfileValue(const std::string& value);
 

@@ -147,8 +147,7 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const size_t invalid = c.written.invalidAt;
   if (c.written.utf8Mark && invalid >= read->start && invalid < read->end) {
     c.Add(line, kConcernsBoth,
-          "This line holds bytes that are not UTF-8 (" +
-              HexBytes(c.bytes, invalid, Utf8SequenceAt(c.bytes, invalid).invalid) +
+          "This line holds bytes that are not UTF-8 (" + BrokenUtf8At(c.bytes, invalid) +
               "), though the file starts with a UTF-8 mark: Wine shows \"?\" for them, Windows "
               "each byte as a character. Type the text again, then save the file as UTF-16 LE.");
   } else if (WindowsShowsBytesOtherwise(c.written)) {
@@ -194,14 +193,6 @@ void CheckJoinedEquals(const Context& c, int line) {
             ". Write it without them, or without \"=\".");
 }
 
-bool SameSectionName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AnsiLower(a[i]) != AnsiLower(b[i])) return false;
-  }
-  return true;
-}
-
 std::string HeaderOf(const Reading& reading, const ProfileLine& line) {
   return reading.file.sections[line.section].name;
 }
@@ -231,7 +222,7 @@ bool HeaderReadOtherwise(const Context& c, int line) {
   if (windows == nullptr || wine == nullptr) return false;
   const bool windowsHeader = windows->kind == kHeaderLine, wineHeader = wine->kind == kHeaderLine;
   if (windowsHeader == wineHeader &&
-      (!windowsHeader || SameSectionName(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
+      (!windowsHeader || SameProfileName(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
     return false;
   }
   return c.windows.RoleOf(line) != c.wine.RoleOf(line);
@@ -311,7 +302,7 @@ void CheckLaterSections(const Context& c, const char* name) {
   if (first == nullptr) return;
   for (const ProfileSection* later = first + 1; later < file.sections.data() + file.sections.size();
        ++later) {
-    if (!SameSectionName(later->name, name)) continue;
+    if (!SameProfileName(later->name, name)) continue;
     int lines = 0;
     for (const ProfileKey& key : later->keys) lines += !key.name.empty() && key.name[0] != ';';
     if (lines == 0) continue;

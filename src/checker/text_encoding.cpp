@@ -112,8 +112,9 @@ std::string WordAround(const std::string& text, size_t at) {
   return text.substr(start, (end == std::string::npos ? text.size() : end) - start);
 }
 
-std::string HexBytes(const std::string& bytes, size_t at, size_t count) {
+std::string BrokenUtf8At(const std::string& bytes, size_t at) {
   static const char kDigits[] = "0123456789ABCDEF";
+  const size_t count = Utf8SequenceAt(bytes, at).invalid;
   std::string out;
   for (size_t i = at; i < at + count && i < bytes.size(); ++i) {
     if (!out.empty()) out += ' ';

@@ -35,8 +35,8 @@ size_t FirstBeyondAscii(const std::string& text);
 // The word of a text around position at: up to blanks, quotes, '=' and line ends.
 std::string WordAround(const std::string& text, size_t at);
 
-// Up to count bytes from at, in hexadecimal: "C3 28".
-std::string HexBytes(const std::string& bytes, size_t at, size_t count);
+// The bytes of the broken UTF-8 sequence at at, in hexadecimal: "E2 82".
+std::string BrokenUtf8At(const std::string& bytes, size_t at);
 
 // Whether Windows, which reads a file without a UTF-16 LE mark as ANSI bytes, shows these bytes
 // otherwise than the author wrote them.
