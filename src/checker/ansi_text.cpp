@@ -75,8 +75,10 @@ struct LetterCase {
   uint8_t lower, upper;
 };
 LetterCase CaseOf(uint8_t b) {
-  if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) return {uint8_t(b + 0x20), b};
-  if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) return {b, uint8_t(b - 0x20)};
+  if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+    return {uint8_t(b + 0x20), b};
+  if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+    return {b, uint8_t(b - 0x20)};
   if (b == 0x8A || b == 0x8C || b == 0x8E) return {uint8_t(b + 0x10), b};
   if (b == 0x9A || b == 0x9C || b == 0x9E) return {b, uint8_t(b - 0x10)};
   if (b == 0x9F) return {0xFF, b};
@@ -98,7 +100,8 @@ size_t MarkLength(ByteOrderMark mark) {
 }
 
 uint32_t Utf16UnitAt(const std::string& bytes, size_t at, bool bigEndian) {
-  const uint8_t first = static_cast<uint8_t>(bytes[at]), second = static_cast<uint8_t>(bytes[at + 1]);
+  const uint8_t first = static_cast<uint8_t>(bytes[at]),
+                second = static_cast<uint8_t>(bytes[at + 1]);
   return bigEndian ? first << 8 | second : second << 8 | first;
 }
 
@@ -120,7 +123,8 @@ uint32_t AnsiToUnicode(uint8_t byte) {
 
 std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian) {
   std::string out;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) out += FromUnicode(Utf16UnitAt(bytes, i, bigEndian));
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+    out += FromUnicode(Utf16UnitAt(bytes, i, bigEndian));
   return out;
 }
 

@@ -23,7 +23,8 @@ void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend
   const std::string word = FirstWordBeyondAscii(bytes.substr(text));
   switch (written.encoding) {
     case kWrittenUtf16Be:
-      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(Utf16ToUtf8(bytes.substr(MarkLength(kUtf16BeMark)), true));
+      mend->bytes = kUtf16LeMarkBytes +
+                    Utf8ToUtf16Le(Utf16ToUtf8(bytes.substr(MarkLength(kUtf16BeMark)), true));
       mend->changes.push_back(
           "saved as UTF-16 LE with its byte-order mark: it was UTF-16 big-endian, which Windows "
           "cannot read at all");
