@@ -33,7 +33,7 @@ void AddMessages(std::vector<CheckedBox>* to, int line) {
 
 // How far a text over its limit is over: the value as written, before any reading cut it.
 std::string MeasureLength(const ProfileFile& profile, const FailedSetting& failed) {
-  const ProfileKey* key = FindProfileKey(profile, "SystemSettings", failed.keys[0]);
+  const ProfileKey* key = FindProfileKey(profile, kSettingsSection, failed.keys[0]);
   if (failed.longest == 0 || key == nullptr || !key->hasValue) return "";
   const size_t bytes = UnquotedProfileValue(key->value).size();
   if (bytes <= static_cast<size_t>(failed.longest)) return "";
@@ -53,7 +53,7 @@ void CheckEverySetting(const char* configPath, FolderReport* report) {
   for (int i = 0; i < failures; ++i) {
     int lines[2] = {0, 0}, found = 0;
     for (const char* key : failed[i].keys) {
-      const int line = key ? ProfileKeyLine(profile, "SystemSettings", key) : 0;
+      const int line = key ? ProfileKeyLine(profile, kSettingsSection, key) : 0;
       if (line > 0) lines[found++] = line;
     }
     report->problems.push_back(
@@ -66,38 +66,26 @@ bool IsAbsolute(const std::string& path) {
          (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
-// The reading the platform read as stands for.
-unsigned ConcernOf(ReadingPlatform platform) {
-  return DialectOf(platform) == kWindowsReading ? kConcernsWindows : kConcernsWine;
-}
-
 // A warning where it changes the reading checked, else a note.
 void AddFinding(const Finding& finding, FolderReport* report) {
-  (finding.concerns & ConcernOf(report->platform) ? report->warnings : report->notes)
+  (finding.concerns & ConcernOf(DialectOf(report->platform)) ? report->warnings : report->notes)
       .push_back(finding);
 }
 
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
-  const std::string shown = "\"" + AnsiToUtf8(path) + "\"";
+  const std::vector<std::string> shown = {AnsiToUtf8(path)};
   if (path.find('/') != std::string::npos) {
-    AddFinding({line, kConcernsBoth,
-                shown + ": / works, but the list shows the whole path as the name; write \\ "
-                        "(lanterpick-check --fix does it)."},
-               report);
+    AddFinding({kSlashInPath, line, kConcernsBoth, shown}, report);
   }
   if (IsAbsolute(path)) {
-    AddFinding({line, 0, shown + " is an absolute path; not checked."}, report);
+    AddFinding({kAbsolutePath, line, 0, shown}, report);
     return;
   }
   const std::string host = HostPathOf(kHostDriveRoot + path);
   if (host.empty()) {
-    AddFinding({line, kConcernsBoth,
-                shown + " is not in the folder. The launcher opens it relative to its current "
-                        "folder when it runs, which is this folder only when it is started from "
-                        "here."},
-               report);
+    AddFinding({kFileNotInFolder, line, kConcernsBoth, shown}, report);
   } else if (IsHostFolder(host)) {
-    AddFinding({line, kConcernsBoth, shown + " names a folder, not a file."}, report);
+    AddFinding({kPathNamesFolder, line, kConcernsBoth, shown}, report);
   }
 }
 
@@ -105,7 +93,7 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
 void CheckEveryFileLine(const ProfileFile& profile, FolderReport* report) {
   int entries = 0;
   LaunchEntry entry;
-  for (const SectionLine& line : ProfileSectionLines(profile, "Files")) {
+  for (const SectionLine& line : ProfileSectionLines(profile, kFilesSection)) {
     const std::string text = line.text;
     uint32_t length = 0;
     FileLineKind kind =

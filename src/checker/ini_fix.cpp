@@ -2,12 +2,14 @@
 #include "checker/ini_fix.h"
 
 #include "checker/ansi_text.h"
+#include "checker/findings.h"
 #include "checker/host_files.h"
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
 #include "checker/text_encoding.h"
 #include "config/files_parser.h"
 #include "config/launch_list.h"
+#include "config/settings.h"
 
 namespace {
 
@@ -65,7 +67,7 @@ void MendSlashes(IniMend* mend) {
   std::string& bytes = mend->bytes;
   const ProfileFile profile = ReadProfile(bytes, kWindowsReading);
   const size_t unit = profile.mark == kUtf16LeMark ? 2 : 1;
-  for (const SectionLine& line : ProfileSectionLines(profile, "Files")) {
+  for (const SectionLine& line : ProfileSectionLines(profile, kFilesSection)) {
     LaunchEntry entry;
     uint32_t length = 0;
     const uint32_t room = static_cast<uint32_t>(line.text.size() + 1);

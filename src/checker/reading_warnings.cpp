@@ -11,16 +11,12 @@
 
 namespace {
 
-const char kSaveAsUtf16[] = "Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"";
-const char kFixDoesIt[] = "; lanterpick-check --fix does it).";
-
 // What a line is to the launcher under one reading.
 enum LineRole { kUnread, kSettingsHeader, kFilesHeader, kEndingHeader, kReadSetting, kFilesLine };
 
 struct Reading {
   ProfileFile file;
   std::vector<LineRole> roles;  // by line number
-  unsigned concern;             // the bit of findings about this reading
 
   LineRole RoleOf(int line) const {
     return static_cast<size_t>(line) < roles.size() ? roles[line] : kUnread;
@@ -28,6 +24,9 @@ struct Reading {
   const ProfileLine* Line(int line) const {
     return line >= 1 && static_cast<size_t>(line) <= file.lines.size() ? &file.lines[line - 1]
                                                                        : nullptr;
+  }
+  std::string HeaderOf(const ProfileLine& line) const {
+    return AnsiToUtf8(file.sections[line.section].name);
   }
 };
 
@@ -44,20 +43,18 @@ void MarkSection(const ProfileFile& file, const char* name, LineRole role,
 }
 
 Reading ReadAs(const std::string& bytes, ProfileDialect dialect) {
-  Reading reading = {ReadProfile(bytes, dialect),
-                     {},
-                     dialect == kWindowsReading ? kConcernsWindows : kConcernsWine};
+  Reading reading = {ReadProfile(bytes, dialect), {}};
   std::vector<LineRole>& roles = reading.roles;
   roles.assign(reading.file.lines.size() + 1, kUnread);
-  MarkSection(reading.file, "SystemSettings", kSettingsHeader, roles);
-  MarkSection(reading.file, "Files", kFilesHeader, roles);
+  MarkSection(reading.file, kSettingsSection, kSettingsHeader, roles);
+  MarkSection(reading.file, kFilesSection, kFilesHeader, roles);
   roles[0] = kUnread;  // the lines before any header
   for (int i = 0; i < kSettingKeyCount; ++i) {
-    if (const ProfileKey* key = FindProfileKey(reading.file, "SystemSettings", SettingKey(i))) {
+    if (const ProfileKey* key = FindProfileKey(reading.file, kSettingsSection, SettingKey(i))) {
       roles[key->line] = kReadSetting;
     }
   }
-  for (const SectionLine& line : ProfileSectionLines(reading.file, "Files")) {
+  for (const SectionLine& line : ProfileSectionLines(reading.file, kFilesSection)) {
     roles[line.line] = kFilesLine;
   }
   return reading;
@@ -81,23 +78,16 @@ struct Context {
     const ProfileLine* read = Line(line);
     return read == nullptr ? std::string() : WrittenText(bytes, read->start, read->end, written);
   }
-  void Add(int line, unsigned concerns, const std::string& text) const {
-    findings->push_back({line, concerns, text});
+  void Add(FindingKind kind, int line, unsigned concerns,
+           const std::vector<std::string>& arguments = {}) const {
+    findings->push_back({kind, line, concerns, arguments});
   }
   // --fix cannot mend bytes behind a UTF-8 mark that are no UTF-8.
-  std::string SaveAsUtf16() const {
-    return kSaveAsUtf16 + std::string(written.invalidAt == std::string::npos ? kFixDoesIt : ").");
-  }
+  std::string Fixable() const { return written.invalidAt == std::string::npos ? "yes" : ""; }
 };
 
-std::string Quoted(const std::string& utf8) {
-  return "\"" + utf8 + "\"";
-}
-
-std::string UnfitText(const std::string& written, size_t at) {
-  const std::string word = WordAround(written, at);
-  return Quoted(word) + " holds characters that Windows-1252 cannot hold: Windows shows each as " +
-         "\"?\" (" + Quoted(AnsiToUtf8(Utf8ToAnsi(word))) + ").";
+std::string Flag(bool on) {
+  return on ? "yes" : "";
 }
 
 // UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes.
@@ -105,29 +95,16 @@ void CheckUtf8Text(const Context& c, int line, const std::string& written, unsig
   const size_t at = FirstBeyondAscii(written);
   if (at == std::string::npos) return;
   const std::string word = WordAround(written, at);
-  const std::string shown = Quoted(word) + " shows as " + Quoted(AnsiToUtf8(word));
-  const size_t unfit = FirstUnfit(written);
-  const std::string unfitToo =
-      unfit == std::string::npos
-          ? ""
-          : " " + Quoted(WordAround(written, unfit)) +
-                " also holds characters that Windows-1252 cannot hold, which show as \"?\" "
-                "even then.";
   if (c.written.encoding == kWrittenUtf8OrAnsi) {
-    c.Add(line, 0,
-          "If this file is UTF-8, " + shown +
-              " on Windows; as ANSI, which its bytes more likely are, it shows as written. If "
-              "it is UTF-8, save it as UTF-16 LE.");
+    c.Add(kUtf8OrAnsi, line, 0, {word, AnsiToUtf8(word)});
     return;
   }
   const unsigned concerns = inPlay & (c.written.utf8Mark ? kConcernsWindows : kConcernsBoth);
   if (concerns == 0) return;
-  const std::string what =
-      c.written.lonePair ? "If this file is UTF-8 (as Notepad saves it), Windows reads it "
-                           "as ANSI bytes: " +
-                               shown + "; as ANSI it shows as written."
-                         : "This is UTF-8 text, which Windows reads as ANSI bytes: " + shown + ".";
-  c.Add(line, concerns, what + " " + c.SaveAsUtf16() + unfitToo);
+  const size_t unfit = FirstUnfit(written);
+  c.Add(c.written.lonePair ? kUtf8PairReadAsAnsi : kUtf8ReadAsAnsi, line, concerns,
+        {word, AnsiToUtf8(word), c.Fixable(),
+         unfit == std::string::npos ? "" : WordAround(written, unfit)});
 }
 
 // The text of a line as its author wrote it, against what the readings show of it.
@@ -137,28 +114,19 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const size_t invalid = c.written.invalidAt;
   if (c.written.utf8Mark && invalid != std::string::npos &&
       ProfileLineAt(c.windows.file, invalid) == line) {
-    c.Add(line, kConcernsBoth,
-          "This line holds bytes that are not UTF-8 (" + BrokenUtf8At(c.bytes, invalid) +
-              "), though the file starts with a UTF-8 mark: Wine shows \"?\" for them, Windows "
-              "each byte as a character. Type the text again, then save the file as UTF-16 LE.");
+    c.Add(kNotUtf8BehindMark, line, kConcernsBoth, {BrokenUtf8At(c.bytes, invalid)});
   } else if (WindowsShowsBytesOtherwise(c.written)) {
     CheckUtf8Text(c, line, written, inPlay);
   } else if (FirstUnfit(written) != std::string::npos) {
-    c.Add(line, inPlay,
-          UnfitText(written, FirstUnfit(written)) + " Use only Windows-1252 characters.");
+    const std::string word = WordAround(written, FirstUnfit(written));
+    c.Add(kBeyondWindows1252, line, inPlay, {word, AnsiToUtf8(Utf8ToAnsi(word))});
   }
   const size_t nul = read->text.find('\0');
   if (nul != std::string::npos && c.written.encoding != kWrittenUtf16NoMark) {
-    c.Add(line, inPlay,
-          "This line holds a NUL byte: Wine ends the line there, reading " +
-              Quoted(AnsiToUtf8(TrimmedProfileText(read->text.substr(0, nul)))) +
-              "; what Windows does is not known. Remove it.");
+    c.Add(kNulByte, line, inPlay, {AnsiToUtf8(TrimmedProfileText(read->text.substr(0, nul)))});
   }
   if (read->trimmedUnmeasured && (inPlay & kConcernsWindows)) {
-    c.Add(line, kConcernsWindows,
-          "A form feed or an end-of-file byte (0x1A) stands at an end of this line or of its "
-          "value: Wine trims it as a blank; whether Windows does is not known (if it keeps it, "
-          "a [Files] line no longer ends with its quote). Remove it.");
+    c.Add(kUnmeasuredBlank, line, kConcernsWindows);
   }
 }
 
@@ -177,31 +145,16 @@ void CheckJoinedEquals(const Context& c, int line) {
       written.substr(start, written.size() - (key->value.size() - end) - start);
   const std::string joined = TrimmedProfileText(key->name.substr(start)) + "=" +
                              TrimmedProfileText(key->value.substr(0, end));
-  c.Add(line, c.InPlay(line),
-        "The blanks around the first \"=\" of a [Files] line are dropped: the row reads " +
-            Quoted(AnsiToUtf8(joined)) + ", not " + Quoted(AnsiToUtf8(field)) +
-            ". Write it without them, or without \"=\".");
-}
-
-std::string HeaderOf(const Reading& reading, const ProfileLine& line) {
-  return reading.file.sections[line.section].name;
+  c.Add(kBlanksAroundEquals, line, c.InPlay(line), {AnsiToUtf8(joined), AnsiToUtf8(field)});
 }
 
 void WarnOfUtf8Mark(const Context& c, bool loses) {
-  const std::string firstLine = TrimmedProfileText(c.Written(1));
-  const std::string fix = c.written.encoding == kWrittenAscii
-                              ? "Save the file without the mark, as ANSI (lanterpick-check --fix "
-                                "removes it)."
-                              : c.SaveAsUtf16();
-  const std::string start =
-      "The file starts with a UTF-8 byte-order mark, which Windows does not recognise: its three "
-      "bytes stay in front of line 1";
+  const std::vector<std::string> arguments = {
+      TrimmedProfileText(c.Written(1)), Flag(c.written.encoding == kWrittenAscii), c.Fixable()};
   if (loses) {
-    c.Add(1, kConcernsWindows,
-          start + ", " + Quoted(firstLine) +
-              ", so Windows does not read that header and the whole section is lost. " + fix);
+    c.Add(kUtf8MarkHidesHeader, 1, kConcernsWindows, arguments);
   } else {
-    c.Add(1, 0, start + ", which the launcher does not read, so nothing changes today. " + fix);
+    c.Add(kUtf8MarkBeforeText, 1, 0, arguments);
   }
 }
 
@@ -210,77 +163,59 @@ bool HeaderReadOtherwise(const Context& c, int line) {
   const ProfileLine* windows = c.windows.Line(line);
   const ProfileLine* wine = c.wine.Line(line);
   if (windows == nullptr || wine == nullptr) return false;
-  const bool windowsHeader = windows->header, wineHeader = wine->header;
-  if (windowsHeader == wineHeader &&
-      (!windowsHeader || SameAsciiFolded(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
+  if (windows->header == wine->header &&
+      (!windows->header || SameAsciiFolded(c.windows.HeaderOf(*windows), c.wine.HeaderOf(*wine)))) {
     return false;
   }
   return c.windows.RoleOf(line) != c.wine.RoleOf(line);
 }
 
 // Windows ends a header's name at the first ']' and needs none; Wine ends it at the last and
-// needs one.
+// needs one. Windows reads every line Wine reads as a header as one too.
 void CheckHeader(const Context& c, int line) {
   if (!HeaderReadOtherwise(c, line)) return;
-  const ProfileLine* windows = c.windows.Line(line);
   const ProfileLine* wine = c.wine.Line(line);
-  const bool wineHeader = wine->header;
-  const std::string written = Quoted(TrimmedProfileText(c.Written(line)));
-  const std::string name = AnsiToUtf8(HeaderOf(c.windows, *windows));
-  if (!wineHeader && name.empty()) {
-    c.Add(line, kConcernsBoth,
-          "Windows reads " + written +
-              " as a section header, so the lines below it are no "
-              "longer in [" +
-              AnsiToUtf8(HeaderOf(c.wine, *wine)) +
-              "]; Wine reads it as a line of that section. Delete the line.");
-    return;
+  const std::string written = TrimmedProfileText(c.Written(line));
+  const std::string name = c.windows.HeaderOf(*c.windows.Line(line));
+  if (wine->header) {
+    c.Add(kHeaderBrackets, line, kConcernsBoth, {written, name, c.wine.HeaderOf(*wine)});
+  } else if (name.empty()) {
+    c.Add(kBracketLineIsHeader, line, kConcernsBoth, {written, c.wine.HeaderOf(*wine)});
+  } else {
+    c.Add(kHeaderWithoutBracket, line, kConcernsBoth, {written, name});
   }
-  c.Add(line, kConcernsBoth,
-        "Windows reads " + written + " as the header [" + name + "], Wine as " +
-            (wineHeader ? "[" + AnsiToUtf8(HeaderOf(c.wine, *wine)) + "]" : "no header at all") +
-            ". Write it with " + (wineHeader ? "one closing bracket" : "its closing bracket") +
-            ": \"[" + name + "]\".");
 }
 
 void CheckButtonSize(const Context& c, const ProfileKey& key) {
   const bool quoted = IsQuotedProfileValue(key.value);
   const ProfileNumber meant = ReadProfileNumber(UnquotedProfileValue(key.value), true);
   if (!quoted && meant.base == 10) return;
-  const int32_t wineReads = ProfileInt(c.wine.file, "SystemSettings", key.name, 0);
-  const std::string how = quoted && meant.base != 10 ? "in quotes and with a base prefix"
-                          : quoted                   ? "in quotes"
-                                                     : "with a base prefix";
-  c.Add(key.line, kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
-        AnsiToUtf8(key.name + "=" + key.value) + ": Wine reads " + std::to_string(wineReads) +
-            "; what Windows reads " + how + " is not known. Write the number in plain decimal: " +
-            AnsiToUtf8(key.name) + "=" + std::to_string(meant.value) + ".");
+  const int32_t wineReads = ProfileInt(c.wine.file, kSettingsSection, key.name, 0);
+  c.Add(quoted ? kNumberInQuotes : kNumberWithBasePrefix, key.line,
+        kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
+        {AnsiToUtf8(key.name + "=" + key.value), std::to_string(wineReads), AnsiToUtf8(key.name),
+         std::to_string(meant.value), Flag(meant.base != 10)});
 }
 
 // The settings the launcher reads, as Windows reads them: what it reads otherwise, or unknown.
 void CheckSettings(const Context& c) {
   for (int i = 0; i < kSettingKeyCount; ++i) {
-    const ProfileKey* key = FindProfileKey(c.windows.file, "SystemSettings", SettingKey(i));
+    const ProfileKey* key = FindProfileKey(c.windows.file, kSettingsSection, SettingKey(i));
     if (key == nullptr || !key->hasValue) continue;
-    const size_t length = key->value.size();
+    const std::string name = AnsiToUtf8(key->name);
     const int longest = LongestTextSetting(SettingKey(i));
     if (IsSizeSetting(SettingKey(i))) CheckButtonSize(c, *key);
     if (longest > 0 && IsQuotedProfileValue(key->value) &&
         UnquotedProfileValue(key->value).size() == static_cast<size_t>(longest) + 1) {
-      c.Add(key->line, kConcernsWindows,
-            AnsiToUtf8(key->name) + " is " + std::to_string(longest + 1) +
-                " bytes in quotes, one over its limit of " + std::to_string(longest) +
-                ": Wine drops the last character and accepts it; what Windows does is not "
-                "known. Remove the quotes and shorten it to " +
-                std::to_string(longest) + " bytes.");
+      c.Add(kQuotedTextOneOver, key->line, kConcernsWindows,
+            {name, std::to_string(longest + 1), std::to_string(longest)});
     }
+    const size_t length = key->value.size();
     const size_t windowsReads = ValueAsRead(c.windows.file, key->value).size();
     if (windowsReads != length) {
-      c.Add(key->line, kConcernsWindows,
-            AnsiToUtf8(key->name) + " is " + std::to_string(length) +
-                " bytes long; Windows reads a value's length modulo 65,536, so it reads " +
-                std::to_string(windowsReads) + " of them, and Wine all. Shorten it" +
-                (longest > 0 ? " to at most " + std::to_string(longest) + " bytes." : "."));
+      c.Add(kValueLengthWraps, key->line, kConcernsWindows,
+            {name, std::to_string(length), std::to_string(windowsReads),
+             longest > 0 ? std::to_string(longest) : ""});
     }
   }
 }
@@ -292,45 +227,28 @@ void CheckLaterSections(const Context& c, const char* name) {
   if (first == nullptr) return;
   for (const ProfileSection* later = first + 1; later < file.sections.data() + file.sections.size();
        ++later) {
-    if (!SameAsciiFolded(later->name, name)) continue;
     const size_t lines = ProfileSectionLines(file, *later).size();
-    if (lines == 0) continue;
-    c.Add(later->line, kConcernsBoth,
-          "A second [" + std::string(name) +
-              "] section: the launcher reads only the first, on line " +
-              std::to_string(first->line) + ", so the " + std::to_string(lines) +
-              (lines == 1 ? " line" : " lines") + " here " + (lines == 1 ? "is" : "are") +
-              " not read. Move " + (lines == 1 ? "it" : "them") + " into the first.");
+    if (!SameAsciiFolded(later->name, name) || lines == 0) continue;
+    c.Add(kSecondSection, later->line, kConcernsBoth,
+          {name, std::to_string(first->line), std::to_string(lines)});
   }
 }
 
 void CheckFilesLength(const Context& c) {
-  const ProfileSection* files = FindProfileSection(c.windows.file, "Files");
-  if (files == nullptr) return;
-  const size_t length = ProfileSectionSize(c.windows.file, "Files");
-  if (length <= kDocumentedSectionLimit) return;
-  c.Add(files->line, kConcernsWindows,
-        "The [Files] section is " + std::to_string(length) +
-            " characters long. Windows is documented to read at most 32,767 of a section; "
-            "whether today's Windows cuts it is not known. Keep it shorter: fewer or shorter "
-            "descriptions.");
+  const ProfileSection* files = FindProfileSection(c.windows.file, kFilesSection);
+  const size_t length = ProfileSectionSize(c.windows.file, kFilesSection);
+  if (files == nullptr || length <= kDocumentedSectionLimit) return;
+  c.Add(kFilesSectionLong, files->line, kConcernsWindows, {std::to_string(length)});
 }
 
 // Findings about the file as a whole, before its lines; false when its lines are not read.
 bool CheckEncoding(const Context& c) {
   if (c.written.encoding == kWrittenUtf16Be) {
-    c.Add(0, kConcernsWindows,
-          "The file is UTF-16 big-endian (it starts with FE FF), which Windows cannot read: it "
-          "reads nothing from it. Save it as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
-          "lanterpick-check --fix does it).");
+    c.Add(kUtf16BigEndian, 0, kConcernsWindows);
     return false;
   }
   if (c.written.encoding == kWrittenUtf16NoMark) {
-    c.Add(0, kConcernsBoth,
-          std::string("The file looks like UTF-16 ") + (c.written.bigEndian ? "BE" : "LE") +
-              " text without its byte-order mark: Windows and Wine read it as ANSI bytes, with a "
-              "NUL byte beside every character. Save it as UTF-16 LE with its mark (Notepad's "
-              "\"UTF-16 LE\").");
+    c.Add(kUtf16WithoutMark, 0, kConcernsBoth, {c.written.bigEndian ? "BE" : "LE"});
   }
   return true;
 }
@@ -354,8 +272,8 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
     }
   }
   CheckSettings(c);
-  CheckLaterSections(c, "SystemSettings");
-  CheckLaterSections(c, "Files");
+  CheckLaterSections(c, kSettingsSection);
+  CheckLaterSections(c, kFilesSection);
   CheckFilesLength(c);
   return findings;
 }
