@@ -24,6 +24,7 @@ target_link_libraries(lanterpick_profile PUBLIC lanterpick_core)
 add_library(lanterpick_checker OBJECT ${LANTERPICK_CHECKER_SOURCES}
   src/checker/host_files_posix.cpp)
 target_link_libraries(lanterpick_checker PUBLIC lanterpick_profile)
+target_include_directories(lanterpick_checker PRIVATE res)  # the template's numbers
 add_executable(lanterpick-check src/checker/checker_main.cpp)
 target_link_libraries(lanterpick-check PRIVATE lanterpick_checker)
 

@@ -1,8 +1,8 @@
-// Looks at a launcher folder as lanterpick.exe would when started from it, and beyond.
+// Looks at a launcher folder as lanterpick.exe would when started from it, and beyond. What the
+// launcher holds in its code page becomes UTF-8 here, as it is taken.
 #include "checker/folder_check.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 
 #include "checker/ansi_text.h"
@@ -16,6 +16,7 @@
 #include "dialog/item_text.h"
 #include "launcher/program_path.h"
 #include "launcher/startup.h"
+#include "resource.h"
 
 namespace {
 
@@ -74,13 +75,9 @@ void AddFinding(const Finding& finding, FolderReport* report) {
 
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   const std::vector<std::string> shown = {AnsiToUtf8(path)};
-  if (path.find('/') != std::string::npos) {
+  if (path.find('/') != std::string::npos)
     AddFinding({kSlashInPath, line, kConcernsBoth, shown}, report);
-  }
-  if (IsAbsolute(path)) {
-    AddFinding({kAbsolutePath, line, 0, shown}, report);
-    return;
-  }
+  if (IsAbsolute(path)) return AddFinding({kAbsolutePath, line, 0, shown}, report);
   const std::string host = HostPathOf(kHostDriveRoot + path);
   if (host.empty()) {
     AddFinding({kFileNotInFolder, line, kConcernsBoth, shown}, report);
@@ -123,26 +120,28 @@ void CheckConfiguration(const std::string& hostConfig, const char* configPath,
 }
 
 void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* report) {
+  const std::string beyond = "beyond the first " + std::to_string(kMaxEntries) + " files";
   int offered = 0;
   for (const HostEntry& entry : ListHostFolder(folder)) {
     if (entry.name == "." || entry.name == "..") continue;
     EntryVerdict verdict = JudgeEntry(entry.attributes, entry.name.c_str(), ownName);
     if (verdict != kOffered) {
-      report->leftOut.push_back({entry.name, kReasons[verdict]});
+      report->leftOut.push_back({AnsiToUtf8(entry.name), kReasons[verdict]});
     } else if (++offered > kMaxEntries) {
-      report->leftOut.push_back({entry.name, "beyond the first 1000 files"});
+      report->leftOut.push_back({AnsiToUtf8(entry.name), beyond});
     }
   }
 }
 
 void TakeRows(FolderReport* report) {
-  report->windowTitle = TheSettings.windowTitle;
-  report->rowsOpenFrom = ListedFolder;
+  report->windowTitle = AnsiToUtf8(TheSettings.windowTitle);
+  report->rowsOpenFrom = AnsiToUtf8(ListedFolder);
   char text[kItemTextRoom];
   for (int i = 0; i < TheLaunchList.count; ++i) {
     const LaunchEntry& row = TheLaunchList.rows[i];
     MakeItemText(row.path, report->width, ShowFullPath, text);
-    report->rows.push_back({row.path, text, row.description, row.keepOpenAllowed != 0});
+    report->rows.push_back({AnsiToUtf8(row.path), AnsiToUtf8(text), AnsiToUtf8(row.description),
+                            row.keepOpenAllowed != 0});
   }
 }
 
@@ -165,22 +164,19 @@ void FindLineOfFirstProblem(FolderReport* report) {
   }
 }
 
-// Each row as the user sees it: its text and its description.
-std::vector<std::string> RowTexts(const FolderReport& report) {
-  std::vector<std::string> texts;
-  for (const CheckedRow& row : report.rows) texts.push_back(row.text + '\n' + row.description);
-  return texts;
+bool SameRows(const FolderReport& a, const FolderReport& b) {
+  return std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(),
+                    [](const CheckedRow& x, const CheckedRow& y) {
+                      return x.text == y.text && x.description == y.description;
+                    });
 }
 
 }  // namespace
 
 void CompareWithWine(const FolderReport& wine, FolderReport* report) {
   OtherVerdict& verdict = report->underWine;
-  verdict.opens = wine.opens;
-  verdict.windowTitle = wine.windowTitle;
-  verdict.message = wine.first;
-  verdict.rowTexts = RowTexts(wine);
-  verdict.rowsDiffer = report->opens && wine.opens && RowTexts(*report) != verdict.rowTexts;
+  verdict = {false, wine.opens, wine.windowTitle, wine.first, false};
+  verdict.rowsDiffer = report->opens && wine.opens && !SameRows(*report, wine);
   verdict.differs = wine.opens != report->opens || verdict.rowsDiffer ||
                     (wine.opens ? wine.windowTitle != report->windowTitle
                                 : wine.first.caption != report->first.caption ||
@@ -200,7 +196,7 @@ bool ProgramNameFor(const std::string& folder, std::string* program, std::string
   }
   if (inis.size() > 1) {
     *error = "the folder holds several INI files (";
-    for (size_t i = 0; i < inis.size(); ++i) *error += (i ? ", " : "") + inis[i];
+    for (size_t i = 0; i < inis.size(); ++i) *error += (i ? ", " : "") + AnsiToUtf8(inis[i]);
     *error += "); say which with --program NAME.exe";
     return false;
   }
@@ -212,37 +208,40 @@ bool ProgramNameFor(const std::string& folder, std::string* program, std::string
   return true;
 }
 
+// The list's client width at 96 dpi: the template's full width in dialog units at the dialog
+// font's 6 pixels for 4 units, less Wine's 2-pixel edge on each side (Windows' is 1); over that
+// font's average character width, 7.
 int DefaultRowWidth() {
-  return RowWidth(290, 7);
+  return RowWidth(FULL_WIDTH_UNITS * 6 / 4 - 2 * 2, 7);
 }
 
-bool CheckFolder(const std::string& folder, const std::string& programName, int width,
-                 ReadingPlatform platform, FolderReport* report, std::string* error) {
+FolderReport CheckFolder(const std::string& folder, const std::string& programName, int width,
+                         ReadingPlatform platform) {
+  FolderReport report;
+  report.platform = platform;
+  report.width = width;
   if (!IsHostFolder(folder)) {
-    *error = "no such folder: " + folder;
-    return false;
+    report.error = "no such folder: " + folder;
+    return report;
   }
   UseHostFolder(folder, programName, platform);
-  report->platform = platform;
-  report->width = width;
   LauncherPaths paths;
   TakeLauncherPaths(&paths);
   if (IsHostPlainFile(paths.hostConfig) && !std::ifstream(paths.hostConfig).good()) {
-    *error = "cannot read " + paths.hostConfig + " (the launcher may not be able to either)";
-    return false;
+    report.error = "cannot read " + paths.hostConfig + " (the launcher may not be able to either)";
+    return report;
   }
-  report->configName = paths.derived ? OwnName(paths.configPath) : "";
-
-  RunStartUp(report);
+  report.configName = paths.derived ? AnsiToUtf8(OwnName(paths.configPath)) : "";
+  RunStartUp(&report);
   if (!paths.derived) {
-    report->mode = kStoppedBeforeChoosing;
-    report->problems.push_back(report->first);
-  } else if (report->mode == kConfigurationMode) {
-    CheckConfiguration(paths.hostConfig, paths.configPath, report);
-    FindLineOfFirstProblem(report);
+    report.mode = kStoppedBeforeChoosing;
+    report.problems.push_back(report.first);
+  } else if (report.mode == kConfigurationMode) {
+    CheckConfiguration(paths.hostConfig, paths.configPath, &report);
+    FindLineOfFirstProblem(&report);
   } else {
-    if (!report->opens) report->problems.push_back(report->first);
-    ListLeftOut(folder, OwnName(paths.programPath), report);
+    if (!report.opens) report.problems.push_back(report.first);
+    ListLeftOut(folder, OwnName(paths.programPath), &report);
   }
-  return true;
+  return report;
 }

@@ -27,6 +27,9 @@ bool HostPathExists(const std::string& path);
 // A command-line argument in the launcher's code page: Unix hands it over in UTF-8.
 std::string HostArgumentInAnsi(const char* argument);
 
+// A host path or argument in UTF-8, for the report.
+std::string HostTextInUtf8(const std::string& text);
+
 // Writes a file that must not exist yet, with the permissions of the file model, and flushes it
 // to the disk. False, with error set, when it cannot.
 bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,

@@ -98,6 +98,10 @@ std::string HostArgumentInAnsi(const char* argument) {
   return Utf8ToAnsi(argument);
 }
 
+std::string HostTextInUtf8(const std::string& text) {
+  return text;
+}
+
 bool HostPathExists(const std::string& path) {
   struct stat info;
   return lstat(path.c_str(), &info) == 0;

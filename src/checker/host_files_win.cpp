@@ -2,6 +2,7 @@
 // names.
 #include <windows.h>
 
+#include "checker/ansi_text.h"
 #include "checker/host_files.h"
 
 std::vector<HostEntry> ListHostFolder(const std::string& folder) {
@@ -35,6 +36,10 @@ bool IsHostPlainFile(const std::string& path) {
 
 std::string HostArgumentInAnsi(const char* argument) {
   return argument;  // main's arguments come in the ANSI code page
+}
+
+std::string HostTextInUtf8(const std::string& text) {
+  return AnsiToUtf8(text);
 }
 
 bool HostPathExists(const std::string& path) {

@@ -118,8 +118,9 @@ bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
   return true;
 }
 
-bool FixFolderIni(const std::string& folder, const std::string& programName,
-                  std::vector<std::string>* said, std::string* error) {
+bool FixFolderIni(const std::string& folder, const std::string& programName, FixReport* told,
+                  std::string* error) {
+  std::vector<std::string>* said = &told->said;
   const std::string ini = HostConfigurationFile(folder, programName);
   if (ini.empty()) {
     said->push_back("no INI to mend: the launcher lists the folder");
@@ -151,6 +152,6 @@ bool FixFolderIni(const std::string& folder, const std::string& programName,
     return false;
   }
   said->push_back("mended " + name + "; the original is kept as " + NameOf(original) + ":");
-  for (const std::string& change : mend.changes) said->push_back("  " + change);
+  told->changes = mend.changes;
   return true;
 }

@@ -16,9 +16,13 @@ struct IniMend {
 // UTF-8. Nothing is to be changed then.
 bool MendIni(const std::string& bytes, IniMend* mend, std::string* why);
 
+// What --fix tells, in UTF-8: what it did or left alone, then each change it made.
+struct FixReport {
+  std::vector<std::string> said, changes;
+};
+
 // Mends the INI the launcher named programName reads in folder, if it has one. The mended file
 // replaces it at once (written beside it, flushed, renamed over it); the original is kept as
-// NAME.orig, which must not exist yet. Says what it did in said; false, with error set and
-// nothing changed, when it cannot.
-bool FixFolderIni(const std::string& folder, const std::string& programName,
-                  std::vector<std::string>* said, std::string* error);
+// NAME.orig, which must not exist yet. False, with error set and nothing changed, when it cannot.
+bool FixFolderIni(const std::string& folder, const std::string& programName, FixReport* told,
+                  std::string* error);

@@ -19,7 +19,7 @@ struct HostMessage {
 void UseHostFolder(const std::string& folder, const std::string& programName,
                    ReadingPlatform platform);
 
-// The message boxes the launcher showed since the last call, which forgets them.
+// The message boxes the launcher showed since the last call, in UTF-8; the call forgets them.
 std::vector<HostMessage> TakeHostMessages();
 
 // The host file a launcher path names, found without regard to case; "" when there is none.
