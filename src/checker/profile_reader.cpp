@@ -148,16 +148,6 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
   keys.push_back(key);
 }
 
-// The value as the string functions copy it: a quote at both ends is removed, except that a value
-// cut by the room keeps its closing quote's place (the last byte that fits is dropped instead).
-std::string CopyEntry(const std::string& value, uint32_t room) {
-  if (room == 0) return std::string();
-  const bool quoted = IsQuotedProfileValue(value);
-  std::string out = value.substr(quoted ? 1 : 0, room - 1);
-  if (quoted && room >= value.size() - 1 && !out.empty()) out.pop_back();
-  return out;
-}
-
 // The value of a digit in bases up to 36, or 36 for a character that is none.
 uint32_t DigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -186,6 +176,14 @@ ProfileDialect DialectOf(ReadingPlatform platform) {
 std::string ValueAsRead(const ProfileFile& file, const std::string& value) {
   if (!kRules[file.dialect].valueLengthWraps) return value;
   return value.substr(0, value.size() % kValueLengthWrap);
+}
+
+std::string CopiedProfileValue(const std::string& value, uint32_t room) {
+  if (room == 0) return std::string();
+  const bool quoted = IsQuotedProfileValue(value);
+  std::string out = value.substr(quoted ? 1 : 0, room - 1);
+  if (quoted && room >= value.size() - 1 && !out.empty()) out.pop_back();
+  return out;
 }
 
 std::string UnquotedProfileValue(const std::string& value) {
@@ -262,10 +260,11 @@ const ProfileSection* FindProfileSection(const ProfileFile& file, const std::str
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room) {
   const ProfileKey* found = FindProfileKey(file, section, key);
-  if (found != nullptr && found->hasValue) return CopyEntry(ValueAsRead(file, found->value), room);
+  if (found != nullptr && found->hasValue)
+    return CopiedProfileValue(ValueAsRead(file, found->value), room);
   std::string shortened = fallback;
   while (shortened.size() > 1 && shortened.back() == ' ') shortened.pop_back();
-  return CopyEntry(shortened, room);
+  return CopiedProfileValue(shortened, room);
 }
 
 int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key) {

@@ -66,6 +66,11 @@ bool IsQuotedProfileValue(const std::string& value);
 // The value without that pair, as the author means it.
 std::string UnquotedProfileValue(const std::string& value);
 
+// The value as the string functions copy it into room bytes: a quote at both ends is removed,
+// except that a value cut by the room keeps its closing quote's place (the last byte that fits is
+// dropped instead).
+std::string CopiedProfileValue(const std::string& value, uint32_t room);
+
 // A value as the file's dialect hands it out: under Windows its length wraps.
 std::string ValueAsRead(const ProfileFile& file, const std::string& value);
 

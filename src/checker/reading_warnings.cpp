@@ -7,6 +7,7 @@
 #include "checker/ansi_text.h"
 #include "checker/profile_reader.h"
 #include "checker/text_encoding.h"
+#include "config/launch_list.h"
 #include "config/settings.h"
 
 namespace {
@@ -205,8 +206,10 @@ void CheckSettings(const Context& c) {
     const std::string name = AnsiToUtf8(key->name);
     const int longest = LongestTextSetting(SettingKey(i));
     if (IsSizeSetting(SettingKey(i))) CheckButtonSize(c, *key);
-    if (longest > 0 && IsQuotedProfileValue(key->value) &&
-        UnquotedProfileValue(key->value).size() == static_cast<size_t>(longest) + 1) {
+    // Over its limit as written, but within it as read: the quotes took the last byte.
+    const std::string read = CopiedProfileValue(key->value, TEXT_ROOM(longest));
+    if (longest > 0 && UnquotedProfileValue(key->value).size() > static_cast<size_t>(longest) &&
+        read.size() <= static_cast<size_t>(longest)) {
       c.Add(kQuotedTextOneOver, key->line, kConcernsWindows,
             {name, std::to_string(longest + 1), std::to_string(longest)});
     }
