@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "checker/ansi_text.h"
-#include "checker/system_profile.h"
 #include "config/text_rules.h"
 
 namespace {
@@ -165,11 +164,9 @@ std::string SectionBlock(const ProfileFile& file, const std::string& section) {
 
 }  // namespace
 
-ProfileDialect DialectOf(ReadingPlatform platform) {
-  if (platform == kReadNatively) {
-    const SystemProfile* system = SystemProfileFunctions();
+ProfileDialect DialectOf(ReadingPlatform platform, const SystemProfile* system) {
+  if (platform == kReadNatively)
     return system != nullptr && !system->isWine ? kWindowsReading : kWineReading;
-  }
   return platform == kReadAsWindows ? kWindowsReading : kWineReading;
 }
 

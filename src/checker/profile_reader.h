@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "checker/ansi_text.h"
+#include "checker/system_profile.h"
 
 // Windows and Wine 8 read some files differently (their rules stand in one table in
 // profile_reader.cpp); where nothing is known of Windows, its reading follows Wine's.
@@ -17,7 +18,8 @@ enum ProfileDialect { kWindowsReading, kWineReading };
 enum ReadingPlatform { kReadAsWindows, kReadAsWine, kReadNatively };
 
 // The dialect a platform reads in; natively, the system's: Wine's under Wine, else Windows'.
-ProfileDialect DialectOf(ReadingPlatform platform);
+ProfileDialect DialectOf(ReadingPlatform platform,
+                         const SystemProfile* system = SystemProfileFunctions());
 
 // Windows reads a value's length modulo this, as a 16-bit length would.
 enum { kValueLengthWrap = 65536 };
