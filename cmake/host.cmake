@@ -35,7 +35,7 @@ add_executable(check-icon src/icon/check_icon.cpp)
 target_link_libraries(check-icon PRIVATE lanterpick_icon)
 
 # Stands in for Win32 behind platform.h: an INI in memory, a folder as a list, messages recorded.
-add_library(fake_platform OBJECT tests/unit/fake_platform.cpp)
+add_library(fake_platform OBJECT tests/unit/fake_platform.cpp src/launcher/format_host.cpp)
 target_link_libraries(fake_platform PUBLIC lanterpick_profile)
 target_include_directories(fake_platform PUBLIC tests/unit)
 
