@@ -54,8 +54,8 @@ void CheckEverySetting(const char* configPath, FolderReport* report) {
   for (int i = 0; i < failures; ++i) {
     int lines[2] = {0, 0}, found = 0;
     for (const char* key : failed[i].keys) {
-      const int line = key ? ProfileKeyLine(profile, kSettingsSection, key) : 0;
-      if (line > 0) lines[found++] = line;
+      const ProfileKey* read = key ? FindProfileKey(profile, kSettingsSection, key) : nullptr;
+      if (read != nullptr && read->hasValue) lines[found++] = read->line;
     }
     report->problems.push_back(
         {shown[i].caption, shown[i].text, lines[0], lines[1], MeasureLength(profile, failed[i])});

@@ -264,11 +264,6 @@ std::string ProfileString(const ProfileFile& file, const std::string& section,
   return CopiedProfileValue(shortened, room);
 }
 
-int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key) {
-  const ProfileKey* found = FindProfileKey(file, section, key);
-  return found != nullptr && found->hasValue ? found->line : 0;
-}
-
 ProfileNumber ReadProfileNumber(const std::string& text, bool anyCase) {
   size_t i = 0;
   while (i < text.size() && static_cast<uint8_t>(text[i]) <= ' ') ++i;

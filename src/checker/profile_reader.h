@@ -96,10 +96,6 @@ const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& sec
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room);
 
-// The line of the key whose value GetPrivateProfileStringA returns; 0 when the value comes from the
-// default (no such key in the first section of that name, or a key without '=').
-int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key);
-
 // A number as GetPrivateProfileIntA reads a text: blanks, an optional sign, then digits in base
 // 10, or after 0x, 0o or 0b in base 16, 8 or 2, up to the first that is none; modulo 2^32. Wine
 // knows the prefixes in lower case only; anyCase also takes 0X, 0O and 0B, as an author means them.

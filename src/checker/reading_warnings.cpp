@@ -116,7 +116,7 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   if (c.written.utf8Mark && invalid != std::string::npos &&
       ProfileLineAt(c.windows.file, invalid) == line) {
     c.Add(kNotUtf8BehindMark, line, kConcernsBoth, {BrokenUtf8At(c.bytes, invalid)});
-  } else if (WindowsShowsBytesOtherwise(c.written)) {
+  } else if (c.written.encoding == kWrittenUtf8 || c.written.encoding == kWrittenUtf8OrAnsi) {
     CheckUtf8Text(c, line, written, inPlay);
   } else if (FirstUnfit(written) != std::string::npos) {
     const std::string word = WordAround(written, FirstUnfit(written));

@@ -93,7 +93,3 @@ std::string WrittenText(const std::string& bytes, size_t start, size_t end,
       return AnsiToUtf8(raw);
   }
 }
-
-bool WindowsShowsBytesOtherwise(const FileEncoding& written) {
-  return written.encoding == kWrittenUtf8 || written.encoding == kWrittenUtf8OrAnsi;
-}

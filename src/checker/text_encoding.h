@@ -28,7 +28,3 @@ FileEncoding EncodingOf(const std::string& bytes);
 // The bytes [start, end) of the file as the author wrote them, in UTF-8; a mark left out.
 std::string WrittenText(const std::string& bytes, size_t start, size_t end,
                         const FileEncoding& written);
-
-// Whether Windows, which reads a file without a UTF-16 LE mark as ANSI bytes, shows these bytes
-// otherwise than the author wrote them.
-bool WindowsShowsBytesOtherwise(const FileEncoding& written);
