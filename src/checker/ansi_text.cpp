@@ -169,6 +169,16 @@ std::string Utf8ToUtf16Le(const std::string& utf8) {
   return out;
 }
 
+std::string ValidUtf8(const std::string& bytes) {
+  std::string out;
+  ForEachUtf8(bytes, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    if (sequence.length == 0) AppendUtf8(0xFFFD, out);
+    out += bytes.substr(at, sequence.length);
+    return true;
+  });
+  return out;
+}
+
 bool FitsAnsi(uint32_t codePoint) {
   return codePoint == '?' || FromUnicode(codePoint) != '?';
 }

@@ -104,8 +104,8 @@ void CheckUtf8Text(const Context& c, int line, const std::string& written, unsig
   if (concerns == 0) return;
   const size_t unfit = FirstUnfit(written);
   c.Add(c.written.lonePair ? kUtf8PairReadAsAnsi : kUtf8ReadAsAnsi, line, concerns,
-        {word, AnsiToUtf8(word), c.Fixable(),
-         unfit == std::string::npos ? "" : WordAround(written, unfit)});
+        {ValidUtf8(word), AnsiToUtf8(word), c.Fixable(),
+         unfit == std::string::npos ? "" : ValidUtf8(WordAround(written, unfit))});
 }
 
 // The text of a line as its author wrote it, against what the readings show of it.
