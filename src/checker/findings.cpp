@@ -30,7 +30,7 @@ struct KindWords {
 #define BUTTON_SIZE "{1}: Wine reads {2}; what Windows reads "
 #define BUTTON_ADVICE "Write the number in plain decimal: {3}={4}."
 
-const KindWords kWords[] = {
+constexpr KindWords kWords[] = {
     {kUtf16BigEndian, "utf16-big-endian",
      "The file is UTF-16 big-endian (it starts with FE FF), which Windows cannot read: it reads "
      "nothing from it.",
@@ -116,7 +116,13 @@ const KindWords kWords[] = {
      ""},
     {kPathNamesFolder, "path-names-folder", "\"{1}\" names a folder, not a file.", ""},
 };
-static_assert(sizeof kWords / sizeof kWords[0] == kFindingKinds, "words for every kind");
+constexpr bool EachKindInItsPlace() {
+  for (int kind = 0; kind < kFindingKinds; ++kind) {
+    if (kWords[kind].kind != kind) return false;
+  }
+  return sizeof kWords / sizeof kWords[0] == kFindingKinds;
+}
+static_assert(EachKindInItsPlace(), "the words of every kind, in the order of the kinds");
 
 // The choice at text (after "{N?" or "{N#") up to its closing brace; text is left after it.
 std::string Choice(const char*& text, bool first) {
@@ -144,10 +150,12 @@ std::string Expand(const char* text, const std::vector<std::string>& arguments) 
     const std::string argument = n < arguments.size() ? arguments[n] : "";
     const char how = text[2];
     text += how == '}' ? 2 : 3;
-    if (how == '}') out += argument;
-    if (how != '}')
-      out +=
-          Expand(Choice(text, how == '?' ? !argument.empty() : argument == "1").c_str(), arguments);
+    if (how == '}') {
+      out += argument;
+    } else {
+      const bool first = how == '?' ? !argument.empty() : argument == "1";
+      out += Expand(Choice(text, first).c_str(), arguments);
+    }
   }
   return out;
 }
