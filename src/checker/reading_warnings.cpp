@@ -61,6 +61,11 @@ Reading ReadAs(const std::string& bytes, ProfileDialect dialect) {
   return reading;
 }
 
+// A yes-or-no argument of a finding: "yes" or empty.
+std::string Flag(bool on) {
+  return on ? "yes" : "";
+}
+
 struct Context {
   const std::string& bytes;
   FileEncoding written;
@@ -84,12 +89,8 @@ struct Context {
     findings->push_back({kind, line, concerns, arguments});
   }
   // --fix cannot mend bytes behind a UTF-8 mark that are no UTF-8.
-  std::string Fixable() const { return written.invalidAt == std::string::npos ? "yes" : ""; }
+  std::string Fixable() const { return Flag(written.invalidAt == std::string::npos); }
 };
-
-std::string Flag(bool on) {
-  return on ? "yes" : "";
-}
 
 // UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes.
 void CheckUtf8Text(const Context& c, int line, const std::string& written, unsigned inPlay) {
