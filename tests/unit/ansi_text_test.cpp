@@ -17,6 +17,7 @@ TEST(AnsiText, Utf8ToWindows1252) {
       {"\xC3", "?"},                     // cut short
       {"\x80x", "?x"},                   // not a lead byte
       {"\xC2\x81", "\x81"},              // an undefined byte keeps its place
+      {"\xE0\xA4\x85x", "?x"},           // three bytes from E0 on, then the next character
   };
   for (const auto& c : cases) EXPECT_EQ(c.ansi, Utf8ToAnsi(c.utf8)) << c.utf8;
 }
@@ -34,12 +35,26 @@ TEST(AnsiText, Utf16InBothByteOrders) {
   EXPECT_EQ("A", Utf16ToAnsi(std::string("A\0\x42", 3), false));  // an odd byte is dropped
 }
 
-TEST(AnsiText, LowerCaseAsCharLowerBuffA) {
-  EXPECT_EQ('a', AnsiLower('A'));
-  EXPECT_EQ('\xE9', AnsiLower('\xC9'));  // É
-  EXPECT_EQ('\xD7', AnsiLower('\xD7'));  // × has no lower case
-  EXPECT_EQ('\x9A', AnsiLower('\x8A'));  // Š
-  EXPECT_EQ('\xFF', AnsiLower('\x9F'));  // Ÿ
-  EXPECT_EQ('\xDF', AnsiLower('\xDF'));  // ß stays
-  EXPECT_EQ('[', AnsiLower('['));
+// Each byte with its lower and upper case, as CharLowerBuffA and CharUpperBuffA give them.
+TEST(AnsiText, CaseAsCharLowerAndUpperBuffA) {
+  const struct {
+    char byte, lower, upper;
+  } cases[] = {
+      {'A', 'a', 'A'},          {'a', 'a', 'A'},          {'\xC9', '\xE9', '\xC9'},  // É é
+      {'\xE9', '\xE9', '\xC9'}, {'\xD7', '\xD7', '\xD7'},  // × and ÷ have no other case
+      {'\xF7', '\xF7', '\xF7'}, {'\x8A', '\x9A', '\x8A'},  // Š š, Œ œ, Ž ž
+      {'\x9A', '\x9A', '\x8A'}, {'\x8C', '\x9C', '\x8C'}, {'\x9C', '\x9C', '\x8C'},
+      {'\x8E', '\x9E', '\x8E'}, {'\x9E', '\x9E', '\x8E'}, {'\x9F', '\xFF', '\x9F'},  // Ÿ ÿ
+      {'\xFF', '\xFF', '\x9F'}, {'\xDF', '\xDF', '\xDF'},                            // ß stays
+      {'[', '[', '['},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.lower, AnsiLower(c.byte)) << int(static_cast<uint8_t>(c.byte));
+    EXPECT_EQ(c.upper, AnsiUpper(c.byte)) << int(static_cast<uint8_t>(c.byte));
+  }
+}
+
+TEST(AnsiText, BrokenUtf8BecomesReplacementCharacter) {
+  EXPECT_EQ(std::string("a\0\xFD\xFF", 4), Utf8ToUtf16Le("a\xE9"));
+  EXPECT_EQ("a\xEF\xBF\xBD\xC3\xA9", ValidUtf8("a\xE9\xC3\xA9"));
 }
