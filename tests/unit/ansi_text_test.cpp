@@ -35,22 +35,19 @@ TEST(AnsiText, Utf16InBothByteOrders) {
   EXPECT_EQ("A", Utf16ToAnsi(std::string("A\0\x42", 3), false));  // an odd byte is dropped
 }
 
-// Each byte with its lower and upper case, as CharLowerBuffA and CharUpperBuffA give them.
+// As CharLowerBuffA and CharUpperBuffA change the letters of Windows-1252.
 TEST(AnsiText, CaseAsCharLowerAndUpperBuffA) {
-  const struct {
-    char byte, lower, upper;
-  } cases[] = {
-      {'A', 'a', 'A'},          {'a', 'a', 'A'},          {'\xC9', '\xE9', '\xC9'},  // É é
-      {'\xE9', '\xE9', '\xC9'}, {'\xD7', '\xD7', '\xD7'},  // × and ÷ have no other case
-      {'\xF7', '\xF7', '\xF7'}, {'\x8A', '\x9A', '\x8A'},  // Š š, Œ œ, Ž ž
-      {'\x9A', '\x9A', '\x8A'}, {'\x8C', '\x9C', '\x8C'}, {'\x9C', '\x9C', '\x8C'},
-      {'\x8E', '\x9E', '\x8E'}, {'\x9E', '\x9E', '\x8E'}, {'\x9F', '\xFF', '\x9F'},  // Ÿ ÿ
-      {'\xFF', '\xFF', '\x9F'}, {'\xDF', '\xDF', '\xDF'},                            // ß stays
-      {'[', '[', '['},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(c.lower, AnsiLower(c.byte)) << int(static_cast<uint8_t>(c.byte));
-    EXPECT_EQ(c.upper, AnsiUpper(c.byte)) << int(static_cast<uint8_t>(c.byte));
+  // Capital and small: A a, É é, Š š, Œ œ, Ž ž, Ÿ ÿ.
+  const char* const pairs[] = {"Aa", "\xC9\xE9", "\x8A\x9A", "\x8C\x9C", "\x8E\x9E", "\x9F\xFF"};
+  for (const char* pair : pairs) {
+    for (char c : {pair[0], pair[1]}) {
+      EXPECT_EQ(pair[1], AnsiLower(c)) << int(static_cast<uint8_t>(c));
+      EXPECT_EQ(pair[0], AnsiUpper(c)) << int(static_cast<uint8_t>(c));
+    }
+  }
+  for (char c : std::string("\xD7\xF7\xDF[")) {  // × ÷ ß and [ have no other case
+    EXPECT_EQ(c, AnsiLower(c));
+    EXPECT_EQ(c, AnsiUpper(c));
   }
 }
 
