@@ -51,6 +51,7 @@ qemu_version() {
 binfmt_ready() {
   local why
   if [ ! -e "$binfmt/register" ] && ! why=$(mount -t binfmt_misc binfmt_misc "$binfmt" 2>&1); then
+    why=${why%%$'\n'*}
     echo "binfmt_misc cannot be mounted: ${why##*: }"
     return 1
   fi

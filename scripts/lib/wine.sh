@@ -93,6 +93,7 @@ on_exit() {
   now=$(trap -p EXIT)
   now=${now#"trap -- '"}
   now=${now%"' EXIT"}
+  # shellcheck disable=SC2064 # what runs now is spelled out now
   trap "${now:+$now; }$1" EXIT
 }
 
