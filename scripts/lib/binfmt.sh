@@ -17,17 +17,18 @@ loader_failure() {
 }
 
 # Why this kernel refuses 32-bit programs, printed; false when it runs them. The attempt starts a
-# copy of the 32-bit loader in the folder DIR with a padding byte of its ELF header set: the
-# kernel ignores that byte, but no binfmt_misc entry for i386 matches it, so qemu cannot answer.
+# copy of the 32-bit loader (in the folder DIR, else the temporary folder) with a padding byte of
+# its ELF header set: the kernel ignores that byte, but no binfmt_misc entry for i386 matches it,
+# so qemu cannot answer. Without 32-bit libraries or a copy it cannot tell, and says nothing:
+# the attempt to run 32-bit Wine decides then.
 kernel_refuses_32bit() {
   local copy why=""
-  [ -e /lib/ld-linux.so.2 ] || { echo "the 32-bit C library is not installed"; return 0; }
-  mkdir -p "$1" && copy=$(mktemp "$1/ld-linux-XXXXXX") || { echo "cannot write to $1"; return 0; }
+  [ -e /lib/ld-linux.so.2 ] || return 1
+  mkdir -p "$1" 2>/dev/null
+  copy=$(mktemp "$1/ld-linux-XXXXXX" 2>/dev/null || mktemp) || return 1
   if cp /lib/ld-linux.so.2 "$copy" && chmod 755 "$copy" &&
     printf '\x01' | dd of="$copy" bs=1 seek=15 conv=notrunc status=none; then
     why=$(loader_failure "$copy" --version) || why=""
-  else
-    why="cannot copy /lib/ld-linux.so.2 to $1"
   fi
   rm -f "$copy"
   [ -n "$why" ] && echo "$why"
