@@ -133,6 +133,9 @@ choose_wine() {
       use_stand_in "$why"
     else
       wine_line="Wine: 32-bit (this kernel runs 32-bit programs)"
+      # another run forced through qemu sends every 32-bit program through it while it lasts
+      ! binfmt_has "$i386_run_entry" ||
+        wine_line+=", for now through qemu-i386: a run forced through it registered $i386_run_entry"
     fi
   elif why=$(why_qemu_cannot_run); then
     why="this kernel refuses 32-bit programs ($refused), and through qemu-user: $why"
