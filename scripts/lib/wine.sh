@@ -2,29 +2,23 @@
 # prefix under build/, one Xvfb display when there is none, and one persistent wineserver, all
 # stopped again on exit.
 #
-# The shipped exe is 32-bit. Where this machine cannot run 32-bit programs at all, the same
-# sources built for x64 stand in for it under Wine's 64-bit loader. LANTERPICK_WINE_ARCH=win32 or
-# win64 forces one or the other.
+# The shipped exe is 32-bit, and it is what runs wherever it can: natively, or through qemu-user
+# where the kernel refuses 32-bit programs. Only where neither runs do the same sources built for
+# x64 stand in for it under Wine's 64-bit loader. LANTERPICK_WINE_ARCH=win32, win32-qemu or win64
+# forces one of them.
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+source "$root/scripts/lib/binfmt.sh"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
 export LC_ALL=C.UTF-8
 
 started_xvfb=""
-wine_arch=""  # win32 or win64, once choose_wine has decided
+wine_arch=""  # win32 (natively or through qemu) or win64, once choose_wine has decided
 wine_line=""  # the one line that says which, and why
 wine_cmd=""   # the loader to start Windows programs with
 win=""        # the build folder of the programs run under Wine
-
-# Why the loader could not start: the last part of what the shell said ("Exec format error").
-loader_failure() {
-  local said
-  said=$("$@" 2>&1 >/dev/null) && return 1
-  said=${said%%$'\n'*}
-  printf '%s' "${said##*: }"
-}
 
 use_wine_arch() {
   export WINEARCH=$1
@@ -66,39 +60,94 @@ why_32bit_cannot_run() {
   fi
 }
 
-# Decides by a real attempt whether 32-bit Wine runs here; false, with the reason on stderr, when
-# the asked-for Wine cannot run. Sets wine_arch, wine_line, wine_cmd, win and the Wine variables.
+# 32-bit Windows code through qemu-user, where install-deps registered it: false, saying why,
+# when it cannot run so.
+why_qemu_cannot_run() {
+  local why
+  why=$(qemu_version) || { echo "$why"; return 0; }
+  if ! binfmt_has "$i386_entry"; then
+    why=$(binfmt_ready) &&
+      why="qemu-i386 is not registered in binfmt_misc as $i386_entry (scripts/install-deps does it)"
+    echo "$why"
+    return 0
+  fi
+  why_32bit_cannot_run
+}
+
+# The forced path: qemu-user even where the kernel runs 32-bit programs. Without install-deps'
+# entry it registers qemu for this run, in this shell so that the entry outlives the attempt, and
+# removes it on exit. False, with the reason in forced_why, when 32-bit code cannot run so.
+forced_why=""
+forced_qemu_runs() {
+  forced_why=$(qemu_version) || return 1
+  if ! binfmt_has "$i386_entry"; then
+    register_for_run || { forced_why=$run_why; return 1; }
+    on_exit release_run_entry
+  fi
+  ! forced_why=$(why_32bit_cannot_run)
+}
+
+# Adds COMMAND to what this shell runs on exit, after what is there already.
+on_exit() {
+  local now
+  now=$(trap -p EXIT)
+  now=${now#"trap -- '"}
+  now=${now%"' EXIT"}
+  # shellcheck disable=SC2064 # what runs now is spelled out now
+  trap "${now:+$now; }$1" EXIT
+}
+
+use_stand_in() { # REASON
+  wine_arch=win64
+  wine_line="Wine: 64-bit stand-in ($1)"
+}
+
+refuse() { # WHY: the asked-for Wine cannot run
+  wine_line="Wine: $1"
+  echo "$wine_line" >&2
+  return 1
+}
+
+# Decides by real attempts which Wine runs here, in this order: 32-bit natively; 32-bit through
+# qemu-user where the kernel refuses 32-bit programs; the x64 stand-in where neither runs, saying
+# why. False, with the reason on stderr, when the asked-for Wine cannot run. Sets wine_arch,
+# wine_line, wine_cmd, win and the Wine variables.
 choose_wine() {
-  local forced=${LANTERPICK_WINE_ARCH:-} why=""
+  local forced=${LANTERPICK_WINE_ARCH:-} refused="" why=""
   case "$forced" in
-    "" | win32 | win64) ;;
+    "" | win32 | win32-qemu | win64) ;;
     *)
-      echo "LANTERPICK_WINE_ARCH must be win32 or win64, not \"$forced\"" >&2
+      echo "LANTERPICK_WINE_ARCH must be win32, win32-qemu or win64, not \"$forced\"" >&2
       return 1
       ;;
   esac
-  if [ "$forced" != win64 ]; then
+  wine_arch=win32
+  if [ "$forced" = win64 ]; then
+    use_stand_in "asked for by LANTERPICK_WINE_ARCH=win64"
+  elif [ "$forced" = win32-qemu ]; then
+    forced_qemu_runs || { refuse "32-bit through qemu-user was asked for, but $forced_why"; return 1; }
+    wine_line="Wine: 32-bit through $(qemu_version) (asked for by LANTERPICK_WINE_ARCH=win32-qemu)"
+  elif ! refused=$(kernel_refuses_32bit "$root/build"); then
     if why=$(why_32bit_cannot_run); then
-      if [ "$forced" = win32 ]; then
-        wine_line="Wine: 32-bit was asked for, but $why"
-        echo "$wine_line" >&2
-        return 1
-      fi
-      wine_arch=win64
-      wine_line="Wine: 64-bit stand-in ($why)"
+      [ "$forced" != win32 ] || refuse "32-bit was asked for, but $why" || return 1
+      use_stand_in "$why"
     else
-      wine_arch=win32
-      wine_line="Wine: 32-bit"
+      wine_line="Wine: 32-bit (this kernel runs 32-bit programs)"
+      # another run forced through qemu sends every 32-bit program through it while it lasts
+      ! binfmt_has "$i386_run_entry" ||
+        wine_line+=", for now through qemu-i386: a run forced through it registered $i386_run_entry"
     fi
+  elif why=$(why_qemu_cannot_run); then
+    why="this kernel refuses 32-bit programs ($refused), and through qemu-user: $why"
+    [ "$forced" != win32 ] || refuse "32-bit was asked for, but $why" || return 1
+    use_stand_in "$why"
   else
-    wine_arch=win64
-    wine_line="Wine: 64-bit stand-in (asked for by LANTERPICK_WINE_ARCH=win64)"
+    wine_line="Wine: 32-bit through $(qemu_version) (this kernel refuses 32-bit programs)"
   fi
 
   use_wine_arch "$wine_arch"
   if [ "$wine_arch" = win64 ] && why=$(loader_failure "$wine_cmd" --version); then
-    wine_line="Wine: none (the 64-bit loader does not start either: $why)"
-    echo "$wine_line" >&2
+    refuse "none (the 64-bit loader does not start either: $why)"
     return 1
   fi
 }
@@ -175,10 +224,11 @@ prepare_prefix() {
 }
 
 stop_wine() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null
+  [ -z "${WINEPREFIX:-}" ] || wineserver -k 2>/dev/null || true
   if [ -n "$started_xvfb" ]; then
     kill "$started_xvfb" 2>/dev/null || true
     wait "$started_xvfb" 2>/dev/null || true
   fi
+  release_run_entry
   return 0
 }

@@ -176,11 +176,15 @@ bool MarkerStarted() {
   return Exists(MarkerPath());
 }
 
+// The marker moves its record into place through a handle it closes just after: for a moment the
+// record is there but refuses an open that does not share delete access, so a failed open is
+// tried again (a run through qemu once read nothing at all).
 std::string WaitForMarker(int timeoutMs) {
   for (int waited = 0; waited <= timeoutMs; waited += 20) {
-    if (MarkerStarted()) {
-      HANDLE file = CreateFileA(MarkerPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
+    HANDLE file =
+        CreateFileA(MarkerPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
       char text[2048] = "";
       DWORD read = 0;
       ReadFile(file, text, sizeof text - 1, &read, nullptr);

@@ -157,7 +157,7 @@ refused "a label ISO 9660 cannot hold" 'does not fit ISO 9660' \
 # The signed and the branded launcher start under Wine and show their dialog.
 if [ "$wine_arch" = win32 ]; then
   signed="$work/signed/Setup.exe" branded=build/win-branded/lanterpick.exe
-else # the stand-in runs here: sign and brand its x64 build the same way
+else # only the stand-in runs here: sign and brand its x64 build the same way
   cp "$win/lanterpick.exe" "$work/Setup64.exe"
   scripts/sign "$work/Setup64.exe" --pkcs12 "$work/signer.p12" --password-file "$work/password" \
     --out "$work/signed64/Setup.exe" >/dev/null
