@@ -307,7 +307,9 @@ E2E_TEST(AboutBoxOnlyWhenCancelledWithF7Held) {
     if (f7) {
       SetForegroundWindow(dialog);
       SendInput(1, &key, sizeof key);
-      Sleep(200);
+      // The launcher takes a posted click before pending keyboard input: give it time to take
+      // the key first, generously, since a loaded machine or qemu is slow to (200 ms was not).
+      Sleep(1000);
     }
     PostClick(dialog, IDCANCEL);
     if (f7) {
