@@ -10,6 +10,7 @@
 #include "checker/profile_reader.h"
 #include "checker/reading_warnings.h"
 #include "checker/system_profile.h"
+#include "checker/windows_path.h"
 #include "config/files_parser.h"
 #include "config/folder_scan.h"
 #include "config/launch_list.h"
@@ -80,6 +81,26 @@ void AddFinding(const Finding& finding, FolderReport* report) {
       .push_back(finding);
 }
 
+// What Windows does with a name it cannot open, in one sentence.
+std::string NameProblemText(NameProblem problem, const std::string& name) {
+  if (problem == kForbiddenCharacter) {
+    const std::string c = ForbiddenCharacterIn(name);
+    return "Windows does not allow \"" + c + "\" in a file name" +
+           (c == ":"               ? " (it names a data stream of another file)"
+            : c == "?" || c == "*" ? " (it is a wildcard)"
+                                   : "") +
+           ", so it cannot open it; rename it.";
+  }
+  if (problem == kDeviceName) {
+    std::string device = name.substr(0, name.find_first_of(". "));
+    for (char& c : device) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    return "Windows 10 and earlier take " + device +
+           " for a device, with or without an extension, not a file; rename it.";
+  }
+  return "Windows drops the trailing dots and spaces of a name, so it opens \"" +
+         name.substr(0, name.find_last_not_of(". ") + 1) + "\" instead; rename it.";
+}
+
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   const std::string shown = "\"" + AnsiToUtf8(path) + "\"";
   if (path.find('/') != std::string::npos) {
@@ -92,15 +113,66 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
     AddFinding({line, 0, shown + " is an absolute path; not checked."}, report);
     return;
   }
-  const std::string host = HostPathOf(kHostDriveRoot + path);
-  if (host.empty()) {
+  const RowLookup row = LookUpRow(path);
+  const std::string opens = AnsiToUtf8(kHostDriveRoot + JoinedWindowsPath(row.path));
+  if (row.path.problem != kNameFine) {
     AddFinding({line, kConcernsBoth,
-                shown + " is not in the folder. The launcher opens it relative to its current "
-                        "folder when it runs, which is this folder only when it is started from "
-                        "here."},
+                shown + ": " + NameProblemText(row.path.problem, AnsiToUtf8(row.path.problemName))},
                report);
-  } else if (IsHostFolder(host)) {
+  } else if (row.path.climbsAboveRoot) {
+    AddFinding({line, kConcernsBoth,
+                shown + " leaves the folder through \"..\", so it is not on the disc: the folder "
+                        "is the disc's root, above which \"..\" goes nowhere, so Windows opens " +
+                    opens + (row.kind == kHostFile ? ", this folder's file" : ", not in the folder") +
+                    ". Put the file in the folder and write its path from there."},
+               report);
+  } else if (row.host.empty() || row.kind == kHostOther) {
+    AddFinding({line, kConcernsBoth,
+                shown + " is not in the folder" +
+                    (row.host.empty() ? "" : " (a broken link, pipe or device stands there)") +
+                    ". The launcher opens it relative to its current folder when it runs, which "
+                    "is this folder only when it is started from here."},
+               report);
+  } else if (row.kind == kHostFolder) {
     AddFinding({line, kConcernsBoth, shown + " names a folder, not a file."}, report);
+  } else if (row.path.trimmedLast) {
+    AddFinding({line, kConcernsBoth,
+                shown + ": Windows drops the trailing dots and spaces and opens " + opens +
+                    "; whether the shell then opens it by its type is not known. Write \"" +
+                    AnsiToUtf8(JoinedWindowsPath(row.path)) + "\"."},
+               report);
+  }
+}
+
+// Every entry under the folder whose name Windows cannot open or hold, or that is no file or
+// folder, found in one walk that does not follow links.
+void WalkNames(const std::string& host, const std::string& shown, FolderReport* report) {
+  for (const HostEntry& entry : HostFolderEntries(host)) {
+    const std::string path = shown + HostNameInUtf8(entry.hostName);
+    const NameProblem problem = NameProblemOf(entry.hostName);
+    if (problem != kNameFine) {
+      report->names.push_back({path, NameProblemKind(problem),
+                               NameProblemText(problem, HostNameInUtf8(entry.hostName))});
+    } else if (entry.kind == kHostOther) {
+      report->names.push_back(
+          {path, "not-a-file",
+           entry.link ? "A broken link, which Windows cannot open; put the file itself there."
+                      : "A pipe, socket or device, not a file Windows can open; remove it."});
+    }
+    if (entry.kind == kHostFolder && !entry.link) {
+      WalkNames(host + "/" + entry.hostName, path + "/", report);
+    }
+  }
+}
+
+void CheckNames(const std::string& folder, FolderReport* report) {
+  WalkNames(folder, "", report);
+  std::sort(report->names.begin(), report->names.end(),
+            [](const NameFinding& a, const NameFinding& b) { return a.path < b.path; });
+  for (const NameFinding& name : report->names) {
+    AddFinding({0, name.problem == "device-name" ? kConcernsWindows : kConcernsBoth,
+                "\"" + name.path + "\": " + name.text},
+               report);
   }
 }
 
@@ -248,6 +320,7 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
   }
   report->configName = paths.derived ? OwnName(paths.configPath) : "";
 
+  CheckNames(folder, report);
   RunStartUp(report);
   if (!paths.derived) {
     report->mode = kStoppedBeforeChoosing;

@@ -59,33 +59,63 @@ bool StatOf(const std::string& path, struct stat* info) {
   return !path.empty() && stat(path.c_str(), info) == 0;
 }
 
+// The entry of that name in folder; false when it cannot be looked at (it went in between).
+bool ReadEntry(const std::string& folder, const std::string& name, HostEntry* entry) {
+  const std::string path = folder + "/" + name;
+  struct stat info, own;
+  if (lstat(path.c_str(), &own) != 0) return false;
+  const bool target = stat(path.c_str(), &info) == 0;
+  const bool directory = target && S_ISDIR(info.st_mode);
+  entry->attributes = AttributesOf(path, name, directory);
+  entry->name = HostNameInAnsi(name);
+  entry->hostName = name;
+  entry->kind = directory ? kHostFolder : target && S_ISREG(info.st_mode) ? kHostFile : kHostOther;
+  entry->link = S_ISLNK(own.st_mode);
+  return true;
+}
+
+bool IsValidUtf8(const std::string& text) {
+  for (size_t i = 0; i < text.size();) {
+    const Utf8Sequence sequence = Utf8SequenceAt(text, i);
+    if (sequence.length == 0) return false;
+    i += sequence.length;
+  }
+  return true;
+}
+
 }  // namespace
 
-std::vector<HostEntry> ListHostFolder(const std::string& folder) {
+std::string HostNameInAnsi(const std::string& hostName) {
+  return IsValidUtf8(hostName) ? Utf8ToAnsi(hostName) : hostName;
+}
+
+std::string HostNameInUtf8(const std::string& hostName) {
+  return IsValidUtf8(hostName) ? hostName : AnsiToUtf8(hostName);
+}
+
+std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
   std::vector<HostEntry> entries;
   DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr) return entries;
-  while (dirent* e = readdir(dir)) {
-    std::string name = e->d_name, path = folder + "/" + name;
-    struct stat info;
-    if (!StatOf(path, &info)) continue;
-    entries.push_back({AttributesOf(path, name, S_ISDIR(info.st_mode)), Utf8ToAnsi(name)});
+  while (dirent* e = dir ? readdir(dir) : nullptr) {
+    HostEntry entry;
+    if (!IsDotEntry(e->d_name) && ReadEntry(folder, e->d_name, &entry)) entries.push_back(entry);
   }
-  closedir(dir);
-  std::sort(entries.begin(), entries.end(), SearchOrder);
+  if (dir) closedir(dir);
   return entries;
 }
 
-std::string HostChild(const std::string& folder, const std::string& ansiName) {
-  DIR* dir = opendir(folder.c_str());
-  std::string found;
-  while (dirent* e = dir ? readdir(dir) : nullptr) {
-    if (found.empty() && SameAnsiFolded(Utf8ToAnsi(e->d_name), ansiName)) {
-      found = folder + "/" + e->d_name;
-    }
+// Wine lists "." and ".." first, and leaves out what it cannot look at: a broken link.
+std::vector<HostEntry> ListHostFolder(const std::string& folder) {
+  std::vector<HostEntry> entries;
+  if (!IsHostFolder(folder)) return entries;
+  for (const char* dot : {".", ".."}) {
+    entries.push_back({AttributesOf(folder + "/" + dot, dot, true), dot, dot, kHostFolder, false});
   }
-  if (dir) closedir(dir);
-  return found;
+  for (const HostEntry& entry : ListEveryHostEntry(folder)) {
+    if (!entry.link || entry.kind != kHostOther) entries.push_back(entry);
+  }
+  std::sort(entries.begin(), entries.end(), SearchOrder);
+  return entries;
 }
 
 bool IsHostFolder(const std::string& path) {
@@ -99,7 +129,7 @@ bool IsHostPlainFile(const std::string& path) {
 }
 
 std::string HostArgumentInAnsi(const char* argument) {
-  return Utf8ToAnsi(argument);
+  return HostNameInAnsi(argument);
 }
 
 bool HostPathExists(const std::string& path) {

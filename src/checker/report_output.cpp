@@ -216,8 +216,14 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
                         ", \"keepOpenAllowed\": " + (r.keepOpenAllowed ? "true" : "false") + "}";
                }) +
       ",\n  \"underWine\": " + JsonOtherVerdict(report.underWine) +
-      ",\n  \"leftOut\": " + JsonList(report.leftOut, [](const CheckedEntry& e) {
-        return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
+      ",\n  \"leftOut\": " +
+      JsonList(report.leftOut,
+               [](const CheckedEntry& e) {
+                 return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
+               }) +
+      ",\n  \"names\": " + JsonList(report.names, [](const NameFinding& n) {
+        return "{\"path\": " + JsonUtf8(n.path) + ", \"problem\": \"" + n.problem +
+               "\", \"text\": " + JsonUtf8(n.text) + "}";
       });
   return out + "\n}\n";
 }
