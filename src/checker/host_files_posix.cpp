@@ -30,12 +30,8 @@ uint32_t AttributesOf(const std::string& path, const std::string& name, bool dir
 }
 
 // The platform's folder search lists names without regard to case, as upper-cased UTF-16.
-uint32_t UpperUnit(uint32_t unit) {
-  if (unit >= 'a' && unit <= 'z') return unit - 32;
-  if (unit >= 0xE0 && unit <= 0xFE && unit != 0xF7) return unit - 32;
-  if (unit == 0xFF) return 0x178;
-  if (unit == 0x161 || unit == 0x153 || unit == 0x17E) return unit - 1;
-  return unit;
+uint32_t UpperUnit(char c) {
+  return AnsiToUnicode(static_cast<uint8_t>(AnsiUpper(c)));
 }
 
 bool IsDotEntry(const std::string& name) {
@@ -48,7 +44,7 @@ bool SearchOrder(const HostEntry& a, const HostEntry& b) {
   }
   size_t n = std::min(a.name.size(), b.name.size());
   for (size_t i = 0; i < n; ++i) {
-    uint32_t x = UpperUnit(AnsiToUnicode(a.name[i])), y = UpperUnit(AnsiToUnicode(b.name[i]));
+    uint32_t x = UpperUnit(a.name[i]), y = UpperUnit(b.name[i]);
     if (x != y) return x < y;
   }
   if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();

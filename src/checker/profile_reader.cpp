@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "checker/ansi_text.h"
+#include "config/text_rules.h"
 
 namespace {
 
@@ -30,11 +31,11 @@ struct Encoded {
 Encoded EncodingFor(ByteOrderMark mark, const ReadingRules& rules) {
   switch (mark) {
     case kUtf16LeMark:
-      return {kUtf16Le, 2};
+      return {kUtf16Le, MarkLength(mark)};
     case kUtf16BeMark:
-      return rules.readsUtf16BigEndian ? Encoded{kUtf16Be, 2} : Encoded{kUnread, 0};
+      return rules.readsUtf16BigEndian ? Encoded{kUtf16Be, MarkLength(mark)} : Encoded{kUnread, 0};
     case kUtf8Mark:
-      return rules.decodesUtf8Mark ? Encoded{kUtf8Bytes, 3} : Encoded{kAnsiBytes, 0};
+      return rules.decodesUtf8Mark ? Encoded{kUtf8Bytes, MarkLength(mark)} : Encoded{kAnsiBytes, 0};
     default:
       return {kAnsiBytes, 0};
   }
@@ -45,10 +46,8 @@ size_t UnitSize(Decoding decoding) {
 }
 
 uint32_t UnitAt(const std::string& bytes, size_t at, Decoding decoding) {
-  const uint8_t first = static_cast<uint8_t>(bytes[at]);
-  if (decoding == kUtf16Le) return first | static_cast<uint8_t>(bytes[at + 1]) << 8;
-  if (decoding == kUtf16Be) return first << 8 | static_cast<uint8_t>(bytes[at + 1]);
-  return first;
+  if (UnitSize(decoding) == 2) return Utf16UnitAt(bytes, at, decoding == kUtf16Be);
+  return static_cast<uint8_t>(bytes[at]);
 }
 
 std::string DecodeLine(const std::string& bytes, size_t start, size_t end, Decoding decoding) {
@@ -104,10 +103,6 @@ bool Trim(const char*& start, const char*& stop, bool front, bool back) {
 std::string UpToNul(const char* start, const char* end) {
   const void* nul = memchr(start, '\0', end - start);
   return std::string(start, nul ? static_cast<const char*>(nul) : end);
-}
-
-char Folded(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 // Where a header's name ends, or null when the line is no header.
@@ -180,14 +175,6 @@ uint32_t DigitValue(char c) {
 
 }  // namespace
 
-bool SameProfileName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Folded(a[i]) != Folded(b[i])) return false;
-  }
-  return true;
-}
-
 bool IsQuotedProfileValue(const std::string& value) {
   return value.size() >= 2 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0];
 }
@@ -205,16 +192,9 @@ const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& sec
   if (found == nullptr) return nullptr;
   const std::string name = TrimmedProfileText(key);
   for (const ProfileKey& k : found->keys) {
-    if (SameProfileName(k.name, name)) return &k;
+    if (SameAsciiFolded(k.name, name)) return &k;
   }
   return nullptr;
-}
-
-ByteOrderMark ByteOrderMarkOf(const std::string& bytes) {
-  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return kUtf16LeMark;
-  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return kUtf16BeMark;
-  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return kUtf8Mark;
-  return kNoMark;
 }
 
 ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
@@ -244,7 +224,7 @@ ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
 
 const ProfileSection* FindProfileSection(const ProfileFile& file, const std::string& name) {
   for (size_t i = 1; i < file.sections.size(); ++i) {
-    if (SameProfileName(file.sections[i].name, name)) return &file.sections[i];
+    if (SameAsciiFolded(file.sections[i].name, name)) return &file.sections[i];
   }
   return nullptr;
 }
@@ -270,7 +250,7 @@ ProfileNumber ReadProfileNumber(const std::string& text, bool anyCase) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) minus = text[i++] == '-';
   uint32_t base = 10;
   if (i + 1 < text.size() && text[i] == '0') {
-    const char prefix = anyCase ? Folded(text[i + 1]) : text[i + 1];
+    const char prefix = anyCase ? AsciiLower(text[i + 1]) : text[i + 1];
     base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
     if (base != 10) i += 2;
   }

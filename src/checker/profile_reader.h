@@ -6,14 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "checker/ansi_text.h"
+
 // Windows and Wine 8 read some files differently (their rules stand in one table in
 // profile_reader.cpp); where nothing is known of Windows, its reading follows Wine's.
 enum ProfileDialect { kWindowsReading, kWineReading };
-
-enum ByteOrderMark { kNoMark, kUtf8Mark, kUtf16LeMark, kUtf16BeMark };
-
-// The mark the file's bytes begin with, whether or not a dialect honours it.
-ByteOrderMark ByteOrderMarkOf(const std::string& bytes);
 
 struct ProfileKey {
   std::string name;
@@ -51,9 +48,6 @@ struct ProfileFile {
 // UTF-16 BE or UTF-8 one; otherwise they are the ANSI code page) and splits them into sections
 // and keys.
 ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect);
-
-// Section and key names match as the profile functions match them: A-Z folded, nothing else.
-bool SameProfileName(const std::string& a, const std::string& b);
 
 // One outer pair of matching "..." or '...', which the string functions remove.
 bool IsQuotedProfileValue(const std::string& value);

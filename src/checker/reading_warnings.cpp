@@ -94,16 +94,6 @@ std::string Quoted(const std::string& utf8) {
   return "\"" + utf8 + "\"";
 }
 
-// Where the first character Windows-1252 lacks stands in UTF-8 text, or npos.
-size_t FirstUnfit(const std::string& utf8) {
-  for (size_t i = 0; i < utf8.size();) {
-    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
-    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint)) return i;
-    i += sequence.length > 0 ? sequence.length : sequence.invalid;
-  }
-  return std::string::npos;
-}
-
 std::string UnfitText(const std::string& written, size_t at) {
   const std::string word = WordAround(written, at);
   return Quoted(word) + " holds characters that Windows-1252 cannot hold: Windows shows each as " +
@@ -222,7 +212,7 @@ bool HeaderReadOtherwise(const Context& c, int line) {
   if (windows == nullptr || wine == nullptr) return false;
   const bool windowsHeader = windows->kind == kHeaderLine, wineHeader = wine->kind == kHeaderLine;
   if (windowsHeader == wineHeader &&
-      (!windowsHeader || SameProfileName(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
+      (!windowsHeader || SameAsciiFolded(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
     return false;
   }
   return c.windows.RoleOf(line) != c.wine.RoleOf(line);
@@ -302,7 +292,7 @@ void CheckLaterSections(const Context& c, const char* name) {
   if (first == nullptr) return;
   for (const ProfileSection* later = first + 1; later < file.sections.data() + file.sections.size();
        ++later) {
-    if (!SameProfileName(later->name, name)) continue;
+    if (!SameAsciiFolded(later->name, name)) continue;
     int lines = 0;
     for (const ProfileKey& key : later->keys) lines += !key.name.empty() && key.name[0] != ';';
     if (lines == 0) continue;
