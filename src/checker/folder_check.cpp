@@ -93,7 +93,7 @@ std::string NameProblemText(NameProblem problem, const std::string& name) {
   }
   if (problem == kDeviceName) {
     std::string device = name.substr(0, name.find_first_of(". "));
-    for (char& c : device) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    for (char& c : device) c = AnsiUpper(c);
     return "Windows 10 and earlier take " + device +
            " for a device, with or without an extension, not a file; rename it.";
   }
@@ -274,28 +274,82 @@ void CompareWithWine(const FolderReport& wine, FolderReport* report) {
                                       wine.first.text != report->first.text);
 }
 
-bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
-                    std::string* error) {
+namespace {
+
+// The folder's INI files, desktop.ini aside, by their ANSI names.
+std::vector<std::string> IniFilesIn(const std::string& folder) {
   std::vector<std::string> inis;
   for (const HostEntry& entry : ListHostFolder(folder)) {
     const std::string& name = entry.name;
-    if ((entry.attributes & kAttributeDirectory) || name.size() <= 4) continue;
+    if (entry.kind != kHostFile || name.size() <= 4) continue;
     if (SameAnsiFolded(name.substr(name.size() - 4), ".ini") &&
         !SameAnsiFolded(name, "desktop.ini")) {
       inis.push_back(name);
     }
   }
-  if (inis.size() > 1) {
+  return inis;
+}
+
+// The INI the launcher started as D:\program reads, by the launcher's own rule; "" for none.
+std::string IniReadBy(const std::string& program) {
+  char programPath[kProgramPathRoom], configPath[kConfigPathRoom];
+  TakeProgramPath(("\"" + std::string(kHostDriveRoot) + program + "\"").c_str(), programPath);
+  const bool derived = DeriveConfigPath(programPath, configPath);
+  TakeHostMessages();
+  return derived ? OwnName(configPath) : "";
+}
+
+// The program name that reads the INI: its name with ".exe", a lower-case first letter made a
+// capital (setup.ini: Setup.exe); "" when the launcher's rule makes that name read another.
+std::string ProgramReading(const std::string& ini) {
+  std::string program = ini.substr(0, ini.size() - 4) + ".exe";
+  program[0] = AnsiUpper(program[0]);
+  return SameAnsiFolded(IniReadBy(program), ini) ? program : "";
+}
+
+// Folder mode, where the folder holds an INI: the program would read another.
+void CheckUnreadIni(const std::string& folder, FolderReport* report) {
+  const std::vector<std::string> inis = IniFilesIn(folder);
+  if (inis.empty()) return;
+  std::string held;
+  for (const std::string& ini : inis) {
+    const std::string program = ProgramReading(ini);
+    held += (held.empty() ? "" : ", ") + AnsiToUtf8(ini) +
+            (program.empty() ? " (which no program name reads)" : " (read by " + AnsiToUtf8(program) + ")");
+  }
+  AddFinding({0, kConcernsBoth,
+              "The launcher reads " + AnsiToUtf8(report->configName) +
+                  ", which is not in the folder, so it lists its folder instead; the folder "
+                  "holds " + held + ". Name the program after the INI, or the INI after the program."},
+             report);
+}
+
+}  // namespace
+
+bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
+                    std::string* error) {
+  const std::vector<std::string> inis = IniFilesIn(folder);
+  std::vector<std::string> readable;
+  for (const std::string& name : inis) {
+    if (!ProgramReading(name).empty()) readable.push_back(name);
+  }
+  if (readable.size() > 1) {
     *error = "the folder holds several INI files (";
-    for (size_t i = 0; i < inis.size(); ++i) *error += (i ? ", " : "") + inis[i];
+    for (size_t i = 0; i < readable.size(); ++i) *error += (i ? ", " : "") + AnsiToUtf8(readable[i]);
     *error += "); say which with --program NAME.exe";
     return false;
   }
-  *ini = inis.empty() ? "" : inis[0];
-  *program = inis.empty() ? "Setup.exe" : ini->substr(0, ini->size() - 4) + ".exe";
-  // setup.ini asks for Setup.exe: the same file to Windows, and the name people expect to see.
-  if ((*program)[0] >= 'a' && (*program)[0] <= 'z')
-    (*program)[0] = static_cast<char>((*program)[0] - 'a' + 'A');
+  if (readable.empty() && !inis.empty()) {
+    std::string candidate = inis[0].substr(0, inis[0].size() - 4) + ".exe";
+    candidate[0] = AnsiUpper(candidate[0]);
+    *error = "no program name reads the folder's INI " + AnsiToUtf8(inis[0]) +
+             ": the launcher takes its own name up to the first \".exe\" and adds \".ini\", so " +
+             AnsiToUtf8(candidate) + " reads " + AnsiToUtf8(IniReadBy(candidate)) +
+             "; rename the INI, or say which program with --program NAME.exe";
+    return false;
+  }
+  *ini = readable.empty() ? "" : readable[0];
+  *program = readable.empty() ? "Setup.exe" : ProgramReading(readable[0]);
   return true;
 }
 
@@ -330,6 +384,7 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
     FindLineOfFirstProblem(report);
   } else {
     if (!report->opens) report->problems.push_back(report->first);
+    CheckUnreadIni(folder, report);
     ListLeftOut(folder, OwnName(paths.programPath), report);
   }
   return true;

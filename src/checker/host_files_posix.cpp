@@ -71,12 +71,11 @@ bool ReadEntry(const std::string& folder, const std::string& name, HostEntry* en
 }
 
 bool IsValidUtf8(const std::string& text) {
-  for (size_t i = 0; i < text.size();) {
-    const Utf8Sequence sequence = Utf8SequenceAt(text, i);
-    if (sequence.length == 0) return false;
-    i += sequence.length;
-  }
-  return true;
+  bool valid = true;
+  ForEachUtf8(text, 0, [&](size_t, const Utf8Sequence& sequence) {
+    return valid = sequence.length > 0;
+  });
+  return valid;
 }
 
 }  // namespace

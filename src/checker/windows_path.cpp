@@ -3,32 +3,22 @@
 
 #include <cstdio>
 
+#include "checker/ansi_text.h"
+
 namespace {
 
 const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
 const char* const kNumberedDevices[] = {"COM", "LPT"};
-
-char Upper(char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameUpper(const std::string& a, const char* b) {
-  size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i) {
-    if (Upper(a[i]) != b[i]) return false;
-  }
-  return i == a.size() && b[i] == '\0';
-}
 
 // The name before its first dot, less trailing spaces, is what Windows 10 takes for a device.
 bool IsDeviceName(const std::string& name) {
   std::string base = name.substr(0, name.find('.'));
   while (!base.empty() && base.back() == ' ') base.pop_back();
   for (const char* device : kDevices) {
-    if (SameUpper(base, device)) return true;
+    if (SameAsciiFolded(base, device)) return true;
   }
   for (const char* prefix : kNumberedDevices) {
-    if (base.size() == 4 && SameUpper(base.substr(0, 3), prefix) && base[3] >= '1' &&
+    if (base.size() == 4 && SameAsciiFolded(base.substr(0, 3), prefix) && base[3] >= '1' &&
         base[3] <= '9') {
       return true;
     }
