@@ -9,7 +9,6 @@
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
 #include "checker/reading_warnings.h"
-#include "checker/system_profile.h"
 #include "checker/windows_path.h"
 #include "config/files_parser.h"
 #include "config/folder_scan.h"
@@ -37,7 +36,7 @@ void AddMessages(std::vector<CheckedBox>* to, int line) {
 std::string MeasureLength(const ProfileFile& profile, const FailedSetting& failed) {
   const ProfileKey* key = FindProfileKey(profile, "SystemSettings", failed.keys[0]);
   if (failed.longest == 0 || key == nullptr || !key->hasValue) return "";
-  const size_t bytes = key->value.size() - (IsQuotedProfileValue(key->value) ? 2 : 0);
+  const size_t bytes = UnquotedProfileValue(key->value).size();
   if (bytes <= static_cast<size_t>(failed.longest)) return "";
   return std::to_string(bytes) + " bytes; " + std::to_string(bytes - failed.longest) + " over";
 }
@@ -68,11 +67,9 @@ bool IsAbsolute(const std::string& path) {
          (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
-// The readings the platform read as stands for: Wine's, or the running system's own.
+// The reading the platform read as stands for.
 unsigned ConcernOf(ReadingPlatform platform) {
-  if (platform == kReadNatively)
-    return SystemProfileFunctions()->isWine ? kConcernsWine : kConcernsWindows;
-  return platform == kReadAsWine ? kConcernsWine : kConcernsWindows;
+  return DialectOf(platform) == kWindowsReading ? kConcernsWindows : kConcernsWine;
 }
 
 // A warning where it changes the reading checked, else a note.

@@ -104,11 +104,7 @@ std::string NameOf(const std::string& path) {
 bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
   const FileEncoding written = EncodingOf(bytes);
   if (written.utf8Mark && written.invalidAt != std::string::npos) {
-    int line = 0;
-    for (const ProfileLine& read : ReadProfile(bytes, kWindowsReading).lines) {
-      ++line;
-      if (written.invalidAt < read.end) break;
-    }
+    const int line = ProfileLineAt(ReadProfile(bytes, kWindowsReading), written.invalidAt);
     *why = "line " + std::to_string(line) + " holds bytes that are not UTF-8 (" +
            BrokenUtf8At(bytes, written.invalidAt) +
            "), though the file starts with a UTF-8 mark: the text they stand for is not known";

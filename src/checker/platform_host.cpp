@@ -86,8 +86,8 @@ std::string ReadHostBytes(const std::string& hostPath) {
 const ProfileFile& HostProfileAt(const char* path) {
   auto found = State.profiles.find(path);
   if (found != State.profiles.end()) return found->second;
-  const ProfileDialect dialect = State.platform == kReadAsWindows ? kWindowsReading : kWineReading;
-  return State.profiles[path] = ReadProfile(ReadHostBytes(HostPathOf(path)), dialect);
+  return State.profiles[path] =
+             ReadProfile(ReadHostBytes(HostPathOf(path)), DialectOf(State.platform));
 }
 
 void UseHostFolder(const std::string& folder, const std::string& programName,
@@ -221,6 +221,6 @@ void PlatformFindClose() {
   State.search.clear();
 }
 
-void PlatformShowMessage(const char* text, const char* caption, MessageIcon icon) {
-  State.messages.push_back({text, caption, icon});
+void PlatformShowMessage(const char* text, const char* caption, MessageIcon) {
+  State.messages.push_back({text, caption});
 }

@@ -14,12 +14,7 @@
 struct HostMessage {
   std::string text;
   std::string caption;
-  MessageIcon icon;
 };
-
-// How the INI is read: by the host reader as Windows or as Wine reads it, or through the running
-// system's own profile functions (where the checker is a Windows program).
-enum ReadingPlatform { kReadAsWindows, kReadAsWine, kReadNatively };
 
 // Starts a check: the launcher is "D:\" + programName and D:\ is folder.
 void UseHostFolder(const std::string& folder, const std::string& programName,
@@ -53,8 +48,8 @@ const std::vector<HostEntry>& HostFolderEntries(const std::string& hostFolder);
 // The bytes of a host file; empty when it cannot be read.
 std::string ReadHostBytes(const std::string& hostPath);
 
-// The INI at a launcher path as the host reader reads it (natively read, as Wine does): read once
-// per check. It gives the lines of what the profile functions return.
+// The INI at a launcher path as the host reader reads it, in the dialect of the platform read as:
+// read once per check. It gives the lines of what the profile functions return.
 const ProfileFile& HostProfileAt(const char* path);
 
 // The launcher's paths in the check started last, as its start-up derives them from its command
