@@ -15,13 +15,14 @@ add_library(lanterpick_core STATIC ${LANTERPICK_CORE_SOURCES})
 target_include_directories(lanterpick_core PUBLIC src)
 
 # The host side of the launcher's logic: the profile reader and the folder checker's pieces.
-add_library(lanterpick_profile STATIC ${LANTERPICK_PROFILE_SOURCES})
+add_library(lanterpick_profile STATIC ${LANTERPICK_PROFILE_SOURCES}
+  src/checker/system_profile_posix.cpp)
 target_link_libraries(lanterpick_profile PUBLIC lanterpick_core)
 
 # lanterpick-check: the launcher's own logic over a folder on the host.
 # Object libraries: the platform side of the logic goes into each program whole.
 add_library(lanterpick_checker OBJECT ${LANTERPICK_CHECKER_SOURCES}
-  src/checker/host_files_posix.cpp src/checker/system_profile_posix.cpp)
+  src/checker/host_files_posix.cpp)
 target_link_libraries(lanterpick_checker PUBLIC lanterpick_profile)
 add_executable(lanterpick-check src/checker/checker_main.cpp)
 target_link_libraries(lanterpick-check PRIVATE lanterpick_checker)
@@ -67,6 +68,7 @@ add_executable(unit_tests
   tests/unit/program_path_test.cpp
   tests/unit/settings_test.cpp
   tests/unit/startup_test.cpp
+  tests/unit/windows_path_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE fake_platform lanterpick_icon GTest::gtest_main)
 include(GoogleTest)

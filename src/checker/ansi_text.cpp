@@ -1,7 +1,14 @@
 // Text as the launcher's ANSI functions see it (Windows-1252), from and to the host's encodings.
 #include "checker/ansi_text.h"
 
+#include "config/text_rules.h"
+
+const char kUtf8MarkBytes[] = "\xEF\xBB\xBF";
+const char kUtf16LeMarkBytes[] = "\xFF\xFE";
+
 namespace {
+
+const char kUtf16BeMarkBytes[] = "\xFE\xFF";
 
 // Windows-1252 for 0x80..0x9F; 0 where the code page leaves a byte undefined (kept as is).
 const uint16_t kHighControls[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -63,7 +70,49 @@ Utf8Lead LeadOf(uint8_t b) {
   return {0, 0, 0};
 }
 
+// A byte's lower and upper case under Windows-1252.
+struct LetterCase {
+  uint8_t lower, upper;
+};
+LetterCase CaseOf(uint8_t b) {
+  if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+    return {uint8_t(b + 0x20), b};
+  if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7))
+    return {b, uint8_t(b - 0x20)};
+  if (b == 0x8A || b == 0x8C || b == 0x8E) return {uint8_t(b + 0x10), b};
+  if (b == 0x9A || b == 0x9C || b == 0x9E) return {b, uint8_t(b - 0x10)};
+  if (b == 0x9F) return {0xFF, b};
+  if (b == 0xFF) return {b, 0x9F};
+  return {b, b};
+}
+
 }  // namespace
+
+ByteOrderMark ByteOrderMarkOf(const std::string& bytes) {
+  if (bytes.compare(0, 2, kUtf16LeMarkBytes) == 0) return kUtf16LeMark;
+  if (bytes.compare(0, 2, kUtf16BeMarkBytes) == 0) return kUtf16BeMark;
+  if (bytes.compare(0, 3, kUtf8MarkBytes) == 0) return kUtf8Mark;
+  return kNoMark;
+}
+
+size_t MarkLength(ByteOrderMark mark) {
+  return mark == kUtf8Mark ? 3 : mark == kNoMark ? 0 : 2;
+}
+
+uint32_t Utf16UnitAt(const std::string& bytes, size_t at, bool bigEndian) {
+  const uint8_t first = static_cast<uint8_t>(bytes[at]),
+                second = static_cast<uint8_t>(bytes[at + 1]);
+  return bigEndian ? first << 8 | second : second << 8 | first;
+}
+
+size_t FirstUnfit(const std::string& utf8) {
+  size_t found = std::string::npos;
+  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint)) found = at;
+    return found == std::string::npos;
+  });
+  return found;
+}
 
 uint32_t AnsiToUnicode(uint8_t byte) {
   if (byte >= 0x80 && byte <= 0x9F && kHighControls[byte - 0x80] != 0) {
@@ -74,10 +123,8 @@ uint32_t AnsiToUnicode(uint8_t byte) {
 
 std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian) {
   std::string out;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    uint8_t low = bytes[i + (bigEndian ? 1 : 0)], high = bytes[i + (bigEndian ? 0 : 1)];
-    out += FromUnicode(low | high << 8);
-  }
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+    out += FromUnicode(Utf16UnitAt(bytes, i, bigEndian));
   return out;
 }
 
@@ -98,20 +145,16 @@ Utf8Sequence Utf8SequenceAt(const std::string& utf8, size_t i) {
 
 std::string Utf8ToAnsi(const std::string& utf8) {
   std::string out;
-  for (size_t i = 0; i < utf8.size();) {
-    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
+  ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
     out += sequence.length > 0 ? FromUnicode(sequence.codePoint) : '?';
-    i += sequence.length > 0 ? sequence.length : sequence.invalid;
-  }
+    return true;
+  });
   return out;
 }
 
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
   std::string out;
-  auto unitAt = [&](size_t i) -> uint32_t {
-    const uint8_t low = bytes[i + (bigEndian ? 1 : 0)], high = bytes[i + (bigEndian ? 0 : 1)];
-    return low | high << 8;
-  };
+  auto unitAt = [&](size_t i) { return Utf16UnitAt(bytes, i, bigEndian); };
   for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
     uint32_t unit = unitAt(i);
     if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size() && unitAt(i + 2) >= 0xDC00 &&
@@ -128,11 +171,10 @@ std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian) {
 
 std::string Utf8ToUtf16Le(const std::string& utf8) {
   std::string out;
-  for (size_t i = 0; i < utf8.size();) {
-    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
+  ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
     AppendUtf16Le(sequence.length > 0 ? sequence.codePoint : 0xFFFD, out);
-    i += sequence.length > 0 ? sequence.length : sequence.invalid;
-  }
+    return true;
+  });
   return out;
 }
 
@@ -147,12 +189,11 @@ std::string AnsiToUtf8(const std::string& ansi) {
 }
 
 char AnsiLower(char c) {
-  uint8_t b = static_cast<uint8_t>(c);
-  if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
-    return static_cast<char>(b + 0x20);
-  if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<char>(b + 0x10);
-  if (b == 0x9F) return static_cast<char>(0xFF);
-  return c;
+  return static_cast<char>(CaseOf(static_cast<uint8_t>(c)).lower);
+}
+
+char AnsiUpper(char c) {
+  return static_cast<char>(CaseOf(static_cast<uint8_t>(c)).upper);
 }
 
 bool SameAnsiFolded(const std::string& a, const std::string& b) {
@@ -161,4 +202,8 @@ bool SameAnsiFolded(const std::string& a, const std::string& b) {
     if (AnsiLower(a[i]) != AnsiLower(b[i])) return false;
   }
   return true;
+}
+
+bool SameAsciiFolded(const std::string& a, const std::string& b) {
+  return a.size() == b.size() && CompareAsciiFolded(a.c_str(), b.c_str()) == 0;
 }

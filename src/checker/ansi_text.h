@@ -1,9 +1,19 @@
-// Text as the launcher's ANSI functions see it (Windows-1252), from and to the host's encodings.
+// Text as the launcher's ANSI functions see it (Windows-1252), from and to the host's encodings:
+// the one place for code pages, byte-order marks, UTF-8 and UTF-16 units, and case folding.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
+
+enum ByteOrderMark { kNoMark, kUtf8Mark, kUtf16LeMark, kUtf16BeMark };
+
+extern const char kUtf8MarkBytes[];     // EF BB BF
+extern const char kUtf16LeMarkBytes[];  // FF FE
+
+// The mark the bytes begin with, and how many bytes it takes (0 for none).
+ByteOrderMark ByteOrderMarkOf(const std::string& bytes);
+size_t MarkLength(ByteOrderMark mark);
 
 // A well-formed UTF-8 sequence at i (ASCII included): its length and code point. Where none
 // starts there, length is 0 and invalid is how many bytes the broken sequence takes: its lead
@@ -14,6 +24,20 @@ struct Utf8Sequence {
   size_t invalid;
 };
 Utf8Sequence Utf8SequenceAt(const std::string& utf8, size_t i);
+
+// Calls visit(at, sequence) for each sequence of utf8 from from on, broken ones included, until
+// it returns false.
+template <typename Visit>
+void ForEachUtf8(const std::string& utf8, size_t from, Visit visit) {
+  for (size_t at = from; at < utf8.size();) {
+    const Utf8Sequence sequence = Utf8SequenceAt(utf8, at);
+    if (!visit(at, sequence)) return;
+    at += sequence.length > 0 ? sequence.length : sequence.invalid;
+  }
+}
+
+// The UTF-16 unit whose two bytes start at at.
+uint32_t Utf16UnitAt(const std::string& bytes, size_t at, bool bigEndian);
 
 // Unicode text to Windows-1252, as Wine converts it: what the code page lacks becomes '?', and
 // so does each broken UTF-8 sequence.
@@ -32,8 +56,16 @@ uint32_t AnsiToUnicode(uint8_t byte);
 // Whether Windows-1252 has a byte for the code point.
 bool FitsAnsi(uint32_t codePoint);
 
-// CharLowerBuffA under Windows-1252: A-Z, the accented capitals, and Š, Œ, Ž, Ÿ.
+// Where the first character Windows-1252 lacks stands in UTF-8 text, or npos.
+size_t FirstUnfit(const std::string& utf8);
+
+// CharLowerBuffA and CharUpperBuffA under Windows-1252: A-Z, the accented letters, and Š, Œ,
+// Ž, Ÿ.
 char AnsiLower(char c);
+char AnsiUpper(char c);
 
 // Equal under AnsiLower, as file names are on Windows.
 bool SameAnsiFolded(const std::string& a, const std::string& b);
+
+// Equal with only A-Z folded, as the profile functions match names.
+bool SameAsciiFolded(const std::string& a, const std::string& b);

@@ -131,8 +131,15 @@ int main(int argc, char** argv) {
       fprintf(stderr, "lanterpick-check: --fix: %s\n", error.c_str());
       return kCheckerError;
     }
+    size_t changes = 0;
     for (const std::string& line : said) {
-      fprintf(json ? stderr : stdout, "%s%s\n", line[0] == ' ' ? "" : "Fix: ", line.c_str());
+      const bool change = line[0] == ' ';
+      if (change && ++changes > kShownFindings) continue;
+      fprintf(json ? stderr : stdout, "%s%s\n", change ? "" : "Fix: ", ShownText(line).c_str());
+    }
+    if (changes > kShownFindings) {
+      const std::string more = "  and " + std::to_string(changes - kShownFindings) + " more\n";
+      fputs(more.c_str(), json ? stderr : stdout);
     }
     if (!json) fputs("\n", stdout);
   }

@@ -9,7 +9,7 @@
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
 #include "checker/reading_warnings.h"
-#include "checker/system_profile.h"
+#include "checker/windows_path.h"
 #include "config/files_parser.h"
 #include "config/folder_scan.h"
 #include "config/launch_list.h"
@@ -36,7 +36,7 @@ void AddMessages(std::vector<CheckedBox>* to, int line) {
 std::string MeasureLength(const ProfileFile& profile, const FailedSetting& failed) {
   const ProfileKey* key = FindProfileKey(profile, "SystemSettings", failed.keys[0]);
   if (failed.longest == 0 || key == nullptr || !key->hasValue) return "";
-  const size_t bytes = key->value.size() - (IsQuotedProfileValue(key->value) ? 2 : 0);
+  const size_t bytes = UnquotedProfileValue(key->value).size();
   if (bytes <= static_cast<size_t>(failed.longest)) return "";
   return std::to_string(bytes) + " bytes; " + std::to_string(bytes - failed.longest) + " over";
 }
@@ -67,17 +67,35 @@ bool IsAbsolute(const std::string& path) {
          (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
-// The readings the platform read as stands for: Wine's, or the running system's own.
+// The reading the platform read as stands for.
 unsigned ConcernOf(ReadingPlatform platform) {
-  if (platform == kReadNatively)
-    return SystemProfileFunctions()->isWine ? kConcernsWine : kConcernsWindows;
-  return platform == kReadAsWine ? kConcernsWine : kConcernsWindows;
+  return DialectOf(platform) == kWindowsReading ? kConcernsWindows : kConcernsWine;
 }
 
 // A warning where it changes the reading checked, else a note.
 void AddFinding(const Finding& finding, FolderReport* report) {
   (finding.concerns & ConcernOf(report->platform) ? report->warnings : report->notes)
       .push_back(finding);
+}
+
+// What Windows does with a name it cannot open, in one sentence.
+std::string NameProblemText(NameProblem problem, const std::string& name) {
+  if (problem == kForbiddenCharacter) {
+    const std::string c = ForbiddenCharacterIn(name);
+    return "Windows does not allow \"" + c + "\" in a file name" +
+           (c == ":"               ? " (it names a data stream of another file)"
+            : c == "?" || c == "*" ? " (it is a wildcard)"
+                                   : "") +
+           ", so it cannot open it; rename it.";
+  }
+  if (problem == kDeviceName) {
+    std::string device = name.substr(0, name.find_first_of(". "));
+    for (char& c : device) c = AnsiUpper(c);
+    return "Windows 10 and earlier take " + device +
+           " for a device, with or without an extension, not a file; rename it.";
+  }
+  return "Windows drops the trailing dots and spaces of a name, so it opens \"" +
+         name.substr(0, name.find_last_not_of(". ") + 1) + "\" instead; rename it.";
 }
 
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
@@ -92,15 +110,66 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
     AddFinding({line, 0, shown + " is an absolute path; not checked."}, report);
     return;
   }
-  const std::string host = HostPathOf(kHostDriveRoot + path);
-  if (host.empty()) {
+  const RowLookup row = LookUpRow(path);
+  const std::string opens = AnsiToUtf8(kHostDriveRoot + JoinedWindowsPath(row.path));
+  if (row.path.problem != kNameFine) {
     AddFinding({line, kConcernsBoth,
-                shown + " is not in the folder. The launcher opens it relative to its current "
-                        "folder when it runs, which is this folder only when it is started from "
-                        "here."},
+                shown + ": " + NameProblemText(row.path.problem, AnsiToUtf8(row.path.problemName))},
                report);
-  } else if (IsHostFolder(host)) {
+  } else if (row.path.climbsAboveRoot) {
+    AddFinding({line, kConcernsBoth,
+                shown + " leaves the folder through \"..\", so it is not on the disc: the folder "
+                        "is the disc's root, above which \"..\" goes nowhere, so Windows opens " +
+                    opens + (row.kind == kHostFile ? ", this folder's file" : ", not in the folder") +
+                    ". Put the file in the folder and write its path from there."},
+               report);
+  } else if (row.host.empty() || row.kind == kHostOther) {
+    AddFinding({line, kConcernsBoth,
+                shown + " is not in the folder" +
+                    (row.host.empty() ? "" : " (a broken link, pipe or device stands there)") +
+                    ". The launcher opens it relative to its current folder when it runs, which "
+                    "is this folder only when it is started from here."},
+               report);
+  } else if (row.kind == kHostFolder) {
     AddFinding({line, kConcernsBoth, shown + " names a folder, not a file."}, report);
+  } else if (row.path.trimmedLast) {
+    AddFinding({line, kConcernsBoth,
+                shown + ": Windows drops the trailing dots and spaces and opens " + opens +
+                    "; whether the shell then opens it by its type is not known. Write \"" +
+                    AnsiToUtf8(JoinedWindowsPath(row.path)) + "\"."},
+               report);
+  }
+}
+
+// Every entry under the folder whose name Windows cannot open or hold, or that is no file or
+// folder, found in one walk that does not follow links.
+void WalkNames(const std::string& host, const std::string& shown, FolderReport* report) {
+  for (const HostEntry& entry : HostFolderEntries(host)) {
+    const std::string path = shown + HostNameInUtf8(entry.hostName);
+    const NameProblem problem = NameProblemOf(entry.hostName);
+    if (problem != kNameFine) {
+      report->names.push_back({path, NameProblemKind(problem),
+                               NameProblemText(problem, HostNameInUtf8(entry.hostName))});
+    } else if (entry.kind == kHostOther) {
+      report->names.push_back(
+          {path, "not-a-file",
+           entry.link ? "A broken link, which Windows cannot open; put the file itself there."
+                      : "A pipe, socket or device, not a file Windows can open; remove it."});
+    }
+    if (entry.kind == kHostFolder && !entry.link) {
+      WalkNames(host + "/" + entry.hostName, path + "/", report);
+    }
+  }
+}
+
+void CheckNames(const std::string& folder, FolderReport* report) {
+  WalkNames(folder, "", report);
+  std::sort(report->names.begin(), report->names.end(),
+            [](const NameFinding& a, const NameFinding& b) { return a.path < b.path; });
+  for (const NameFinding& name : report->names) {
+    AddFinding({0, name.problem == "device-name" ? kConcernsWindows : kConcernsBoth,
+                "\"" + name.path + "\": " + name.text},
+               report);
   }
 }
 
@@ -202,28 +271,82 @@ void CompareWithWine(const FolderReport& wine, FolderReport* report) {
                                       wine.first.text != report->first.text);
 }
 
-bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
-                    std::string* error) {
+namespace {
+
+// The folder's INI files, desktop.ini aside, by their ANSI names.
+std::vector<std::string> IniFilesIn(const std::string& folder) {
   std::vector<std::string> inis;
   for (const HostEntry& entry : ListHostFolder(folder)) {
     const std::string& name = entry.name;
-    if ((entry.attributes & kAttributeDirectory) || name.size() <= 4) continue;
+    if (entry.kind != kHostFile || name.size() <= 4) continue;
     if (SameAnsiFolded(name.substr(name.size() - 4), ".ini") &&
         !SameAnsiFolded(name, "desktop.ini")) {
       inis.push_back(name);
     }
   }
-  if (inis.size() > 1) {
+  return inis;
+}
+
+// The INI the launcher started as D:\program reads, by the launcher's own rule; "" for none.
+std::string IniReadBy(const std::string& program) {
+  char programPath[kProgramPathRoom], configPath[kConfigPathRoom];
+  TakeProgramPath(("\"" + std::string(kHostDriveRoot) + program + "\"").c_str(), programPath);
+  const bool derived = DeriveConfigPath(programPath, configPath);
+  TakeHostMessages();
+  return derived ? OwnName(configPath) : "";
+}
+
+// The program name that reads the INI: its name with ".exe", a lower-case first letter made a
+// capital (setup.ini: Setup.exe); "" when the launcher's rule makes that name read another.
+std::string ProgramReading(const std::string& ini) {
+  std::string program = ini.substr(0, ini.size() - 4) + ".exe";
+  program[0] = AnsiUpper(program[0]);
+  return SameAnsiFolded(IniReadBy(program), ini) ? program : "";
+}
+
+// Folder mode, where the folder holds an INI: the program would read another.
+void CheckUnreadIni(const std::string& folder, FolderReport* report) {
+  const std::vector<std::string> inis = IniFilesIn(folder);
+  if (inis.empty()) return;
+  std::string held;
+  for (const std::string& ini : inis) {
+    const std::string program = ProgramReading(ini);
+    held += (held.empty() ? "" : ", ") + AnsiToUtf8(ini) +
+            (program.empty() ? " (which no program name reads)" : " (read by " + AnsiToUtf8(program) + ")");
+  }
+  AddFinding({0, kConcernsBoth,
+              "The launcher reads " + AnsiToUtf8(report->configName) +
+                  ", which is not in the folder, so it lists its folder instead; the folder "
+                  "holds " + held + ". Name the program after the INI, or the INI after the program."},
+             report);
+}
+
+}  // namespace
+
+bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
+                    std::string* error) {
+  const std::vector<std::string> inis = IniFilesIn(folder);
+  std::vector<std::string> readable;
+  for (const std::string& name : inis) {
+    if (!ProgramReading(name).empty()) readable.push_back(name);
+  }
+  if (readable.size() > 1) {
     *error = "the folder holds several INI files (";
-    for (size_t i = 0; i < inis.size(); ++i) *error += (i ? ", " : "") + inis[i];
+    for (size_t i = 0; i < readable.size(); ++i) *error += (i ? ", " : "") + AnsiToUtf8(readable[i]);
     *error += "); say which with --program NAME.exe";
     return false;
   }
-  *ini = inis.empty() ? "" : inis[0];
-  *program = inis.empty() ? "Setup.exe" : ini->substr(0, ini->size() - 4) + ".exe";
-  // setup.ini asks for Setup.exe: the same file to Windows, and the name people expect to see.
-  if ((*program)[0] >= 'a' && (*program)[0] <= 'z')
-    (*program)[0] = static_cast<char>((*program)[0] - 'a' + 'A');
+  if (readable.empty() && !inis.empty()) {
+    std::string candidate = inis[0].substr(0, inis[0].size() - 4) + ".exe";
+    candidate[0] = AnsiUpper(candidate[0]);
+    *error = "no program name reads the folder's INI " + AnsiToUtf8(inis[0]) +
+             ": the launcher takes its own name up to the first \".exe\" and adds \".ini\", so " +
+             AnsiToUtf8(candidate) + " reads " + AnsiToUtf8(IniReadBy(candidate)) +
+             "; rename the INI, or say which program with --program NAME.exe";
+    return false;
+  }
+  *ini = readable.empty() ? "" : readable[0];
+  *program = readable.empty() ? "Setup.exe" : ProgramReading(readable[0]);
   return true;
 }
 
@@ -248,6 +371,7 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
   }
   report->configName = paths.derived ? OwnName(paths.configPath) : "";
 
+  CheckNames(folder, report);
   RunStartUp(report);
   if (!paths.derived) {
     report->mode = kStoppedBeforeChoosing;
@@ -257,6 +381,7 @@ bool CheckFolder(const std::string& folder, const std::string& programName, int 
     FindLineOfFirstProblem(report);
   } else {
     if (!report->opens) report->problems.push_back(report->first);
+    CheckUnreadIni(folder, report);
     ListLeftOut(folder, OwnName(paths.programPath), report);
   }
   return true;

@@ -26,6 +26,14 @@ struct CheckedEntry {
   std::string name, reason;
 };
 
+// An entry under the folder that Windows cannot open or hold.
+struct NameFinding {
+  std::string path;     // relative to the folder, with '/', in UTF-8
+  std::string problem;  // "forbidden-character", "device-name", "trailing-dot-or-space" or
+                        // "not-a-file"
+  std::string text;     // one sentence, UTF-8
+};
+
 // Wine's verdict, beside Windows', where the two differ.
 struct OtherVerdict {
   bool differs = false;
@@ -50,6 +58,7 @@ struct FolderReport {
   int width = 0;
   std::vector<CheckedRow> rows;
   std::vector<CheckedEntry> leftOut;
+  std::vector<NameFinding> names;  // by path
   OtherVerdict underWine;  // set by CompareWithWine
 };
 

@@ -30,12 +30,8 @@ uint32_t AttributesOf(const std::string& path, const std::string& name, bool dir
 }
 
 // The platform's folder search lists names without regard to case, as upper-cased UTF-16.
-uint32_t UpperUnit(uint32_t unit) {
-  if (unit >= 'a' && unit <= 'z') return unit - 32;
-  if (unit >= 0xE0 && unit <= 0xFE && unit != 0xF7) return unit - 32;
-  if (unit == 0xFF) return 0x178;
-  if (unit == 0x161 || unit == 0x153 || unit == 0x17E) return unit - 1;
-  return unit;
+uint32_t UpperUnit(char c) {
+  return AnsiToUnicode(static_cast<uint8_t>(AnsiUpper(c)));
 }
 
 bool IsDotEntry(const std::string& name) {
@@ -48,7 +44,7 @@ bool SearchOrder(const HostEntry& a, const HostEntry& b) {
   }
   size_t n = std::min(a.name.size(), b.name.size());
   for (size_t i = 0; i < n; ++i) {
-    uint32_t x = UpperUnit(AnsiToUnicode(a.name[i])), y = UpperUnit(AnsiToUnicode(b.name[i]));
+    uint32_t x = UpperUnit(a.name[i]), y = UpperUnit(b.name[i]);
     if (x != y) return x < y;
   }
   if (a.name.size() != b.name.size()) return a.name.size() < b.name.size();
@@ -59,33 +55,62 @@ bool StatOf(const std::string& path, struct stat* info) {
   return !path.empty() && stat(path.c_str(), info) == 0;
 }
 
+// The entry of that name in folder; false when it cannot be looked at (it went in between).
+bool ReadEntry(const std::string& folder, const std::string& name, HostEntry* entry) {
+  const std::string path = folder + "/" + name;
+  struct stat info, own;
+  if (lstat(path.c_str(), &own) != 0) return false;
+  const bool target = stat(path.c_str(), &info) == 0;
+  const bool directory = target && S_ISDIR(info.st_mode);
+  entry->attributes = AttributesOf(path, name, directory);
+  entry->name = HostNameInAnsi(name);
+  entry->hostName = name;
+  entry->kind = directory ? kHostFolder : target && S_ISREG(info.st_mode) ? kHostFile : kHostOther;
+  entry->link = S_ISLNK(own.st_mode);
+  return true;
+}
+
+bool IsValidUtf8(const std::string& text) {
+  bool valid = true;
+  ForEachUtf8(text, 0, [&](size_t, const Utf8Sequence& sequence) {
+    return valid = sequence.length > 0;
+  });
+  return valid;
+}
+
 }  // namespace
 
-std::vector<HostEntry> ListHostFolder(const std::string& folder) {
+std::string HostNameInAnsi(const std::string& hostName) {
+  return IsValidUtf8(hostName) ? Utf8ToAnsi(hostName) : hostName;
+}
+
+std::string HostNameInUtf8(const std::string& hostName) {
+  return IsValidUtf8(hostName) ? hostName : AnsiToUtf8(hostName);
+}
+
+std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
   std::vector<HostEntry> entries;
   DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr) return entries;
-  while (dirent* e = readdir(dir)) {
-    std::string name = e->d_name, path = folder + "/" + name;
-    struct stat info;
-    if (!StatOf(path, &info)) continue;
-    entries.push_back({AttributesOf(path, name, S_ISDIR(info.st_mode)), Utf8ToAnsi(name)});
+  while (dirent* e = dir ? readdir(dir) : nullptr) {
+    HostEntry entry;
+    if (!IsDotEntry(e->d_name) && ReadEntry(folder, e->d_name, &entry)) entries.push_back(entry);
   }
-  closedir(dir);
-  std::sort(entries.begin(), entries.end(), SearchOrder);
+  if (dir) closedir(dir);
   return entries;
 }
 
-std::string HostChild(const std::string& folder, const std::string& ansiName) {
-  DIR* dir = opendir(folder.c_str());
-  std::string found;
-  while (dirent* e = dir ? readdir(dir) : nullptr) {
-    if (found.empty() && SameAnsiFolded(Utf8ToAnsi(e->d_name), ansiName)) {
-      found = folder + "/" + e->d_name;
-    }
+// Wine lists "." and ".." first, and leaves out what it cannot look at: a broken link.
+std::vector<HostEntry> ListHostFolder(const std::string& folder) {
+  std::vector<HostEntry> entries;
+  if (!IsHostFolder(folder)) return entries;
+  for (const char* dot : {".", ".."}) {
+    entries.push_back({AttributesOf(folder + "/" + dot, dot, true), dot, dot, kHostFolder, false});
   }
-  if (dir) closedir(dir);
-  return found;
+  for (const HostEntry& entry : ListEveryHostEntry(folder)) {
+    if (!entry.link || entry.kind != kHostOther) entries.push_back(entry);
+  }
+  std::sort(entries.begin(), entries.end(), SearchOrder);
+  return entries;
 }
 
 bool IsHostFolder(const std::string& path) {
@@ -99,7 +124,7 @@ bool IsHostPlainFile(const std::string& path) {
 }
 
 std::string HostArgumentInAnsi(const char* argument) {
-  return Utf8ToAnsi(argument);
+  return HostNameInAnsi(argument);
 }
 
 bool HostPathExists(const std::string& path) {

@@ -2,6 +2,7 @@
 // names.
 #include <windows.h>
 
+#include "checker/ansi_text.h"
 #include "checker/host_files.h"
 
 std::vector<HostEntry> ListHostFolder(const std::string& folder) {
@@ -10,16 +11,31 @@ std::vector<HostEntry> ListHostFolder(const std::string& folder) {
   HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {
-    entries.push_back({found.dwFileAttributes, found.cFileName});
+    const DWORD attributes = found.dwFileAttributes;
+    const HostKind kind = attributes & FILE_ATTRIBUTE_DIRECTORY ? kHostFolder
+                          : attributes & FILE_ATTRIBUTE_DEVICE  ? kHostOther
+                                                                : kHostFile;
+    entries.push_back({attributes, found.cFileName, found.cFileName, kind,
+                       (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
   } while (FindNextFileA(search, &found));
   FindClose(search);
   return entries;
 }
 
-std::string HostChild(const std::string& folder, const std::string& ansiName) {
-  if (ansiName.find_first_of("*?") != std::string::npos) return "";
-  const std::string path = folder + "\\" + ansiName;
-  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? "" : path;
+std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
+  std::vector<HostEntry> entries;
+  for (const HostEntry& entry : ListHostFolder(folder)) {
+    if (entry.name != "." && entry.name != "..") entries.push_back(entry);
+  }
+  return entries;
+}
+
+std::string HostNameInAnsi(const std::string& hostName) {
+  return hostName;  // the A functions name files in the ANSI code page
+}
+
+std::string HostNameInUtf8(const std::string& hostName) {
+  return AnsiToUtf8(hostName);
 }
 
 bool IsHostFolder(const std::string& path) {

@@ -11,8 +11,6 @@
 
 namespace {
 
-const char kUtf16LeMarkBytes[] = "\xFF\xFE";
-
 // The first word of UTF-8 text that goes beyond ASCII.
 std::string FirstWordBeyondAscii(const std::string& utf8) {
   const size_t at = FirstBeyondAscii(utf8);
@@ -21,11 +19,12 @@ std::string FirstWordBeyondAscii(const std::string& utf8) {
 
 // The encoding Windows reads as written, for every character the author wrote.
 void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend* mend) {
-  const size_t text = written.utf8Mark ? 3 : 0;
+  const size_t text = written.utf8Mark ? MarkLength(kUtf8Mark) : 0;
   const std::string word = FirstWordBeyondAscii(bytes.substr(text));
   switch (written.encoding) {
     case kWrittenUtf16Be:
-      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(Utf16ToUtf8(bytes.substr(2), true));
+      mend->bytes = kUtf16LeMarkBytes +
+                    Utf8ToUtf16Le(Utf16ToUtf8(bytes.substr(MarkLength(kUtf16BeMark)), true));
       mend->changes.push_back(
           "saved as UTF-16 LE with its byte-order mark: it was UTF-16 big-endian, which Windows "
           "cannot read at all");
@@ -40,7 +39,7 @@ void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend
       return;
     case kWrittenAscii:
       if (!written.utf8Mark) return;
-      mend->bytes = bytes.substr(3);
+      mend->bytes = bytes.substr(text);
       mend->changes.push_back(
           "removed the UTF-8 byte-order mark, which Windows reads as text in front of line 1 "
           "(the rest is plain ASCII)");
@@ -105,11 +104,7 @@ std::string NameOf(const std::string& path) {
 bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
   const FileEncoding written = EncodingOf(bytes);
   if (written.utf8Mark && written.invalidAt != std::string::npos) {
-    int line = 0;
-    for (const ProfileLine& read : ReadProfile(bytes, kWindowsReading).lines) {
-      ++line;
-      if (written.invalidAt < read.end) break;
-    }
+    const int line = ProfileLineAt(ReadProfile(bytes, kWindowsReading), written.invalidAt);
     *why = "line " + std::to_string(line) + " holds bytes that are not UTF-8 (" +
            BrokenUtf8At(bytes, written.invalidAt) +
            "), though the file starts with a UTF-8 mark: the text they stand for is not known";

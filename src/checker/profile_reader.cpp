@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "checker/ansi_text.h"
+#include "checker/system_profile.h"
+#include "config/text_rules.h"
 
 namespace {
 
@@ -30,11 +32,11 @@ struct Encoded {
 Encoded EncodingFor(ByteOrderMark mark, const ReadingRules& rules) {
   switch (mark) {
     case kUtf16LeMark:
-      return {kUtf16Le, 2};
+      return {kUtf16Le, MarkLength(mark)};
     case kUtf16BeMark:
-      return rules.readsUtf16BigEndian ? Encoded{kUtf16Be, 2} : Encoded{kUnread, 0};
+      return rules.readsUtf16BigEndian ? Encoded{kUtf16Be, MarkLength(mark)} : Encoded{kUnread, 0};
     case kUtf8Mark:
-      return rules.decodesUtf8Mark ? Encoded{kUtf8Bytes, 3} : Encoded{kAnsiBytes, 0};
+      return rules.decodesUtf8Mark ? Encoded{kUtf8Bytes, MarkLength(mark)} : Encoded{kAnsiBytes, 0};
     default:
       return {kAnsiBytes, 0};
   }
@@ -45,10 +47,8 @@ size_t UnitSize(Decoding decoding) {
 }
 
 uint32_t UnitAt(const std::string& bytes, size_t at, Decoding decoding) {
-  const uint8_t first = static_cast<uint8_t>(bytes[at]);
-  if (decoding == kUtf16Le) return first | static_cast<uint8_t>(bytes[at + 1]) << 8;
-  if (decoding == kUtf16Be) return first << 8 | static_cast<uint8_t>(bytes[at + 1]);
-  return first;
+  if (UnitSize(decoding) == 2) return Utf16UnitAt(bytes, at, decoding == kUtf16Be);
+  return static_cast<uint8_t>(bytes[at]);
 }
 
 std::string DecodeLine(const std::string& bytes, size_t start, size_t end, Decoding decoding) {
@@ -106,10 +106,6 @@ std::string UpToNul(const char* start, const char* end) {
   return std::string(start, nul ? static_cast<const char*>(nul) : end);
 }
 
-char Folded(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Where a header's name ends, or null when the line is no header.
 const char* HeaderNameEnd(const char* start, const char* end, const ReadingRules& rules) {
   const char* close = nullptr;
@@ -131,7 +127,7 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
       const char* nameEnd = nameStart + name.size();
       read.trimmedUnmeasured |= Trim(nameStart, nameEnd, true, true);
       file.sections.push_back({std::string(nameStart, nameEnd), {}, line});
-      read.kind = kHeaderLine;
+      read.header = true;
       read.section = static_cast<int>(file.sections.size() - 1);
       return;
     }
@@ -152,21 +148,13 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
   keys.push_back(key);
 }
 
-// A value as a dialect hands it out: under Windows its length wraps at 65,536.
-std::string ReadValue(const ProfileFile& file, const std::string& value) {
-  if (!kRules[file.dialect].valueLengthWraps) return value;
-  return value.substr(0, value.size() % 65536);
-}
-
 // The value as the string functions copy it: a quote at both ends is removed, except that a value
 // cut by the room keeps its closing quote's place (the last byte that fits is dropped instead).
 std::string CopyEntry(const std::string& value, uint32_t room) {
   if (room == 0) return std::string();
-  size_t start = 0;
   const bool quoted = IsQuotedProfileValue(value);
-  if (quoted) start = 1;
-  std::string out = value.substr(start, room - 1);
-  if (quoted && room >= value.size() - start && !out.empty()) out.pop_back();
+  std::string out = value.substr(quoted ? 1 : 0, room - 1);
+  if (quoted && room >= value.size() - 1 && !out.empty()) out.pop_back();
   return out;
 }
 
@@ -178,14 +166,44 @@ uint32_t DigitValue(char c) {
   return 36;
 }
 
+// The section's lines as GetPrivateProfileSectionA returns them, each NUL-ended, then a NUL.
+std::string SectionBlock(const ProfileFile& file, const std::string& section) {
+  std::string all;
+  for (const SectionLine& line : ProfileSectionLines(file, section)) all += line.text + '\0';
+  return all + '\0';
+}
+
 }  // namespace
 
-bool SameProfileName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Folded(a[i]) != Folded(b[i])) return false;
+ProfileDialect DialectOf(ReadingPlatform platform) {
+  if (platform == kReadNatively) {
+    const SystemProfile* system = SystemProfileFunctions();
+    return system != nullptr && !system->isWine ? kWindowsReading : kWineReading;
   }
-  return true;
+  return platform == kReadAsWindows ? kWindowsReading : kWineReading;
+}
+
+std::string ValueAsRead(const ProfileFile& file, const std::string& value) {
+  if (!kRules[file.dialect].valueLengthWraps) return value;
+  return value.substr(0, value.size() % kValueLengthWrap);
+}
+
+std::string UnquotedProfileValue(const std::string& value) {
+  return IsQuotedProfileValue(value) ? value.substr(1, value.size() - 2) : value;
+}
+
+int ProfileLineAt(const ProfileFile& file, size_t offset) {
+  int line = 1;
+  while (static_cast<size_t>(line) < file.lines.size() && file.lines[line].start <= offset) ++line;
+  return line;
+}
+
+const ProfileKey* ProfileKeyOnLine(const ProfileFile& file, int line) {
+  if (line < 1 || static_cast<size_t>(line) > file.lines.size()) return nullptr;
+  for (const ProfileKey& key : file.sections[file.lines[line - 1].section].keys) {
+    if (key.line == line) return &key;
+  }
+  return nullptr;
 }
 
 bool IsQuotedProfileValue(const std::string& value) {
@@ -205,16 +223,9 @@ const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& sec
   if (found == nullptr) return nullptr;
   const std::string name = TrimmedProfileText(key);
   for (const ProfileKey& k : found->keys) {
-    if (SameProfileName(k.name, name)) return &k;
+    if (SameAsciiFolded(k.name, name)) return &k;
   }
   return nullptr;
-}
-
-ByteOrderMark ByteOrderMarkOf(const std::string& bytes) {
-  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return kUtf16LeMark;
-  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return kUtf16BeMark;
-  if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return kUtf8Mark;
-  return kNoMark;
 }
 
 ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
@@ -226,7 +237,7 @@ ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
   const Encoded encoded = EncodingFor(file.mark, rules);
   if (encoded.decoding == kUnread) return file;
   for (size_t at = encoded.offset; at < bytes.size();) {
-    ProfileLine read = {at, at, std::string(), kBlankLine, 0, false};
+    ProfileLine read = {at, at, std::string(), false, 0, false};
     at = NextLine(bytes, at, encoded.decoding, &read.end);
     read.text = DecodeLine(bytes, read.start, read.end, encoded.decoding);
     read.section = static_cast<int>(file.sections.size() - 1);
@@ -234,7 +245,6 @@ ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
     const char* stop = start + read.text.size();
     read.trimmedUnmeasured = Trim(start, stop, true, true);
     if (start < stop) {
-      read.kind = kKeyLine;
       AddLine(start, stop, static_cast<int>(file.lines.size() + 1), rules, file, read);
     }
     file.lines.push_back(std::move(read));
@@ -244,7 +254,7 @@ ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
 
 const ProfileSection* FindProfileSection(const ProfileFile& file, const std::string& name) {
   for (size_t i = 1; i < file.sections.size(); ++i) {
-    if (SameProfileName(file.sections[i].name, name)) return &file.sections[i];
+    if (SameAsciiFolded(file.sections[i].name, name)) return &file.sections[i];
   }
   return nullptr;
 }
@@ -252,7 +262,7 @@ const ProfileSection* FindProfileSection(const ProfileFile& file, const std::str
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room) {
   const ProfileKey* found = FindProfileKey(file, section, key);
-  if (found != nullptr && found->hasValue) return CopyEntry(ReadValue(file, found->value), room);
+  if (found != nullptr && found->hasValue) return CopyEntry(ValueAsRead(file, found->value), room);
   std::string shortened = fallback;
   while (shortened.size() > 1 && shortened.back() == ' ') shortened.pop_back();
   return CopyEntry(shortened, room);
@@ -270,7 +280,7 @@ ProfileNumber ReadProfileNumber(const std::string& text, bool anyCase) {
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) minus = text[i++] == '-';
   uint32_t base = 10;
   if (i + 1 < text.size() && text[i] == '0') {
-    const char prefix = anyCase ? Folded(text[i + 1]) : text[i + 1];
+    const char prefix = anyCase ? AsciiLower(text[i + 1]) : text[i + 1];
     base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
     if (base != 10) i += 2;
   }
@@ -287,23 +297,29 @@ int32_t ProfileInt(const ProfileFile& file, const std::string& section, const st
 }
 
 std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file, const std::string& section) {
-  std::vector<SectionLine> lines;
   const ProfileSection* found = FindProfileSection(file, section);
-  if (found == nullptr) return lines;
-  for (const ProfileKey& key : found->keys) {
+  return found == nullptr ? std::vector<SectionLine>() : ProfileSectionLines(file, *found);
+}
+
+std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file,
+                                             const ProfileSection& section) {
+  std::vector<SectionLine> lines;
+  for (const ProfileKey& key : section.keys) {
     if (key.name.empty() && !key.hasValue) continue;
     if (!key.name.empty() && key.name[0] == ';') continue;  // a comment line
     lines.push_back(
-        {key.hasValue ? key.name + "=" + ReadValue(file, key.value) : key.name, key.line});
+        {key.hasValue ? key.name + "=" + ValueAsRead(file, key.value) : key.name, key.line});
   }
   return lines;
 }
 
+size_t ProfileSectionSize(const ProfileFile& file, const std::string& section) {
+  return SectionBlock(file, section).size();
+}
+
 void ProfileSectionBuffer(const ProfileFile& file, const std::string& section, char* buffer,
                           uint32_t size) {
-  std::string all;
-  for (const SectionLine& line : ProfileSectionLines(file, section)) all += line.text + '\0';
-  all += '\0';
+  std::string all = SectionBlock(file, section);
   if (size < 2) return;
   if (all.size() > size) {
     all.resize(size - 2);

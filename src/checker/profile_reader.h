@@ -6,14 +6,24 @@
 #include <string>
 #include <vector>
 
+#include "checker/ansi_text.h"
+
 // Windows and Wine 8 read some files differently (their rules stand in one table in
 // profile_reader.cpp); where nothing is known of Windows, its reading follows Wine's.
 enum ProfileDialect { kWindowsReading, kWineReading };
 
-enum ByteOrderMark { kNoMark, kUtf8Mark, kUtf16LeMark, kUtf16BeMark };
+// What the INI is read by: the host reader as Windows or as Wine reads it, or the running
+// system's own profile functions (where the checker is a Windows program).
+enum ReadingPlatform { kReadAsWindows, kReadAsWine, kReadNatively };
 
-// The mark the file's bytes begin with, whether or not a dialect honours it.
-ByteOrderMark ByteOrderMarkOf(const std::string& bytes);
+// The dialect a platform reads in; natively, the system's: Wine's under Wine, else Windows'.
+ProfileDialect DialectOf(ReadingPlatform platform);
+
+// Windows reads a value's length modulo this, as a 16-bit length would.
+enum { kValueLengthWrap = 65536 };
+
+// Windows documents this as the most of a section GetPrivateProfileSectionA returns.
+enum { kDocumentedSectionLimit = 32767 };
 
 struct ProfileKey {
   std::string name;
@@ -28,13 +38,11 @@ struct ProfileSection {
   int line;  // of its header; 0 for the lines before any header
 };
 
-enum ProfileLineKind { kBlankLine, kHeaderLine, kKeyLine };
-
 // One line of the file as a dialect read it.
 struct ProfileLine {
   size_t start, end;  // its bytes in the file, the line end left out
   std::string text;   // those bytes decoded by the dialect into the ANSI code page, not trimmed
-  ProfileLineKind kind;
+  bool header;
   int section;  // the index in ProfileFile::sections of the section it stands in, or begins
   bool trimmedUnmeasured;  // a form feed or 0x1A was trimmed as a blank, which only Wine is
                            // known to do
@@ -52,11 +60,20 @@ struct ProfileFile {
 // and keys.
 ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect);
 
-// Section and key names match as the profile functions match them: A-Z folded, nothing else.
-bool SameProfileName(const std::string& a, const std::string& b);
-
 // One outer pair of matching "..." or '...', which the string functions remove.
 bool IsQuotedProfileValue(const std::string& value);
+
+// The value without that pair, as the author means it.
+std::string UnquotedProfileValue(const std::string& value);
+
+// A value as the file's dialect hands it out: under Windows its length wraps.
+std::string ValueAsRead(const ProfileFile& file, const std::string& value);
+
+// The number of the line that holds the byte at offset (its line end included).
+int ProfileLineAt(const ProfileFile& file, size_t offset);
+
+// The key read from a line, or null where the line holds none.
+const ProfileKey* ProfileKeyOnLine(const ProfileFile& file, int line);
 
 // The profile functions' blanks trimmed from both ends.
 std::string TrimmedProfileText(const std::string& text);
@@ -94,7 +111,14 @@ struct SectionLine {
   std::string text;
   int line;
 };
+// Comment lines (';' first) and lines of nothing but NULs are left out.
 std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file, const std::string& section);
+std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file,
+                                             const ProfileSection& section);
+
+// The bytes GetPrivateProfileSectionA needs for all of a section: each line and its NUL, then a
+// NUL.
+size_t ProfileSectionSize(const ProfileFile& file, const std::string& section);
 
 // GetPrivateProfileSectionA into size bytes: each line NUL-ended, then a NUL; when the lines do not
 // fit they are cut at size - 2 and the list still ends with two NULs.

@@ -94,16 +94,6 @@ std::string Quoted(const std::string& utf8) {
   return "\"" + utf8 + "\"";
 }
 
-// Where the first character Windows-1252 lacks stands in UTF-8 text, or npos.
-size_t FirstUnfit(const std::string& utf8) {
-  for (size_t i = 0; i < utf8.size();) {
-    const Utf8Sequence sequence = Utf8SequenceAt(utf8, i);
-    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint)) return i;
-    i += sequence.length > 0 ? sequence.length : sequence.invalid;
-  }
-  return std::string::npos;
-}
-
 std::string UnfitText(const std::string& written, size_t at) {
   const std::string word = WordAround(written, at);
   return Quoted(word) + " holds characters that Windows-1252 cannot hold: Windows shows each as " +
@@ -145,7 +135,8 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const ProfileLine* read = c.Line(line);
   const std::string written = c.Written(line);
   const size_t invalid = c.written.invalidAt;
-  if (c.written.utf8Mark && invalid >= read->start && invalid < read->end) {
+  if (c.written.utf8Mark && invalid != std::string::npos &&
+      ProfileLineAt(c.windows.file, invalid) == line) {
     c.Add(line, kConcernsBoth,
           "This line holds bytes that are not UTF-8 (" + BrokenUtf8At(c.bytes, invalid) +
               "), though the file starts with a UTF-8 mark: Wine shows \"?\" for them, Windows "
@@ -174,19 +165,18 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
 // GetPrivateProfileSectionA joins "a = b" into "a=b": the row shows no blanks around the first
 // '=' of its line.
 void CheckJoinedEquals(const Context& c, int line) {
-  const ProfileLine* read = c.Line(line);
-  const std::string trimmed = TrimmedProfileText(read->text);
-  const size_t equals = trimmed.find('=');
-  if (equals == std::string::npos || trimmed.find('\0') != std::string::npos) return;
-  const bool blankBefore = equals > 0 && TrimmedProfileText(trimmed.substr(equals - 1, 1)).empty();
-  const bool blankAfter = TrimmedProfileText(trimmed.substr(equals + 1, 1)).empty();
-  if (!blankBefore && !blankAfter) return;
-  const size_t start = trimmed.find_last_of('"', equals) + 1;
-  const size_t end = std::min(trimmed.find('"', equals), trimmed.size());
-  const std::string field = trimmed.substr(start, end - start);
-  const size_t at = equals - start;
-  const std::string joined =
-      TrimmedProfileText(field.substr(0, at)) + "=" + TrimmedProfileText(field.substr(at + 1));
+  const Reading& reading = c.windows.RoleOf(line) == kFilesLine ? c.windows : c.wine;
+  const ProfileKey* key = ProfileKeyOnLine(reading.file, line);
+  const std::string written = TrimmedProfileText(reading.Line(line)->text);
+  if (!key->hasValue || written.find('\0') != std::string::npos) return;
+  if (key->name.size() + 1 + key->value.size() == written.size()) return;  // no blank dropped
+  // The quoted field the '=' stands in: from the name's last quote to the value's first.
+  const size_t start = key->name.find_last_of('"') + 1;  // npos + 1 is 0
+  const size_t end = std::min(key->value.find('"'), key->value.size());
+  const std::string field =
+      written.substr(start, written.size() - (key->value.size() - end) - start);
+  const std::string joined = TrimmedProfileText(key->name.substr(start)) + "=" +
+                             TrimmedProfileText(key->value.substr(0, end));
   c.Add(line, c.InPlay(line),
         "The blanks around the first \"=\" of a [Files] line are dropped: the row reads " +
             Quoted(AnsiToUtf8(joined)) + ", not " + Quoted(AnsiToUtf8(field)) +
@@ -220,9 +210,9 @@ bool HeaderReadOtherwise(const Context& c, int line) {
   const ProfileLine* windows = c.windows.Line(line);
   const ProfileLine* wine = c.wine.Line(line);
   if (windows == nullptr || wine == nullptr) return false;
-  const bool windowsHeader = windows->kind == kHeaderLine, wineHeader = wine->kind == kHeaderLine;
+  const bool windowsHeader = windows->header, wineHeader = wine->header;
   if (windowsHeader == wineHeader &&
-      (!windowsHeader || SameProfileName(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
+      (!windowsHeader || SameAsciiFolded(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
     return false;
   }
   return c.windows.RoleOf(line) != c.wine.RoleOf(line);
@@ -234,7 +224,7 @@ void CheckHeader(const Context& c, int line) {
   if (!HeaderReadOtherwise(c, line)) return;
   const ProfileLine* windows = c.windows.Line(line);
   const ProfileLine* wine = c.wine.Line(line);
-  const bool wineHeader = wine->kind == kHeaderLine;
+  const bool wineHeader = wine->header;
   const std::string written = Quoted(TrimmedProfileText(c.Written(line)));
   const std::string name = AnsiToUtf8(HeaderOf(c.windows, *windows));
   if (!wineHeader && name.empty()) {
@@ -255,8 +245,7 @@ void CheckHeader(const Context& c, int line) {
 
 void CheckButtonSize(const Context& c, const ProfileKey& key) {
   const bool quoted = IsQuotedProfileValue(key.value);
-  const std::string inner = quoted ? key.value.substr(1, key.value.size() - 2) : key.value;
-  const ProfileNumber meant = ReadProfileNumber(inner, true);
+  const ProfileNumber meant = ReadProfileNumber(UnquotedProfileValue(key.value), true);
   if (!quoted && meant.base == 10) return;
   const int32_t wineReads = ProfileInt(c.wine.file, "SystemSettings", key.name, 0);
   const std::string how = quoted && meant.base != 10 ? "in quotes and with a base prefix"
@@ -277,7 +266,7 @@ void CheckSettings(const Context& c) {
     const int longest = LongestTextSetting(SettingKey(i));
     if (IsSizeSetting(SettingKey(i))) CheckButtonSize(c, *key);
     if (longest > 0 && IsQuotedProfileValue(key->value) &&
-        length - 2 == static_cast<size_t>(longest) + 1) {
+        UnquotedProfileValue(key->value).size() == static_cast<size_t>(longest) + 1) {
       c.Add(key->line, kConcernsWindows,
             AnsiToUtf8(key->name) + " is " + std::to_string(longest + 1) +
                 " bytes in quotes, one over its limit of " + std::to_string(longest) +
@@ -285,11 +274,12 @@ void CheckSettings(const Context& c) {
                 "known. Remove the quotes and shorten it to " +
                 std::to_string(longest) + " bytes.");
     }
-    if (length >= 65536) {
+    const size_t windowsReads = ValueAsRead(c.windows.file, key->value).size();
+    if (windowsReads != length) {
       c.Add(key->line, kConcernsWindows,
             AnsiToUtf8(key->name) + " is " + std::to_string(length) +
                 " bytes long; Windows reads a value's length modulo 65,536, so it reads " +
-                std::to_string(length % 65536) + " of them, and Wine all. Shorten it" +
+                std::to_string(windowsReads) + " of them, and Wine all. Shorten it" +
                 (longest > 0 ? " to at most " + std::to_string(longest) + " bytes." : "."));
     }
   }
@@ -302,9 +292,8 @@ void CheckLaterSections(const Context& c, const char* name) {
   if (first == nullptr) return;
   for (const ProfileSection* later = first + 1; later < file.sections.data() + file.sections.size();
        ++later) {
-    if (!SameProfileName(later->name, name)) continue;
-    int lines = 0;
-    for (const ProfileKey& key : later->keys) lines += !key.name.empty() && key.name[0] != ';';
+    if (!SameAsciiFolded(later->name, name)) continue;
+    const size_t lines = ProfileSectionLines(file, *later).size();
     if (lines == 0) continue;
     c.Add(later->line, kConcernsBoth,
           "A second [" + std::string(name) +
@@ -318,11 +307,8 @@ void CheckLaterSections(const Context& c, const char* name) {
 void CheckFilesLength(const Context& c) {
   const ProfileSection* files = FindProfileSection(c.windows.file, "Files");
   if (files == nullptr) return;
-  size_t length = 1;
-  for (const SectionLine& line : ProfileSectionLines(c.windows.file, "Files")) {
-    length += line.text.size() + 1;
-  }
-  if (length <= 32767) return;
+  const size_t length = ProfileSectionSize(c.windows.file, "Files");
+  if (length <= kDocumentedSectionLimit) return;
   c.Add(files->line, kConcernsWindows,
         "The [Files] section is " + std::to_string(length) +
             " characters long. Windows is documented to read at most 32,767 of a section; "

@@ -7,23 +7,22 @@
 #include <cstdio>
 
 #include "checker/ansi_text.h"
+#include "checker/host_files.h"
 
 namespace {
 
 const char* const kModeNames[] = {"none", "configuration", "folder"};
 
-// More warnings than this are counted, not listed.
-const size_t kShownFindings = 100;
 const char* const kPlatformNames[] = {"windows", "wine", "native"};
 
-// A launcher text on one line: line breaks shown as \n.
+// A launcher text on one line: line breaks shown as \n, other control bytes as \xNN.
 std::string OneLine(const std::string& ansi) {
   std::string out;
   for (char c : AnsiToUtf8(ansi)) {
     if (c == '\r') continue;
     out += c == '\n' ? std::string("\\n") : std::string(1, c);
   }
-  return out;
+  return ShownText(out);
 }
 
 std::string LinePrefix(int line, int otherLine = 0) {
@@ -45,7 +44,7 @@ std::string JsonLine(int line) {
 // A UTF-8 text as a JSON string.
 std::string JsonUtf8(const std::string& utf8) {
   std::string out = "\"";
-  for (char c : utf8) {
+  for (char c : ShownText(utf8, true)) {
     unsigned char b = static_cast<unsigned char>(c);
     if (c == '"' || c == '\\') {
       out += '\\', out += c;
@@ -100,12 +99,16 @@ std::string FindingsAsText(const char* heading, const std::vector<Finding>& find
   if (findings.empty()) return "";
   std::string out = "\n" + std::string(heading) + " (" + std::to_string(findings.size()) + "):\n";
   for (size_t i = 0; i < findings.size() && i < kShownFindings; ++i) {
-    out += "  " + LinePrefix(findings[i].line) + findings[i].text + "\n";
+    out += "  " + LinePrefix(findings[i].line) + ShownText(findings[i].text) + "\n";
   }
   if (findings.size() > kShownFindings) {
     out += "  and " + std::to_string(findings.size() - kShownFindings) + " more\n";
   }
   return out;
+}
+
+std::string NotListed(const std::vector<Finding>& findings) {
+  return std::to_string(findings.size() - std::min(findings.size(), kShownFindings));
 }
 
 std::string JsonOtherVerdict(const OtherVerdict& wine) {
@@ -118,9 +121,27 @@ std::string JsonOtherVerdict(const OtherVerdict& wine) {
 
 }  // namespace
 
+std::string ShownText(const std::string& text, bool keepBreaks) {
+  std::string out;
+  ForEachUtf8(text, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    const unsigned char c = static_cast<unsigned char>(text[at]);
+    if (sequence.length == 0) {
+      out += AnsiToUtf8(text.substr(at, sequence.invalid));
+    } else if (c < 0x20 && !(keepBreaks && (c == '\n' || c == '\r'))) {
+      char escaped[8];
+      snprintf(escaped, sizeof escaped, c == 0 ? "\\0" : "\\x%02X", c);
+      out += escaped;
+    } else {
+      out.append(text, at, sequence.length);
+    }
+    return true;
+  });
+  return out;
+}
+
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
   std::string out =
-      "Folder:  " + heading.folder + "\nProgram: " + OneLine(heading.program) +
+      "Folder:  " + ShownText(HostNameInUtf8(heading.folder)) + "\nProgram: " + OneLine(heading.program) +
       (heading.programFrom.empty() ? ""
                                    : " (the name " + OneLine(heading.programFrom) +
                                          " calls for; --program NAME.exe for another)") +
@@ -191,7 +212,7 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
 
 std::string ReportAsJson(const ReportHeading& heading, const FolderReport& report) {
   std::string out =
-      "{\n  \"folder\": " + Json(heading.folder) + ",\n  \"program\": " + Json(heading.program) +
+      "{\n  \"folder\": " + JsonUtf8(HostNameInUtf8(heading.folder)) + ",\n  \"program\": " + Json(heading.program) +
       ",\n  \"programFrom\": " +
       (heading.programFrom.empty() ? "null" : Json(heading.programFrom)) +
       ",\n  \"strict\": " + (heading.strict ? "true" : "false") + ",\n  \"platform\": \"" +
@@ -202,8 +223,9 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
       ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
       ",\n  \"warnings\": " + JsonList(report.warnings, JsonFinding, kShownFindings) +
       ",\n  \"warningsNotListed\": " +
-      std::to_string(report.warnings.size() - std::min(report.warnings.size(), kShownFindings)) +
+      NotListed(report.warnings) +
       ",\n  \"notes\": " + JsonList(report.notes, JsonFinding, kShownFindings) +
+      ",\n  \"notesNotListed\": " + NotListed(report.notes) +
       ",\n  \"windowTitle\": " + (report.opens ? Json(report.windowTitle) : "null") +
       ",\n  \"rowsOpenFrom\": " + (report.opens ? Json(report.rowsOpenFrom) : "null") +
       ",\n  \"width\": " + std::to_string(report.width) +
@@ -216,8 +238,14 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
                         ", \"keepOpenAllowed\": " + (r.keepOpenAllowed ? "true" : "false") + "}";
                }) +
       ",\n  \"underWine\": " + JsonOtherVerdict(report.underWine) +
-      ",\n  \"leftOut\": " + JsonList(report.leftOut, [](const CheckedEntry& e) {
-        return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
+      ",\n  \"leftOut\": " +
+      JsonList(report.leftOut,
+               [](const CheckedEntry& e) {
+                 return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
+               }) +
+      ",\n  \"names\": " + JsonList(report.names, [](const NameFinding& n) {
+        return "{\"path\": " + JsonUtf8(n.path) + ", \"problem\": \"" + n.problem +
+               "\", \"text\": " + JsonUtf8(n.text) + "}";
       });
   return out + "\n}\n";
 }

@@ -16,21 +16,16 @@ struct Utf8Survey {
 
 Utf8Survey SurveyUtf8(const std::string& bytes, size_t from) {
   Utf8Survey survey;
-  for (size_t i = from; i < bytes.size();) {
-    const Utf8Sequence sequence = Utf8SequenceAt(bytes, i);
-    if (sequence.length == 0) {
-      if (survey.valid) survey.firstInvalid = i;
-      survey.valid = false;
-      i += sequence.invalid;
-      continue;
-    }
+  ForEachUtf8(bytes, from, [&](size_t at, const Utf8Sequence& sequence) {
+    if (sequence.length == 0 && survey.valid) survey.firstInvalid = at;
+    survey.valid &= sequence.length > 0;
     if (sequence.length > 1) {
       ++survey.sequences;
       survey.longest = sequence.length > survey.longest ? sequence.length : survey.longest;
       survey.lastCodePoint = sequence.codePoint;
     }
-    i += sequence.length;
-  }
+    return true;
+  });
   return survey;
 }
 
@@ -57,7 +52,7 @@ FileEncoding EncodingOf(const std::string& bytes) {
       return written;
     case kUtf8Mark: {
       written.utf8Mark = true;
-      const Utf8Survey survey = SurveyUtf8(bytes, 3);
+      const Utf8Survey survey = SurveyUtf8(bytes, MarkLength(kUtf8Mark));
       written.invalidAt = survey.firstInvalid;
       written.encoding = survey.sequences == 0 && survey.valid ? kWrittenAscii : kWrittenUtf8;
       return written;
@@ -85,7 +80,7 @@ FileEncoding EncodingOf(const std::string& bytes) {
 
 std::string WrittenText(const std::string& bytes, size_t start, size_t end,
                         const FileEncoding& written) {
-  if (written.utf8Mark && start < 3) start = 3;
+  if (written.utf8Mark && start < MarkLength(kUtf8Mark)) start = MarkLength(kUtf8Mark);
   const std::string raw = start < end ? bytes.substr(start, end - start) : std::string();
   switch (written.encoding) {
     case kWrittenUtf8:
