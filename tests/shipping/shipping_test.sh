@@ -7,9 +7,10 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+trap '! mountpoint -q "$work/stick" || umount "$work/stick"; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 passed=0
 failed=0
+skipped=0
 
 # expect WANTED WHAT PATTERN COMMAND...: the command must succeed (WANTED 0) or fail (WANTED 1),
 # saying PATTERN when one is given; its output is then in last.log for the next check to read.
@@ -288,12 +289,23 @@ check "--allow-warnings ships a disc with warnings" bash -c "scripts/make-disc '
   --iso '$row/disc.iso' --allow-warnings >'$row/log' && cmp '$row/disc/Setup.exe' build/win/lanterpick.exe &&
   $(declare -f joliet); joliet '$row/disc.iso' '$row/joliet' && diff -r '$row/disc' '$row/joliet'"
 check "and its last line says how many" test "$(tail -1 "$row/log")" = \
-  'make-disc: lanterpick-check on the image: the dialog opens, titled "RelevÃ©s cÃ´tiers", with 1 warning'
-disc_row full ""
-check "make-disc refuses, changing nothing: a stick too full for the launcher" unchanged \
-  bash -c "trap '' XFSZ; ulimit -f 40; scripts/make-disc '$row/disc'"
-check "and once there is room, the whole launcher goes in" bash -c \
-  "scripts/make-disc '$row/disc' && cmp '$row/disc/Setup.exe' build/win/lanterpick.exe"
+  'make-disc: lanterpick-check on the image: the dialog opens, titled "RelevÃ©s cÃ´tiers", with 2 warnings'
+# A full stick: a file system of 64 KB, where the launcher does not fit. Mounting one needs root.
+row="$work/stick"
+mkdir "$row"
+if mount -t tmpfs -o size=64k,mode=755 lanterpick-stick "$row" 2>/dev/null; then
+  cp -r examples/disc "$row/disc"
+  rm "$row/disc/autorun.inf"
+  check "make-disc refuses, changing nothing: a stick too full for the launcher" \
+    unchanged scripts/make-disc "$row/disc"
+  mount -o remount,size=1m "$row"
+  check "and once there is room, the whole launcher goes in" bash -c \
+    "scripts/make-disc '$row/disc' && cmp '$row/disc/Setup.exe' build/win/lanterpick.exe"
+  umount "$row"
+else
+  echo "SKIPPED: make-disc on a full stick (mounting a small file system needs root)"
+  skipped=$((skipped + 2))
+fi
 
 # The signed and the branded launcher start under Wine and show their dialog.
 if [ "$wine_arch" = win32 ]; then
@@ -348,5 +360,9 @@ done
 snapshot build/demo >"$work/author-demo.after" 2>/dev/null
 check "the author's own preview is as it was" cmp "$work/author-demo.list" "$work/author-demo.after"
 
-echo "shipping: $passed passed, $failed failed"
+if [ "$skipped" -gt 0 ]; then
+  echo "shipping: $passed passed, $failed failed, $skipped skipped"
+else
+  echo "shipping: $passed passed, $failed failed"
+fi
 [ "$failed" -eq 0 ]
