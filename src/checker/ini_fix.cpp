@@ -19,36 +19,34 @@ std::string FirstWordBeyondAscii(const std::string& utf8) {
 
 // The encoding Windows reads as written, for every character the author wrote.
 void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend* mend) {
-  const size_t text = written.utf8Mark ? MarkLength(kUtf8Mark) : 0;
-  const std::string word = FirstWordBeyondAscii(bytes.substr(text));
+  const std::string text = bytes.substr(TextStart(written));
+  const std::string word = FirstWordBeyondAscii(text);
+  const std::string marks = written.utf8Marks > 1 ? std::to_string(written.utf8Marks) + " marks"
+                            : written.utf8Marks == 1 ? "a mark"
+                                                     : "";
   switch (written.encoding) {
     case kWrittenUtf16Be:
-      mend->bytes = kUtf16LeMarkBytes +
-                    Utf8ToUtf16Le(Utf16ToUtf8(bytes.substr(MarkLength(kUtf16BeMark)), true));
+      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(Utf16ToUtf8(text, true));
       mend->changes.push_back(
           "saved as UTF-16 LE with its byte-order mark: it was UTF-16 big-endian, which Windows "
           "cannot read at all");
       return;
     case kWrittenUtf8:
-      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(bytes.substr(text));
+      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(text);
       mend->changes.push_back(
-          std::string("saved as UTF-16 LE with its byte-order mark, which Windows reads as "
-                      "written: it was UTF-8 ") +
-          (written.utf8Mark ? "with" : "without") + " a mark, which Windows reads as ANSI bytes" +
+          "saved as UTF-16 LE with its byte-order mark, which Windows reads as written: it was "
+          "UTF-8 " +
+          (marks.empty() ? "without a mark" : "with " + marks) +
+          ", which Windows reads as ANSI bytes" +
           (word.empty() ? "" : ": \"" + word + "\" showed as \"" + AnsiToUtf8(word) + "\""));
       return;
     case kWrittenAscii:
-      if (!written.utf8Mark) return;
-      mend->bytes = bytes.substr(text);
-      mend->changes.push_back(
-          "removed the UTF-8 byte-order mark, which Windows reads as text in front of line 1 "
-          "(the rest is plain ASCII)");
-      return;
-    case kWrittenUtf8OrAnsi:
-      mend->leftAlone.push_back(
-          "the encoding: its one pair of bytes beyond ASCII is \"" + AnsiToUtf8(word) +
-          "\" in ANSI, which it more likely is and which Windows reads as written, or \"" + word +
-          "\" in UTF-8. If it is UTF-8, save it as UTF-16 LE.");
+      if (marks.empty()) return;
+      mend->bytes = text;
+      mend->changes.push_back("removed " + std::string(written.utf8Marks > 1 ? "the " : "") +
+                              (written.utf8Marks > 1 ? marks : "the UTF-8 byte-order mark") +
+                              ", which Windows reads as text in front of line 1 (the rest is "
+                              "plain ASCII)");
       return;
     case kWrittenUtf16NoMark:
       mend->leftAlone.push_back(
@@ -58,6 +56,33 @@ void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend
     default:
       return;
   }
+}
+
+// The file's lines of UTF-8 and of bytes that are no UTF-8: "lines 2, 5".
+std::string LinesOf(const std::string& bytes, const FileEncoding& written, WrittenEncoding kind) {
+  std::vector<int> lines;
+  int number = 0;
+  for (const ProfileLine& line : ReadProfile(bytes, kWindowsReading).lines) {
+    ++number;
+    if (LineEncoding(bytes, line.start, line.end, written) == kind) lines.push_back(number);
+  }
+  std::string listed = lines.size() == 1 ? "line " : "lines ";
+  for (size_t i = 0; i < lines.size(); ++i) listed += (i ? ", " : "") + std::to_string(lines[i]);
+  return listed;
+}
+
+// Why the text the author wrote is not known, or "" when it is.
+std::string UnknownText(const std::string& bytes, const FileEncoding& written) {
+  if (written.invalidAt == std::string::npos) return "";
+  if (written.encoding == kWrittenMixed) {
+    return "the file mixes UTF-8 (" + LinesOf(bytes, written, kWrittenUtf8) +
+           ") with bytes that are no UTF-8 (" + LinesOf(bytes, written, kWrittenAnsi) +
+           "): which the author meant is not certain. Make every line one encoding in an editor";
+  }
+  const int line = ProfileLineAt(ReadProfile(bytes, kWindowsReading), written.invalidAt);
+  return "line " + std::to_string(line) + " holds bytes that are not UTF-8 (" +
+         BrokenUtf8At(bytes, written.invalidAt) +
+         "), though the file starts with a UTF-8 mark: the text they stand for is not known";
 }
 
 // In a [Files] line of the file, the path between the first two quotes gets \ for /.
@@ -103,13 +128,8 @@ std::string NameOf(const std::string& path) {
 
 bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
   const FileEncoding written = EncodingOf(bytes);
-  if (written.utf8Mark && written.invalidAt != std::string::npos) {
-    const int line = ProfileLineAt(ReadProfile(bytes, kWindowsReading), written.invalidAt);
-    *why = "line " + std::to_string(line) + " holds bytes that are not UTF-8 (" +
-           BrokenUtf8At(bytes, written.invalidAt) +
-           "), though the file starts with a UTF-8 mark: the text they stand for is not known";
-    return false;
-  }
+  *why = UnknownText(bytes, written);
+  if (!why->empty()) return false;
   mend->bytes = bytes;
   MendEncoding(bytes, written, mend);
   MendSlashes(mend);
@@ -124,6 +144,12 @@ bool FixFolderIni(const std::string& folder, const std::string& programName,
     return true;
   }
   const std::string name = NameOf(ini), original = ini + ".orig", partial = ini + ".fixing";
+  const std::string target = HostLinkTarget(ini);
+  if (!target.empty()) {
+    *error = name + " is a link to " + HostNameInUtf8(target) +
+             ": fix the file it points to; nothing was changed";
+    return false;
+  }
   const std::string bytes = ReadHostBytes(ini);
   IniMend mend;
   if (!MendIni(bytes, &mend, error)) {

@@ -3,10 +3,13 @@
 #include "checker/reading_warnings.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "checker/ansi_text.h"
 #include "checker/profile_reader.h"
 #include "checker/text_encoding.h"
+#include "config/files_parser.h"
+#include "config/launch_list.h"
 #include "config/settings.h"
 
 namespace {
@@ -94,40 +97,66 @@ std::string Quoted(const std::string& utf8) {
   return "\"" + utf8 + "\"";
 }
 
-std::string UnfitText(const std::string& written, size_t at) {
-  const std::string word = WordAround(written, at);
-  return Quoted(word) + " holds characters that Windows-1252 cannot hold: Windows shows each as " +
-         "\"?\" (" + Quoted(AnsiToUtf8(Utf8ToAnsi(word))) + ").";
+// The characters of UTF-8 text that Windows-1252 lacks, each once: "ł, ő".
+std::string UnfitCharacters(const std::string& utf8) {
+  std::string listed;
+  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    const std::string character = utf8.substr(at, sequence.length);
+    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint) &&
+        (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
+      listed += (listed.empty() ? "" : ", ") + character;
+    }
+    return true;
+  });
+  return listed;
 }
 
-// UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes.
+std::string UnfitText(const std::string& written, size_t at) {
+  const std::string word = WordAround(written, at);
+  return Quoted(word) + " holds characters that Windows-1252 cannot hold (" +
+         UnfitCharacters(written) + "): Windows shows each as \"?\" (" +
+         Quoted(AnsiToUtf8(Utf8ToAnsi(word))) + ") whatever the file is saved as.";
+}
+
+// Whether UTF-8 text holds a character beyond ASCII that Windows-1252 has.
+bool HoldsFitBeyondAscii(const std::string& utf8) {
+  bool found = false;
+  ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
+    found = sequence.length > 1 && FitsAnsi(sequence.codePoint);
+    return !found;
+  });
+  return found;
+}
+
+// UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes. Each advice, when
+// followed, leaves the text Windows shows as the author wrote it, less what no save can show.
 void CheckUtf8Text(const Context& c, int line, const std::string& written, unsigned inPlay) {
   const size_t at = FirstBeyondAscii(written);
-  if (at == std::string::npos) return;
+  const unsigned concerns = inPlay & (c.written.utf8Marks > 0 ? kConcernsWindows : kConcernsBoth);
+  if (at == std::string::npos || concerns == 0) return;
   const std::string word = WordAround(written, at);
-  const std::string shown = Quoted(word) + " shows as " + Quoted(AnsiToUtf8(word));
-  const size_t unfit = FirstUnfit(written);
-  const std::string unfitToo =
-      unfit == std::string::npos
-          ? ""
-          : " " + Quoted(WordAround(written, unfit)) +
-                " also holds characters that Windows-1252 cannot hold, which show as \"?\" "
-                "even then.";
-  if (c.written.encoding == kWrittenUtf8OrAnsi) {
-    c.Add(line, 0,
-          "If this file is UTF-8, " + shown +
-              " on Windows; as ANSI, which its bytes more likely are, it shows as written. If "
-              "it is UTF-8, save it as UTF-16 LE.");
-    return;
+  std::string text = "This is UTF-8 text, which Windows reads as ANSI bytes: " + Quoted(word) +
+                     " shows as " + Quoted(AnsiToUtf8(word)) + ".";
+  const std::string unfit = UnfitCharacters(written);
+  if (!unfit.empty()) {
+    text += " Windows-1252 cannot hold " + unfit + ", which no save shows: write the text without " +
+            (HoldsFitBeyondAscii(written) ? "them, then " : "them.");
+  } else {
+    text += " ";
   }
-  const unsigned concerns = inPlay & (c.written.utf8Mark ? kConcernsWindows : kConcernsBoth);
-  if (concerns == 0) return;
-  const std::string what =
-      c.written.lonePair ? "If this file is UTF-8 (as Notepad saves it), Windows reads it "
-                           "as ANSI bytes: " +
-                               shown + "; as ANSI it shows as written."
-                         : "This is UTF-8 text, which Windows reads as ANSI bytes: " + shown + ".";
-  c.Add(line, concerns, what + " " + c.SaveAsUtf16() + unfitToo);
+  if (c.written.encoding == kWrittenMixed) {
+    if (unfit.empty() || HoldsFitBeyondAscii(written)) {
+      text += std::string(unfit.empty() ? "T" : "t") + "ype the text of this line again as ANSI: line " +
+              std::to_string(ProfileLineAt(c.windows.file, c.written.invalidAt)) +
+              " holds bytes that are no UTF-8, so Notepad opens the file as ANSI, where this line "
+              "shows as Windows shows it, and no mend is certain.";
+    }
+  } else if (unfit.empty() || HoldsFitBeyondAscii(written)) {
+    std::string save = c.SaveAsUtf16();
+    if (!unfit.empty()) save[0] = 's';
+    text += save;
+  }
+  c.Add(line, concerns, text);
 }
 
 // The text of a line as its author wrote it, against what the readings show of it.
@@ -135,17 +164,16 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const ProfileLine* read = c.Line(line);
   const std::string written = c.Written(line);
   const size_t invalid = c.written.invalidAt;
-  if (c.written.utf8Mark && invalid != std::string::npos &&
+  if (c.written.utf8Marks > 0 && invalid != std::string::npos &&
       ProfileLineAt(c.windows.file, invalid) == line) {
     c.Add(line, kConcernsBoth,
           "This line holds bytes that are not UTF-8 (" + BrokenUtf8At(c.bytes, invalid) +
               "), though the file starts with a UTF-8 mark: Wine shows \"?\" for them, Windows "
               "each byte as a character. Type the text again, then save the file as UTF-16 LE.");
-  } else if (WindowsShowsBytesOtherwise(c.written)) {
+  } else if (WindowsShowsBytesOtherwise(c.bytes, read->start, read->end, c.written)) {
     CheckUtf8Text(c, line, written, inPlay);
   } else if (FirstUnfit(written) != std::string::npos) {
-    c.Add(line, inPlay,
-          UnfitText(written, FirstUnfit(written)) + " Use only Windows-1252 characters.");
+    c.Add(line, inPlay, UnfitText(written, FirstUnfit(written)) + " Write the text without them.");
   }
   const size_t nul = read->text.find('\0');
   if (nul != std::string::npos && c.written.encoding != kWrittenUtf16NoMark) {
@@ -160,6 +188,36 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
           "value: Wine trims it as a blank; whether Windows does is not known (if it keeps it, "
           "a [Files] line no longer ends with its quote). Remove it.");
   }
+}
+
+// A form feed or 0x1A alone on a line of [Files] (copy a+b and DOS editors end a file so): Wine
+// reads a blank line; if Windows keeps it, [Files] gains a line without quotes.
+void CheckLoneBlankByte(const Context& c, int line) {
+  const ProfileLine* read = c.windows.Line(line);
+  const ProfileSection* files = FindProfileSection(c.windows.file, "Files");
+  if (read == nullptr || files == nullptr || !read->trimmedUnmeasured ||
+      read->section != files - c.windows.file.sections.data() ||
+      !TrimmedProfileText(read->text).empty()) {
+    return;
+  }
+  c.Add(line, kConcernsWindows,
+        "This line of [Files] holds only a form feed or an end-of-file byte (0x1A): Wine reads it "
+        "as blank; whether Windows does is not known (if it keeps it, [Files] gains a line "
+        "without quotes and the launcher refuses to start). Remove it.");
+}
+
+// Whether two [Files] lines give the launcher the same row.
+bool SameRow(const std::string& a, const std::string& b) {
+  LaunchEntry rows[2];
+  uint32_t length = 0;
+  const std::string* lines[2] = {&a, &b};
+  for (int i = 0; i < 2; ++i) {
+    const uint32_t room = static_cast<uint32_t>(lines[i]->size() + 1);
+    if (ReadFileLine(lines[i]->c_str(), room, &rows[i], &length) != kEntryLine) return false;
+  }
+  return strcmp(rows[0].path, rows[1].path) == 0 &&
+         strcmp(rows[0].description, rows[1].description) == 0 &&
+         rows[0].keepOpenAllowed == rows[1].keepOpenAllowed;
 }
 
 // GetPrivateProfileSectionA joins "a = b" into "a=b": the row shows no blanks around the first
@@ -177,6 +235,7 @@ void CheckJoinedEquals(const Context& c, int line) {
       written.substr(start, written.size() - (key->value.size() - end) - start);
   const std::string joined = TrimmedProfileText(key->name.substr(start)) + "=" +
                              TrimmedProfileText(key->value.substr(0, end));
+  if (SameRow(written, key->name + "=" + key->value)) return;
   c.Add(line, c.InPlay(line),
         "The blanks around the first \"=\" of a [Files] line are dropped: the row reads " +
             Quoted(AnsiToUtf8(joined)) + ", not " + Quoted(AnsiToUtf8(field)) +
@@ -193,6 +252,21 @@ void WarnOfUtf8Mark(const Context& c, bool loses) {
                               ? "Save the file without the mark, as ANSI (lanterpick-check --fix "
                                 "removes it)."
                               : c.SaveAsUtf16();
+  if (c.written.utf8Marks > 1) {
+    // With every mark gone, as --fix leaves it: is line 1 a header the launcher reads?
+    const Reading unmarked = ReadAs(c.bytes.substr(TextStart(c.written)), kWindowsReading);
+    const bool lost = unmarked.RoleOf(1) != kUnread;
+    c.Add(1, lost ? kConcernsBoth : 0,
+          "The file starts with " + std::to_string(c.written.utf8Marks) +
+              " UTF-8 byte-order marks: an editor takes the first for a mark, but the others are "
+              "text in front of line 1 to Windows and Wine alike, " +
+              (lost ? "so neither reads " + Quoted(firstLine) +
+                          " as a header and the whole section is lost. "
+                    : "which the launcher does not read, so nothing changes today. ") +
+              "Save the file without them (lanterpick-check --fix removes every mark" +
+              (c.written.encoding == kWrittenAscii ? ")." : " and saves it as UTF-16 LE)."));
+    return;
+  }
   const std::string start =
       "The file starts with a UTF-8 byte-order mark, which Windows does not recognise: its three "
       "bytes stay in front of line 1";
@@ -243,18 +317,25 @@ void CheckHeader(const Context& c, int line) {
             ": \"[" + name + "]\".");
 }
 
+// A size Windows may read otherwise: the advice is the number the launcher reads as Wine, which
+// keeps its default for an empty value.
 void CheckButtonSize(const Context& c, const ProfileKey& key) {
   const bool quoted = IsQuotedProfileValue(key.value);
-  const ProfileNumber meant = ReadProfileNumber(UnquotedProfileValue(key.value), true);
+  const std::string inner = UnquotedProfileValue(key.value);
+  const ProfileNumber meant =
+      inner.empty() ? ProfileNumber{kDefaultButtonSize, 10} : ReadProfileNumber(inner, true);
   if (!quoted && meant.base == 10) return;
-  const int32_t wineReads = ProfileInt(c.wine.file, "SystemSettings", key.name, 0);
+  const int32_t wineReads = ProfileInt(c.wine.file, "SystemSettings", key.name, kDefaultButtonSize);
   const std::string how = quoted && meant.base != 10 ? "in quotes and with a base prefix"
                           : quoted                   ? "in quotes"
                                                      : "with a base prefix";
+  const std::string plain = AnsiToUtf8(key.name) + "=" + std::to_string(meant.value);
   c.Add(key.line, kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
         AnsiToUtf8(key.name + "=" + key.value) + ": Wine reads " + std::to_string(wineReads) +
-            "; what Windows reads " + how + " is not known. Write the number in plain decimal: " +
-            AnsiToUtf8(key.name) + "=" + std::to_string(meant.value) + ".");
+            (inner.empty() ? " (the launcher keeps its default for an empty value)" : "") +
+            "; what Windows reads " + how + " is not known. " +
+            (inner.empty() ? "Write " + plain + ", or remove the line."
+                           : "Write the number in plain decimal: " + plain + "."));
 }
 
 // The settings the launcher reads, as Windows reads them: what it reads otherwise, or unknown.
@@ -343,9 +424,10 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
                      ReadAs(bytes, kWineReading), &findings};
   if (!CheckEncoding(c)) return findings;
   const size_t lines = std::max(c.windows.file.lines.size(), c.wine.file.lines.size());
-  if (c.written.utf8Mark) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
+  if (c.written.utf8Marks > 0) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
   for (int line = 1; static_cast<size_t>(line) <= lines; ++line) {
-    if (line > 1 || !c.written.utf8Mark) CheckHeader(c, line);
+    if (line > 1 || c.written.utf8Marks == 0) CheckHeader(c, line);
+    CheckLoneBlankByte(c, line);
     const unsigned inPlay = c.InPlay(line);
     if (inPlay == 0) continue;
     CheckLineText(c, line, inPlay);
