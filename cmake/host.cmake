@@ -61,6 +61,7 @@ add_executable(unit_tests
   tests/unit/folder_scan_test.cpp
   tests/unit/geometry_test.cpp
   tests/unit/icon_file_test.cpp
+  tests/unit/ini_mend_test.cpp
   tests/unit/item_text_test.cpp
   tests/unit/messages_test.cpp
   tests/unit/profile_reader_test.cpp
