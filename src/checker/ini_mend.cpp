@@ -46,6 +46,15 @@ void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend
                               ", which Windows reads as text in front of line 1 (the rest is "
                               "plain ASCII)");
       return;
+    case kWrittenUtf16Le:
+      if (written.utf16Marks < 2) return;
+      mend->bytes = kUtf16LeMarkBytes + text;
+      mend->changes.push_back(
+          "removed " +
+          (written.utf16Marks == 2 ? std::string("the byte-order mark")
+                                   : std::to_string(written.utf16Marks - 1) + " byte-order marks") +
+          " after the first, which Windows reads as text in front of line 1");
+      return;
     case kWrittenUtf16NoMark:
       mend->leftAlone.push_back(
           "the encoding: it looks like UTF-16 without its byte-order mark. Save it as UTF-16 LE "

@@ -246,6 +246,22 @@ std::string HeaderOf(const Reading& reading, const ProfileLine& line) {
   return reading.file.sections[line.section].name;
 }
 
+// Marks after the first are text in front of line 1 under every reading.
+void WarnOfMoreMarks(const Context& c, const char* kind, size_t marks, const char* fixToo) {
+  // With one UTF-16 mark, or none for UTF-8, as --fix leaves it: is line 1 a header read?
+  const std::string kept = c.written.utf16Marks > 0 ? kUtf16LeMarkBytes : "";
+  const Reading unmarked = ReadAs(kept + c.bytes.substr(TextStart(c.written)), kWindowsReading);
+  const bool lost = unmarked.RoleOf(1) != kUnread;
+  c.Add(1, lost ? kConcernsBoth : 0,
+        "The file starts with " + std::to_string(marks) + " " + kind +
+            " byte-order marks: an editor takes the first for a mark, but the others are text in "
+            "front of line 1 to Windows and Wine alike, " +
+            (lost ? "so neither reads " + Quoted(TrimmedProfileText(c.Written(1))) +
+                        " as a header and the whole section is lost. "
+                  : "which the launcher does not read, so nothing changes today. ") +
+            "Save the file without them (lanterpick-check --fix removes them" + fixToo);
+}
+
 void WarnOfUtf8Mark(const Context& c, bool loses) {
   const std::string firstLine = TrimmedProfileText(c.Written(1));
   const std::string fix = c.written.encoding == kWrittenAscii
@@ -253,18 +269,8 @@ void WarnOfUtf8Mark(const Context& c, bool loses) {
                                 "removes it)."
                               : c.SaveAsUtf16();
   if (c.written.utf8Marks > 1) {
-    // With every mark gone, as --fix leaves it: is line 1 a header the launcher reads?
-    const Reading unmarked = ReadAs(c.bytes.substr(TextStart(c.written)), kWindowsReading);
-    const bool lost = unmarked.RoleOf(1) != kUnread;
-    c.Add(1, lost ? kConcernsBoth : 0,
-          "The file starts with " + std::to_string(c.written.utf8Marks) +
-              " UTF-8 byte-order marks: an editor takes the first for a mark, but the others are "
-              "text in front of line 1 to Windows and Wine alike, " +
-              (lost ? "so neither reads " + Quoted(firstLine) +
-                          " as a header and the whole section is lost. "
-                    : "which the launcher does not read, so nothing changes today. ") +
-              "Save the file without them (lanterpick-check --fix removes every mark" +
-              (c.written.encoding == kWrittenAscii ? ")." : " and saves it as UTF-16 LE)."));
+    WarnOfMoreMarks(c, "UTF-8", c.written.utf8Marks,
+                    c.written.encoding == kWrittenAscii ? ")." : " and saves it as UTF-16 LE).");
     return;
   }
   const std::string start =
@@ -425,8 +431,9 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
   if (!CheckEncoding(c)) return findings;
   const size_t lines = std::max(c.windows.file.lines.size(), c.wine.file.lines.size());
   if (c.written.utf8Marks > 0) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
+  if (c.written.utf16Marks > 1) WarnOfMoreMarks(c, "UTF-16", c.written.utf16Marks, ").");
   for (int line = 1; static_cast<size_t>(line) <= lines; ++line) {
-    if (line > 1 || c.written.utf8Marks == 0) CheckHeader(c, line);
+    if (line > 1 || (c.written.utf8Marks == 0 && c.written.utf16Marks < 2)) CheckHeader(c, line);
     CheckLoneBlankByte(c, line);
     const unsigned inPlay = c.InPlay(line);
     if (inPlay == 0) continue;

@@ -24,10 +24,12 @@ Utf8Survey SurveyUtf8(const std::string& bytes, size_t from, size_t to) {
   return survey;
 }
 
-size_t CountUtf8Marks(const std::string& bytes) {
-  const size_t length = MarkLength(kUtf8Mark);
+// How many times the mark the bytes begin with stands at their start.
+size_t CountMarks(const std::string& bytes) {
+  const size_t length = MarkLength(ByteOrderMarkOf(bytes));
+  const std::string mark = bytes.substr(0, length);
   size_t marks = 0;
-  while (bytes.compare(marks * length, length, kUtf8MarkBytes) == 0) ++marks;
+  while (length > 0 && bytes.compare(marks * length, length, mark) == 0) ++marks;
   return marks;
 }
 
@@ -44,16 +46,18 @@ bool LooksLikeUtf16(const std::string& bytes, bool bigEndian) {
 }  // namespace
 
 FileEncoding EncodingOf(const std::string& bytes) {
-  FileEncoding written = {kWrittenAscii, 0, std::string::npos, false};
+  FileEncoding written = {kWrittenAscii, 0, 0, std::string::npos, false};
   switch (ByteOrderMarkOf(bytes)) {
     case kUtf16LeMark:
       written.encoding = kWrittenUtf16Le;
+      written.utf16Marks = CountMarks(bytes);
       return written;
     case kUtf16BeMark:
       written.encoding = kWrittenUtf16Be;
+      written.utf16Marks = CountMarks(bytes);
       return written;
     case kUtf8Mark: {
-      written.utf8Marks = CountUtf8Marks(bytes);
+      written.utf8Marks = CountMarks(bytes);
       const Utf8Survey survey = SurveyUtf8(bytes, TextStart(written), bytes.size());
       written.invalidAt = survey.firstInvalid;
       written.encoding = survey.sequences == 0 && survey.valid ? kWrittenAscii : kWrittenUtf8;
@@ -80,10 +84,7 @@ FileEncoding EncodingOf(const std::string& bytes) {
 }
 
 size_t TextStart(const FileEncoding& written) {
-  if (written.encoding == kWrittenUtf16Le || written.encoding == kWrittenUtf16Be) {
-    return MarkLength(kUtf16LeMark);
-  }
-  return written.utf8Marks * MarkLength(kUtf8Mark);
+  return written.utf8Marks * MarkLength(kUtf8Mark) + written.utf16Marks * MarkLength(kUtf16LeMark);
 }
 
 WrittenEncoding LineEncoding(const std::string& bytes, size_t start, size_t end,
@@ -96,7 +97,7 @@ WrittenEncoding LineEncoding(const std::string& bytes, size_t start, size_t end,
 
 std::string WrittenText(const std::string& bytes, size_t start, size_t end,
                         const FileEncoding& written) {
-  if (written.utf8Marks > 0 && start < TextStart(written)) start = TextStart(written);
+  if (start < TextStart(written)) start = TextStart(written);
   const std::string raw = start < end ? bytes.substr(start, end - start) : std::string();
   switch (LineEncoding(bytes, start, end, written)) {
     case kWrittenUtf8:

@@ -20,7 +20,8 @@ enum WrittenEncoding {
 
 struct FileEncoding {
   WrittenEncoding encoding;
-  size_t utf8Marks;  // at the start; a second one is text on line 1 to Windows and Wine alike
+  size_t utf8Marks;   // at the start; a second one is text on line 1 to Windows and Wine alike
+  size_t utf16Marks;  // of a UTF-16 file with its mark: more than one is text on line 1 too
   size_t invalidAt;  // behind a UTF-8 mark or in a mixed file, the first byte that is no UTF-8;
                      // npos when none
   bool bigEndian;    // of kWrittenUtf16NoMark
@@ -28,7 +29,7 @@ struct FileEncoding {
 
 FileEncoding EncodingOf(const std::string& bytes);
 
-// Where the text begins: after every leading UTF-8 mark, or the UTF-16 mark.
+// Where the text begins: after every leading mark.
 size_t TextStart(const FileEncoding& written);
 
 // How the author's editor wrote one line, the bytes [start, end): in a mixed file, a line is

@@ -93,6 +93,11 @@ const std::vector<MendCase> kMends = {
     {"UTF-16 LE with a row's /", kLe + Le("[Files]\r\n\"A/b.txt\" \"x/y\"\r\n"), true,
      kLe + Le("[Files]\r\n\"A\\b.txt\" \"x/y\"\r\n"), {"line 2: \"A/b.txt\" is now \"A\\b.txt\""},
      {}, ""},
+    {"UTF-16 LE behind two marks: one is kept", kLe + kLe + Le("[Files]\n\"a\"\n"), true,
+     kLe + Le("[Files]\n\"a\"\n"),
+     {"removed the byte-order mark after the first, which Windows reads as text in front of line "
+      "1"},
+     {}, ""},
     {"UTF-16 LE of odd length: nothing", kLe + Le("[Files]\n\"a\"\n") + "x", true,
      kLe + Le("[Files]\n\"a\"\n") + "x", {}, {}, ""},
     {"ANSI: nothing", "[Files]\r\n\"Caf\xE9.txt\"\r\n", true, "[Files]\r\n\"Caf\xE9.txt\"\r\n", {},
