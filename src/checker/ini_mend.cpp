@@ -2,10 +2,12 @@
 #include "checker/ini_mend.h"
 
 #include "checker/ansi_text.h"
+#include "checker/findings.h"
 #include "checker/profile_reader.h"
 #include "checker/text_encoding.h"
 #include "config/files_parser.h"
 #include "config/launch_list.h"
+#include "config/settings.h"
 
 namespace {
 
@@ -97,7 +99,7 @@ void MendSlashes(IniMend* mend) {
   std::string& bytes = mend->bytes;
   const ProfileFile profile = ReadProfile(bytes, kWindowsReading);
   const size_t unit = profile.mark == kUtf16LeMark ? 2 : 1;
-  for (const SectionLine& line : ProfileSectionLines(profile, "Files")) {
+  for (const SectionLine& line : ProfileSectionLines(profile, kFilesSection)) {
     LaunchEntry entry;
     uint32_t length = 0;
     const uint32_t room = static_cast<uint32_t>(line.text.size() + 1);

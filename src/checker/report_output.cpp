@@ -91,7 +91,11 @@ std::string JsonList(const std::vector<T>& items, F item, size_t shown = SIZE_MA
 }
 
 std::string JsonFinding(const Finding& finding) {
-  return "{\"line\": " + JsonLine(finding.line) + ", \"text\": " + JsonUtf8(finding.text) + "}";
+  std::string concerns;
+  if (finding.concerns & kConcernsWindows) concerns = "\"windows\"";
+  if (finding.concerns & kConcernsWine) concerns += concerns.empty() ? "\"wine\"" : ", \"wine\"";
+  return "{\"line\": " + JsonLine(finding.line) + ", \"kind\": \"" + FindingName(finding.kind) +
+         "\", \"concerns\": [" + concerns + "], \"text\": " + JsonUtf8(FindingText(finding)) + "}";
 }
 
 // A heading and the findings under it, up to kShownFindings of them.
@@ -99,7 +103,7 @@ std::string FindingsAsText(const char* heading, const std::vector<Finding>& find
   if (findings.empty()) return "";
   std::string out = "\n" + std::string(heading) + " (" + std::to_string(findings.size()) + "):\n";
   for (size_t i = 0; i < findings.size() && i < kShownFindings; ++i) {
-    out += "  " + LinePrefix(findings[i].line) + ShownText(findings[i].text) + "\n";
+    out += "  " + LinePrefix(findings[i].line) + ShownText(FindingText(findings[i])) + "\n";
   }
   if (findings.size() > kShownFindings) {
     out += "  and " + std::to_string(findings.size() - kShownFindings) + " more\n";
@@ -243,9 +247,9 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
                [](const CheckedEntry& e) {
                  return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
                }) +
-      ",\n  \"names\": " + JsonList(report.names, [](const NameFinding& n) {
-        return "{\"path\": " + JsonUtf8(n.path) + ", \"problem\": \"" + n.problem +
-               "\", \"text\": " + JsonUtf8(n.text) + "}";
+      ",\n  \"names\": " + JsonList(report.names, [](const Finding& n) {
+        return "{\"path\": " + JsonUtf8(n.arguments[0]) + ", \"problem\": \"" +
+               FindingName(n.kind) + "\", \"text\": " + JsonUtf8(FindingText(n)) + "}";
       });
   return out + "\n}\n";
 }

@@ -110,31 +110,6 @@ std::string WrittenText(const std::string& bytes, size_t start, size_t end,
   }
 }
 
-size_t FirstBeyondAscii(const std::string& text) {
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (static_cast<uint8_t>(text[i]) >= 0x80) return i;
-  }
-  return std::string::npos;
-}
-
-std::string WordAround(const std::string& text, size_t at) {
-  const size_t start = text.find_last_of(" \t\"=\r\n", at) + 1;  // npos + 1 is 0
-  const size_t end = text.find_first_of(" \t\"\r\n", at);
-  return text.substr(start, (end == std::string::npos ? text.size() : end) - start);
-}
-
-std::string BrokenUtf8At(const std::string& bytes, size_t at) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  const size_t count = Utf8SequenceAt(bytes, at).invalid;
-  std::string out;
-  for (size_t i = at; i < at + count && i < bytes.size(); ++i) {
-    if (!out.empty()) out += ' ';
-    out += kDigits[static_cast<uint8_t>(bytes[i]) >> 4];
-    out += kDigits[bytes[i] & 0xF];
-  }
-  return out;
-}
-
 bool WindowsShowsBytesOtherwise(const std::string& bytes, size_t start, size_t end,
                                 const FileEncoding& written) {
   return LineEncoding(bytes, start, end, written) == kWrittenUtf8;

@@ -41,15 +41,6 @@ WrittenEncoding LineEncoding(const std::string& bytes, size_t start, size_t end,
 std::string WrittenText(const std::string& bytes, size_t start, size_t end,
                         const FileEncoding& written);
 
-// Where the first byte over 0x7F stands, or npos.
-size_t FirstBeyondAscii(const std::string& text);
-
-// The word of a text around position at: up to blanks, quotes, '=' and line ends.
-std::string WordAround(const std::string& text, size_t at);
-
-// The bytes of the broken UTF-8 sequence at at, in hexadecimal: "E2 82".
-std::string BrokenUtf8At(const std::string& bytes, size_t at);
-
 // Whether Windows, which reads a file without a UTF-16 LE mark as ANSI bytes, shows the line's
 // bytes otherwise than the author wrote them.
 bool WindowsShowsBytesOtherwise(const std::string& bytes, size_t start, size_t end,

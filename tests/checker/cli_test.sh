@@ -70,7 +70,7 @@ expect 0 'usage: lanterpick-check' -- --help
 expect 0 'Mode: +configuration \(setup.ini\)' -- "$work/good"
 expect 0 'the dialog opens, titled "Good Disc"' -- "$work/good"
 expect 0 '^  Readme.txt  -- About$' -- "$work/good"
-expect 0 'line 5: "Gone.pdf" is not in the folder' -- "$work/good"
+expect 0 '\{"line": 5, "kind": "file-not-in-folder", "concerns": \["windows", "wine"\]' -- "$work/good" --json
 expect 0 'Rows at 12 characters:' -- "$work/good" --width 12
 expect 0 '"opens": true' -- "$work/good" --json
 expect 0 '"text": "Readme.txt", "description": "About"' -- "$work/good" --json
@@ -89,7 +89,7 @@ expect 1 '\{"line": null, "caption": "[^"]*", "text": "There are no files' -- "$
 
 expect 0 '^Program: Start.exe \(the name Start.ini calls for' -- "$work/start"
 expect 0 'Warnings \(2\)' -- "$work/start"
-expect 0 'line 2: "Docs/Report.pdf": / works, but the list shows the whole path' -- "$work/start"
+expect 0 '\{"line": 2, "kind": "slash-in-path", "concerns": \["windows", "wine"\]' -- "$work/start" --json
 expect 1 'Strict: the warnings fail this check' -- "$work/start" --strict
 expect 2 'several INI files \((a.ini, B.INI|B.INI, a.ini)\); say which with --program' -- "$work/two"
 expect 0 '^Program: Setup.exe$' -- "$work/folder"
@@ -121,12 +121,12 @@ expect 0 '"platform": "wine",' -- "$work/bom" --platform wine --json
 expect 1 '"underWine": \{"opens": true, "windowTitle": "Launch File"' -- "$work/bom" --json
 expect 0 '^Notes \(1\):' -- "$work/bomcomment" --strict
 expect 0 '"notes": \[$' -- "$work/bomcomment" --json
-expect 1 'line 2: OkButtonSize=0x10: Wine reads 16' -- "$work/unknown" --strict
-expect 0 'line 2: OkButtonSize=0x10' -- "$work/unknown" --strict --platform wine  # a note there
+expect 1 '\{"line": 2, "kind": "number-with-base-prefix", "concerns": \["windows"\]' -- "$work/unknown" --strict --json
+expect 0 '\{"line": 2, "kind": "number-with-base-prefix"' -- "$work/unknown" --strict --platform wine --json  # a note there
 expect 0 '^  and 50 more$' -- "$work/brackets"
 expect 0 '"warningsNotListed": 50,' -- "$work/brackets" --json
 expect 1 'WindowTitle is longer than .* \(70000 bytes; 69960 over\)' -- "$work/huge"
-expect 0 'line 1: The \[Files\] section is 38281 characters long' -- "$work/long"
+expect 0 '\{"line": 1, "kind": "files-section-long", "concerns": \["windows"\]' -- "$work/long" --json
 expect 2 'native: only lanterpick-check.exe' -- "$work/good" --platform native
 
 # --fix: the file written, the original kept, and the check of the mended file.
