@@ -101,8 +101,10 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   const std::string opens = AnsiToUtf8(kHostDriveRoot + JoinedWindowsPath(row.path));
   if (row.path.problem != kNameFine) {
     const std::string name = AnsiToUtf8(row.path.problemName);
-    AddFinding({row.path.problem == kDeviceName ? kRowDeviceName : kRowForbiddenCharacter, line,
-                kConcernsBoth, NameArguments(row.path.problem, shown[0], name)},
+    const bool device = row.path.problem == kDeviceName;
+    AddFinding({device ? kRowDeviceName : kRowForbiddenCharacter, line,
+                device ? kConcernsWindows : kConcernsBoth,
+                NameArguments(row.path.problem, shown[0], name)},
                report);
   } else if (row.path.climbsAboveRoot) {
     AddFinding({kRowLeavesFolder, line, kConcernsBoth,
