@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "checker/ini_mend.h"
+#include "checker/profile_reader.h"
+
 #include <string>
 #include <tuple>
 #include <vector>
@@ -25,6 +28,10 @@ std::string Utf16(const std::string& ascii, bool bigEndian) {
 }
 
 const std::string kFiles = "[Files]\r\n\"Readme.txt\"\r\n";
+
+std::string Title(const std::string& value) {
+  return "[SystemSettings]\r\nWindowTitle=" + value + "\r\n" + kFiles;
+}
 
 const std::vector<WarningCase> kCases = {
     // Sound files
@@ -154,6 +161,23 @@ const std::vector<WarningCase> kCases = {
     {"a NUL byte in a row",
      kFiles + std::string("\"a.txt\"\0x\r\n", 11),
      {{kNulByte, 3, kBoth, {"\"a.txt\""}}}},
+    // Each limit, and one past it
+    {"a quoted title of 40 bytes", Title("\"" + std::string(40, 'x') + "\""), {}},
+    {"a quoted title of 41 bytes",
+     Title("\"" + std::string(41, 'x') + "\""),
+     {{kQuotedTextOneOver, 2, kWindows, {"WindowTitle", "41", "40"}}}},
+    {"a quoted title of 42 bytes: too long for both", Title("\"" + std::string(42, 'x') + "\""), {}},
+    {"a value of 65,535 bytes", Title(std::string(65535, 'x')), {}},
+    {"a value of 65,536 bytes reads as empty",
+     Title(std::string(65536, 'x')),
+     {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65536", "0", "40"}}}},
+    {"a value of 65,537 bytes reads as one",
+     Title(std::string(65537, 'x')),
+     {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65537", "1", "40"}}}},
+    {"a [Files] section of 32,767 characters", "[Files]\r\n" + std::string(32765, 'x') + "\r\n", {}},
+    {"a [Files] section of 32,768 characters",
+     "[Files]\r\n" + std::string(32766, 'x') + "\r\n",
+     {{kFilesSectionLong, 1, kWindows, {"32768"}}}},
     {"a [Files] section over the documented limit",
      "[Files]\r\n" + std::string(3300, 'x') + "\r\n" + std::string(30000, 'y') + "\r\n",
      {{kFilesSectionLong, 1, kWindows, {"33303"}}}},
@@ -175,6 +199,88 @@ TEST(ReadingWarnings, WhatTheLauncherReads) {
     for (const Finding& f : c.findings)
       wanted.emplace_back(f.line, f.kind, f.concerns, f.arguments);
     EXPECT_EQ(wanted, seen);
+  }
+}
+
+// Each advice followed to the letter: the file as it leaves it has no finding about Windows'
+// reading, and Windows reads there what the author meant.
+struct AdviceCase {
+  const char* name;
+  std::string before;  // warned of
+  std::string after;   // the file as edited by the advice; "" where it is left to --fix
+  bool fix;            // then lanterpick-check --fix, as the advice says
+  const char* key;     // of [SystemSettings] that shows what was meant; null for the [Files] lines
+  std::string meant;   // Windows-1252; [Files] lines each ended by '\n'
+};
+
+const std::string kFilesRead = "\"Readme.txt\"\n";
+
+const std::vector<AdviceCase> kAdvice = {
+    {"UTF-8 text: --fix", "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles, "", true,
+     "WindowTitle", "Caf\xE9"},
+    {"a UTF-8 mark before the header: --fix",
+     "\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles, "", true,
+     "WindowTitle", "Caf\xE9"},
+    {"two marks before the header: --fix",
+     "\xEF\xBB\xBF\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Disc\r\n" + kFiles, "", true,
+     "WindowTitle", "Disc"},
+    {"two UTF-16 marks: --fix", "\xFF\xFE" + Utf16(kFiles, false), "", true, nullptr, kFilesRead},
+    {"UTF-16 BE: --fix", Utf16(kFiles, true), "", true, nullptr, kFilesRead},
+    {"a character no save shows: write the text without it",
+     "[SystemSettings]\r\nWindowTitle=P\xC5\x82yta \xC3\xA9\r\n" + kFiles,
+     "[SystemSettings]\r\nWindowTitle=Pyta \xC3\xA9\r\n" + kFiles, true, "WindowTitle",
+     "Pyta \xE9"},
+    {"a UTF-8 line in an ANSI file: typed again as ANSI",
+     "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 cr\xC3\xA8me\r\n[Files]\r\n\"Readme.txt\" "
+     "\"\xE9\"\r\n",
+     "[SystemSettings]\r\nWindowTitle=Caf\xE9 cr\xE8me\r\n[Files]\r\n\"Readme.txt\" \"\xE9\"\r\n",
+     false, "WindowTitle", "Caf\xE9 cr\xE8me"},
+    {"an empty size in quotes", "[SystemSettings]\r\nOkButtonSize=\"\"\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButtonSize=24\r\n" + kFiles, false, "OkButtonSize", "24"},
+    {"an upper-case base prefix", "[SystemSettings]\r\nOkButtonSize=0X1E\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButtonSize=30\r\n" + kFiles, false, "OkButtonSize", "30"},
+    {"a number in quotes", "[SystemSettings]\r\nCancelButtonSize=\"20\"\r\n" + kFiles,
+     "[SystemSettings]\r\nCancelButtonSize=20\r\n" + kFiles, false, "CancelButtonSize", "20"},
+    {"a quoted text one over", "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButton=" + std::string(20, 'x') + "\r\n" + kFiles, false, "OkButton",
+     std::string(20, 'x')},
+    {"[Files]] with two brackets", "[Files]]\r\n\"Readme.txt\"\r\n", kFiles, false, nullptr, kFilesRead},
+    {"[SystemSettings without its bracket", "[SystemSettings\r\nWindowTitle=X\r\n" + kFiles,
+     "[SystemSettings]\r\nWindowTitle=X\r\n" + kFiles, false, "WindowTitle", "X"},
+    {"[ alone in [Files]: deleted", kFiles + "[\r\n\"a.txt\"\r\n", kFiles + "\"a.txt\"\r\n", false,
+     nullptr, kFilesRead + "\"a.txt\"\n"},
+    {"an end-of-file byte alone: removed", kFiles + "\x1A", kFiles, false, nullptr, kFilesRead},
+    {"an end-of-file byte after a row: removed", kFiles + "\"a.txt\"\x1A\r\n",
+     kFiles + "\"a.txt\"\r\n", false, nullptr, kFilesRead + "\"a.txt\"\n"},
+    {"blanks around =: written without them", "[Files]\r\n\"a.txt\" \"Speed = fast\"\r\n",
+     "[Files]\r\n\"a.txt\" \"Speed=fast\"\r\n", false, nullptr, "\"a.txt\" \"Speed=fast\"\n"},
+    {"a second [Files] section: moved into the first", kFiles + "[Files]\r\n\"a.txt\"\r\n",
+     kFiles + "\"a.txt\"\r\n", false, nullptr, kFilesRead + "\"a.txt\"\n"},
+};
+
+TEST(ReadingWarnings, AdviceFollowedGivesWhatWasMeant) {
+  for (const AdviceCase& c : kAdvice) {
+    SCOPED_TRACE(c.name);
+    bool warned = false;
+    for (const Finding& f : ReadingFindings(c.before)) warned |= (f.concerns & kWindows) != 0;
+    EXPECT_TRUE(warned);
+    std::string after = c.after.empty() ? c.before : c.after, why;
+    IniMend mend;
+    if (c.fix) {
+      ASSERT_TRUE(MendIni(after, &mend, &why)) << why;
+      after = mend.bytes;
+    }
+    for (const Finding& f : ReadingFindings(after)) {
+      EXPECT_EQ(0u, f.concerns & kWindows) << FindingText(f);
+    }
+    const ProfileFile windows = ReadProfile(after, kWindowsReading);
+    std::string read;
+    if (c.key != nullptr) {
+      read = ProfileString(windows, "SystemSettings", c.key, "(none)", 1000);
+    } else {
+      for (const SectionLine& line : ProfileSectionLines(windows, "Files")) read += line.text + "\n";
+    }
+    EXPECT_EQ(c.meant, read);
   }
 }
 
