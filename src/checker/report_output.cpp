@@ -44,20 +44,13 @@ std::string JsonLine(int line) {
 // A UTF-8 text as a JSON string.
 std::string JsonUtf8(const std::string& utf8) {
   std::string out = "\"";
-  for (char c : ShownText(utf8, true)) {
-    unsigned char b = static_cast<unsigned char>(c);
+  for (char c : ShownText(utf8, true)) {  // no control byte left but line breaks
     if (c == '"' || c == '\\') {
       out += '\\', out += c;
     } else if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
       out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (b < 0x20) {
-      char escaped[8];
-      snprintf(escaped, sizeof escaped, "\\u%04x", b);
-      out += escaped;
     } else {
       out += c;
     }
