@@ -293,7 +293,8 @@ printf '[Files]\r\n"setup.exe.ini"\r\n' >"$work/exeini2/setup.ini"
 printf '[Files]\r\n"a.txt"\r\n' >"$work/unread/setup.ini"
 expect 2 "no program name reads the folder's INI setup.exe.ini: .* so Setup.exe.exe reads setup.ini; rename the INI, or say which program with --program NAME.exe" -- "$work/exeini"
 expect 0 '^Program: Setup.exe \(the name setup.ini calls for' -- "$work/exeini2"
-expect 0 '\{"line": null, "kind": "unread-ini", "concerns": \["windows", "wine"\], "text": "The launcher reads start.ini, which is not in the folder' -- "$work/unread" --program Start.exe --json
+expect 0 '\{"line": null, "kind": "unread-ini", "concerns": \["windows", "wine"\], "text": "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini."\}' -- "$work/unread" --program Start.exe --json
+expect 0 '^Fix: no INI to mend: the launcher lists the folder$' -- "$work/unread" --program Start.exe --fix
 expect 1 'Strict: the warnings fail' -- "$work/unread" --program Start.exe --strict
 
 # Folder mode meets the entries in the platform's search order: upper-cased, then by UTF-16 unit
@@ -302,6 +303,15 @@ mkdir -p "$work/order/"{_z,a,B,Z,$'\xC5\xA1',$'\xC3\xBF'}
 touch "$work/order/a.txt"
 left=$("$check" "$work/order" --program Start.exe --json | jq -r '.leftOut[].name' | tr '\n' ' ')
 [ "$left" = "a B Z _z š ÿ " ] || fails "folder mode meets the entries in another order: $left"
+
+# Folder mode offers a link to a file and a pipe, as Wine lists them; not a broken link.
+mkdir "$work/links"
+touch "$work/links/a.txt"
+ln -s a.txt "$work/links/b.txt"
+ln -s gone.txt "$work/links/c.txt"
+mkfifo "$work/links/d.txt"
+rows=$("$check" "$work/links" --json | jq -r '.rows[].path' | tr '\n' ' ')
+[ "$rows" = "a.txt b.txt d.txt " ] || fails "folder mode offers other rows than a.txt b.txt d.txt: $rows"
 
 # 1000 rows are read, 1001 are too many.
 for n in 1000 1001; do

@@ -74,6 +74,12 @@ const std::vector<EncodingCase> kEncodings = {
      {}},  // Windows reads no line of it
     {"UTF-16 LE without its mark", Le("[Files]\r\n\"a\"\r\n"), kWrittenUtf16NoMark, 0, 0, kNone,
      false, {}, {}},
+    {"short UTF-16 LE without its mark", Le("x=1"), kWrittenUtf16NoMark, 0, 0, kNone, false, {},
+     {}},
+    {"UTF-16 LE without its mark, one unit in 8 with a NUL low byte (U+0100)",
+     Le("abcdefgh") + std::string("\0\x01", 2), kWrittenUtf16NoMark, 0, 0, kNone, false, {}, {}},
+    {"one unit in 7 with a NUL low byte: no UTF-16",
+     Le("abcdefg") + std::string("\0\x01", 2), kWrittenAscii, 0, 0, kNone, false, {}, {}},
     {"UTF-16 BE without its mark", Be("[Files]\r\n\"a\"\r\n"), kWrittenUtf16NoMark, 0, 0, kNone,
      true, {}, {}},
 };
