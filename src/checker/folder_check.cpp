@@ -34,7 +34,7 @@ void AddMessages(std::vector<CheckedBox>* to, int line) {
 
 // How far a text over its limit is over: the value as written, before any reading cut it.
 std::string MeasureLength(const ProfileFile& profile, const FailedSetting& failed) {
-  const ProfileKey* key = FindProfileKey(profile, "SystemSettings", failed.keys[0]);
+  const ProfileKey* key = FindProfileKey(profile, kSettingsSection, failed.keys[0]);
   if (failed.longest == 0 || key == nullptr || !key->hasValue) return "";
   const size_t bytes = UnquotedProfileValue(key->value).size();
   if (bytes <= static_cast<size_t>(failed.longest)) return "";
@@ -54,7 +54,7 @@ void CheckEverySetting(const char* configPath, FolderReport* report) {
   for (int i = 0; i < failures; ++i) {
     int lines[2] = {0, 0}, found = 0;
     for (const char* key : failed[i].keys) {
-      const int line = key ? ProfileKeyLine(profile, "SystemSettings", key) : 0;
+      const int line = key ? ProfileKeyLine(profile, kSettingsSection, key) : 0;
       if (line > 0) lines[found++] = line;
     }
     report->problems.push_back(
@@ -67,79 +67,64 @@ bool IsAbsolute(const std::string& path) {
          (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
-// The reading the platform read as stands for.
-unsigned ConcernOf(ReadingPlatform platform) {
-  return DialectOf(platform) == kWindowsReading ? kConcernsWindows : kConcernsWine;
-}
-
 // A warning where it changes the reading checked, else a note.
 void AddFinding(const Finding& finding, FolderReport* report) {
-  (finding.concerns & ConcernOf(report->platform) ? report->warnings : report->notes)
+  (finding.concerns & ConcernOf(DialectOf(report->platform)) ? report->warnings : report->notes)
       .push_back(finding);
 }
 
-// What Windows does with a name it cannot open, in one sentence.
-std::string NameProblemText(NameProblem problem, const std::string& name) {
+// The arguments the name kinds take: the name as shown, then what Windows does with it.
+std::vector<std::string> NameArguments(NameProblem problem, const std::string& shown,
+                                       const std::string& name) {
   if (problem == kForbiddenCharacter) {
     const std::string c = ForbiddenCharacterIn(name);
-    return "Windows does not allow \"" + c + "\" in a file name" +
-           (c == ":"               ? " (it names a data stream of another file)"
-            : c == "?" || c == "*" ? " (it is a wildcard)"
-                                   : "") +
-           ", so it cannot open it; rename it.";
+    return {shown, c, c == ":" ? "1" : "", c == "?" || c == "*" ? "1" : ""};
   }
   if (problem == kDeviceName) {
     std::string device = name.substr(0, name.find_first_of(". "));
     for (char& c : device) c = AnsiUpper(c);
-    return "Windows 10 and earlier take " + device +
-           " for a device, with or without an extension, not a file; rename it.";
+    return {shown, device};
   }
-  return "Windows drops the trailing dots and spaces of a name, so it opens \"" +
-         name.substr(0, name.find_last_not_of(". ") + 1) + "\" instead; rename it.";
+  return {shown, name.substr(0, name.find_last_not_of(". ") + 1)};
 }
 
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
-  const std::string shown = "\"" + AnsiToUtf8(path) + "\"";
+  const std::vector<std::string> shown = {AnsiToUtf8(path)};
   if (path.find('/') != std::string::npos) {
-    AddFinding({line, kConcernsBoth,
-                shown + ": / works, but the list shows the whole path as the name; write \\ "
-                        "(lanterpick-check --fix does it)."},
-               report);
+    AddFinding({kSlashInPath, line, kConcernsBoth, shown}, report);
   }
   if (IsAbsolute(path)) {
-    AddFinding({line, 0, shown + " is an absolute path; not checked."}, report);
+    AddFinding({kAbsolutePath, line, 0, shown}, report);
     return;
   }
   const RowLookup row = LookUpRow(path);
   const std::string opens = AnsiToUtf8(kHostDriveRoot + JoinedWindowsPath(row.path));
   if (row.path.problem != kNameFine) {
-    AddFinding({line, kConcernsBoth,
-                shown + ": " + NameProblemText(row.path.problem, AnsiToUtf8(row.path.problemName))},
+    const std::string name = AnsiToUtf8(row.path.problemName);
+    const bool device = row.path.problem == kDeviceName;
+    AddFinding({device ? kRowDeviceName : kRowForbiddenCharacter, line,
+                device ? kConcernsWindows : kConcernsBoth,
+                NameArguments(row.path.problem, shown[0], name)},
                report);
   } else if (row.path.climbsAboveRoot) {
-    AddFinding({line, kConcernsBoth,
-                shown + " leaves the folder through \"..\", so it is not on the disc: the folder "
-                        "is the disc's root, above which \"..\" goes nowhere, so Windows opens " +
-                    opens + (row.kind == kHostFile ? ", this folder's file" : ", not in the folder") +
-                    ". Put the file in the folder and write its path from there."},
+    AddFinding({kRowLeavesFolder, line, kConcernsBoth,
+                {shown[0], opens, row.kind == kHostFile ? "1" : ""}},
                report);
-  } else if (row.host.empty() || row.kind == kHostOther) {
-    AddFinding({line, kConcernsBoth,
-                shown + " is not in the folder" +
-                    (row.host.empty() ? "" : " (a broken link, pipe or device stands there)") +
-                    ". The launcher opens it relative to its current folder when it runs, which "
-                    "is this folder only when it is started from here."},
-               report);
+  } else if (row.host.empty()) {
+    AddFinding({kFileNotInFolder, line, kConcernsBoth, shown}, report);
+  } else if (row.kind == kHostOther) {
+    AddFinding({kRowNotAFile, line, kConcernsBoth, shown}, report);
   } else if (row.kind == kHostFolder) {
-    AddFinding({line, kConcernsBoth, shown + " names a folder, not a file."}, report);
+    AddFinding({kPathNamesFolder, line, kConcernsBoth, shown}, report);
   } else if (row.path.trimmedLast) {
-    AddFinding({line, kConcernsBoth,
-                shown + ": Windows drops the trailing dots and spaces and opens " + opens +
-                    "; whether the shell then opens it by its type is not known. Write \"" +
-                    AnsiToUtf8(JoinedWindowsPath(row.path)) + "\"."},
+    AddFinding({kRowTrailingDotOrSpace, line, kConcernsBoth,
+                {shown[0], opens, AnsiToUtf8(JoinedWindowsPath(row.path))}},
                report);
   }
 }
+
+const FindingKind kNameKinds[] = {kNameNotAFile, kNameForbiddenCharacter, kNameDeviceName,
+                                  kNameTrailingDotOrSpace};
 
 // Every entry under the folder whose name Windows cannot open or hold, or that is no file or
 // folder, found in one walk that does not follow links.
@@ -148,13 +133,11 @@ void WalkNames(const std::string& host, const std::string& shown, FolderReport* 
     const std::string path = shown + HostNameInUtf8(entry.hostName);
     const NameProblem problem = NameProblemOf(entry.hostName);
     if (problem != kNameFine) {
-      report->names.push_back({path, NameProblemKind(problem),
-                               NameProblemText(problem, HostNameInUtf8(entry.hostName))});
+      report->names.push_back({kNameKinds[problem], 0,
+                               problem == kDeviceName ? kConcernsWindows : kConcernsBoth,
+                               NameArguments(problem, path, HostNameInUtf8(entry.hostName))});
     } else if (entry.kind == kHostOther) {
-      report->names.push_back(
-          {path, "not-a-file",
-           entry.link ? "A broken link, which Windows cannot open; put the file itself there."
-                      : "A pipe, socket or device, not a file Windows can open; remove it."});
+      report->names.push_back({kNameNotAFile, 0, kConcernsBoth, {path, entry.link ? "1" : ""}});
     }
     if (entry.kind == kHostFolder && !entry.link) {
       WalkNames(host + "/" + entry.hostName, path + "/", report);
@@ -164,20 +147,17 @@ void WalkNames(const std::string& host, const std::string& shown, FolderReport* 
 
 void CheckNames(const std::string& folder, FolderReport* report) {
   WalkNames(folder, "", report);
-  std::sort(report->names.begin(), report->names.end(),
-            [](const NameFinding& a, const NameFinding& b) { return a.path < b.path; });
-  for (const NameFinding& name : report->names) {
-    AddFinding({0, name.problem == "device-name" ? kConcernsWindows : kConcernsBoth,
-                "\"" + name.path + "\": " + name.text},
-               report);
-  }
+  std::sort(report->names.begin(), report->names.end(), [](const Finding& a, const Finding& b) {
+    return a.arguments[0] < b.arguments[0];
+  });
+  for (const Finding& name : report->names) AddFinding(name, report);
 }
 
 // Every [Files] line with a syntax error, with its line in the file; missing files as warnings.
 void CheckEveryFileLine(const ProfileFile& profile, FolderReport* report) {
   int entries = 0;
   LaunchEntry entry;
-  for (const SectionLine& line : ProfileSectionLines(profile, "Files")) {
+  for (const SectionLine& line : ProfileSectionLines(profile, kFilesSection)) {
     const std::string text = line.text;
     uint32_t length = 0;
     FileLineKind kind =
@@ -308,16 +288,13 @@ std::string ProgramReading(const std::string& ini) {
 void CheckUnreadIni(const std::string& folder, FolderReport* report) {
   const std::vector<std::string> inis = IniFilesIn(folder);
   if (inis.empty()) return;
-  std::string held;
+  std::string held, programs;
   for (const std::string& ini : inis) {
     const std::string program = ProgramReading(ini);
-    held += (held.empty() ? "" : ", ") + AnsiToUtf8(ini) +
-            (program.empty() ? " (which no program name reads)" : " (read by " + AnsiToUtf8(program) + ")");
+    held += (held.empty() ? "" : ", ") + AnsiToUtf8(ini);
+    if (!program.empty()) programs += (programs.empty() ? "" : " or ") + AnsiToUtf8(program);
   }
-  AddFinding({0, kConcernsBoth,
-              "The launcher reads " + AnsiToUtf8(report->configName) +
-                  ", which is not in the folder, so it lists its folder instead; the folder "
-                  "holds " + held + ". Name the program after the INI, or the INI after the program."},
+  AddFinding({kUnreadIni, 0, kConcernsBoth, {AnsiToUtf8(report->configName), held, programs}},
              report);
 }
 

@@ -26,14 +26,6 @@ struct CheckedEntry {
   std::string name, reason;
 };
 
-// An entry under the folder that Windows cannot open or hold.
-struct NameFinding {
-  std::string path;     // relative to the folder, with '/', in UTF-8
-  std::string problem;  // "forbidden-character", "device-name", "trailing-dot-or-space" or
-                        // "not-a-file"
-  std::string text;     // one sentence, UTF-8
-};
-
 // Wine's verdict, beside Windows', where the two differ.
 struct OtherVerdict {
   bool differs = false;
@@ -58,7 +50,7 @@ struct FolderReport {
   int width = 0;
   std::vector<CheckedRow> rows;
   std::vector<CheckedEntry> leftOut;
-  std::vector<NameFinding> names;  // by path
+  std::vector<Finding> names;  // entries Windows cannot open or hold, by path (arguments[0])
   OtherVerdict underWine;  // set by CompareWithWine
 };
 

@@ -41,8 +41,11 @@ bool HostPathExists(const std::string& path);
 // A command-line argument in the launcher's code page: Unix hands it over in UTF-8.
 std::string HostArgumentInAnsi(const char* argument);
 
-// Writes a file that must not exist yet, with the permissions of the file model, and flushes it
-// to the disk. False, with error set, when it cannot.
+// Where a symbolic link points; "" when path is no link.
+std::string HostLinkTarget(const std::string& path);
+
+// Writes a file that must not exist yet, with the permissions and the hidden and system
+// attributes of the file model (where the file system keeps them), and flushes it to the disk. False, with error set, when it cannot.
 bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
                       std::string* error);
 

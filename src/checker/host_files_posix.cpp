@@ -18,13 +18,15 @@
 
 namespace {
 
+const char kDosAttributes[] = "user.DOSATTRIB";
+
 // Wine keeps the hidden and system attributes in an extended attribute; names with a leading
 // dot are hidden too.
 uint32_t AttributesOf(const std::string& path, const std::string& name, bool directory) {
   uint32_t attributes = directory ? static_cast<uint32_t>(kAttributeDirectory) : 0u;
   if (!name.empty() && name[0] == '.') attributes |= kAttributeHidden;
   char value[32] = {};
-  ssize_t length = getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value - 1);
+  ssize_t length = getxattr(path.c_str(), kDosAttributes, value, sizeof value - 1);
   if (length > 0) attributes |= strtoul(value, nullptr, 16) & (kAttributeHidden | kAttributeSystem);
   return attributes;
 }
@@ -132,6 +134,19 @@ bool HostPathExists(const std::string& path) {
   return lstat(path.c_str(), &info) == 0;
 }
 
+std::string HostLinkTarget(const std::string& path) {
+  char target[4096];
+  const ssize_t length = readlink(path.c_str(), target, sizeof target);
+  return length > 0 ? std::string(target, static_cast<size_t>(length)) : "";
+}
+
+// Wine's hidden and system attributes of the model, set on the open file: true when it has none.
+bool CopyDosAttributes(const std::string& model, int file) {
+  char value[64];
+  const ssize_t length = getxattr(model.c_str(), kDosAttributes, value, sizeof value);
+  return length < 0 || fsetxattr(file, kDosAttributes, value, static_cast<size_t>(length), 0) == 0;
+}
+
 bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
                       std::string* error) {
   struct stat info;
@@ -143,7 +158,8 @@ bool WriteNewHostFile(const std::string& path, const std::string& bytes, const s
     written = n > 0;
     done += written ? static_cast<size_t>(n) : 0;
   }
-  written = written && fchmod(file, mode) == 0 && fsync(file) == 0;
+  written = written && fchmod(file, mode) == 0 && CopyDosAttributes(model, file) &&
+            fsync(file) == 0;
   if (file >= 0 && close(file) != 0) written = false;
   if (!written) {
     *error = "cannot write " + path + ": " + strerror(errno);

@@ -3,16 +3,16 @@
 #include "checker/reading_warnings.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "checker/ansi_text.h"
 #include "checker/profile_reader.h"
 #include "checker/text_encoding.h"
+#include "config/files_parser.h"
+#include "config/launch_list.h"
 #include "config/settings.h"
 
 namespace {
-
-const char kSaveAsUtf16[] = "Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"";
-const char kFixDoesIt[] = "; lanterpick-check --fix does it).";
 
 // What a line is to the launcher under one reading.
 enum LineRole { kUnread, kSettingsHeader, kFilesHeader, kEndingHeader, kReadSetting, kFilesLine };
@@ -20,7 +20,6 @@ enum LineRole { kUnread, kSettingsHeader, kFilesHeader, kEndingHeader, kReadSett
 struct Reading {
   ProfileFile file;
   std::vector<LineRole> roles;  // by line number
-  unsigned concern;             // the bit of findings about this reading
 
   LineRole RoleOf(int line) const {
     return static_cast<size_t>(line) < roles.size() ? roles[line] : kUnread;
@@ -28,6 +27,9 @@ struct Reading {
   const ProfileLine* Line(int line) const {
     return line >= 1 && static_cast<size_t>(line) <= file.lines.size() ? &file.lines[line - 1]
                                                                        : nullptr;
+  }
+  std::string HeaderOf(const ProfileLine& line) const {
+    return AnsiToUtf8(file.sections[line.section].name);
   }
 };
 
@@ -44,20 +46,18 @@ void MarkSection(const ProfileFile& file, const char* name, LineRole role,
 }
 
 Reading ReadAs(const std::string& bytes, ProfileDialect dialect) {
-  Reading reading = {ReadProfile(bytes, dialect),
-                     {},
-                     dialect == kWindowsReading ? kConcernsWindows : kConcernsWine};
+  Reading reading = {ReadProfile(bytes, dialect), {}};
   std::vector<LineRole>& roles = reading.roles;
   roles.assign(reading.file.lines.size() + 1, kUnread);
-  MarkSection(reading.file, "SystemSettings", kSettingsHeader, roles);
-  MarkSection(reading.file, "Files", kFilesHeader, roles);
+  MarkSection(reading.file, kSettingsSection, kSettingsHeader, roles);
+  MarkSection(reading.file, kFilesSection, kFilesHeader, roles);
   roles[0] = kUnread;  // the lines before any header
   for (int i = 0; i < kSettingKeyCount; ++i) {
-    if (const ProfileKey* key = FindProfileKey(reading.file, "SystemSettings", SettingKey(i))) {
+    if (const ProfileKey* key = FindProfileKey(reading.file, kSettingsSection, SettingKey(i))) {
       roles[key->line] = kReadSetting;
     }
   }
-  for (const SectionLine& line : ProfileSectionLines(reading.file, "Files")) {
+  for (const SectionLine& line : ProfileSectionLines(reading.file, kFilesSection)) {
     roles[line.line] = kFilesLine;
   }
   return reading;
@@ -81,53 +81,57 @@ struct Context {
     const ProfileLine* read = Line(line);
     return read == nullptr ? std::string() : WrittenText(bytes, read->start, read->end, written);
   }
-  void Add(int line, unsigned concerns, const std::string& text) const {
-    findings->push_back({line, concerns, text});
+  void Add(FindingKind kind, int line, unsigned concerns,
+           const std::vector<std::string>& arguments = {}) const {
+    findings->push_back({kind, line, concerns, arguments});
   }
   // --fix cannot mend bytes behind a UTF-8 mark that are no UTF-8.
-  std::string SaveAsUtf16() const {
-    return kSaveAsUtf16 + std::string(written.invalidAt == std::string::npos ? kFixDoesIt : ").");
-  }
+  std::string Fixable() const { return written.invalidAt == std::string::npos ? "yes" : ""; }
 };
 
-std::string Quoted(const std::string& utf8) {
-  return "\"" + utf8 + "\"";
+std::string Flag(bool on) {
+  return on ? "yes" : "";
 }
 
-std::string UnfitText(const std::string& written, size_t at) {
-  const std::string word = WordAround(written, at);
-  return Quoted(word) + " holds characters that Windows-1252 cannot hold: Windows shows each as " +
-         "\"?\" (" + Quoted(AnsiToUtf8(Utf8ToAnsi(word))) + ").";
+// The characters of UTF-8 text that Windows-1252 lacks, each once: "ł, ő".
+std::string UnfitCharacters(const std::string& utf8) {
+  std::string listed;
+  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    const std::string character = utf8.substr(at, sequence.length);
+    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint) &&
+        (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
+      listed += (listed.empty() ? "" : ", ") + character;
+    }
+    return true;
+  });
+  return listed;
 }
 
-// UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes.
+// Whether UTF-8 text holds a character beyond ASCII that Windows-1252 has.
+bool HoldsFitBeyondAscii(const std::string& utf8) {
+  bool found = false;
+  ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
+    found = sequence.length > 1 && FitsAnsi(sequence.codePoint);
+    return !found;
+  });
+  return found;
+}
+
+// UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes. Each advice, when
+// followed, leaves the text Windows shows as the author wrote it, less what no save can show.
 void CheckUtf8Text(const Context& c, int line, const std::string& written, unsigned inPlay) {
   const size_t at = FirstBeyondAscii(written);
-  if (at == std::string::npos) return;
-  const std::string word = WordAround(written, at);
-  const std::string shown = Quoted(word) + " shows as " + Quoted(AnsiToUtf8(word));
-  const size_t unfit = FirstUnfit(written);
-  const std::string unfitToo =
-      unfit == std::string::npos
-          ? ""
-          : " " + Quoted(WordAround(written, unfit)) +
-                " also holds characters that Windows-1252 cannot hold, which show as \"?\" "
-                "even then.";
-  if (c.written.encoding == kWrittenUtf8OrAnsi) {
-    c.Add(line, 0,
-          "If this file is UTF-8, " + shown +
-              " on Windows; as ANSI, which its bytes more likely are, it shows as written. If "
-              "it is UTF-8, save it as UTF-16 LE.");
-    return;
+  const unsigned concerns = inPlay & (c.written.utf8Marks > 0 ? kConcernsWindows : kConcernsBoth);
+  if (at == std::string::npos || concerns == 0) return;
+  const std::string word = WordAround(written, at), unfit = UnfitCharacters(written);
+  std::vector<std::string> arguments = {word, AnsiToUtf8(word), unfit,
+                                        Flag(HoldsFitBeyondAscii(written)), c.Fixable()};
+  if (c.written.encoding == kWrittenMixed) {
+    arguments.push_back(std::to_string(ProfileLineAt(c.windows.file, c.written.invalidAt)));
+    c.Add(kUtf8LineInAnsiFile, line, concerns, arguments);
+  } else {
+    c.Add(unfit.empty() ? kUtf8ReadAsAnsi : kUtf8BeyondWindows1252, line, concerns, arguments);
   }
-  const unsigned concerns = inPlay & (c.written.utf8Mark ? kConcernsWindows : kConcernsBoth);
-  if (concerns == 0) return;
-  const std::string what =
-      c.written.lonePair ? "If this file is UTF-8 (as Notepad saves it), Windows reads it "
-                           "as ANSI bytes: " +
-                               shown + "; as ANSI it shows as written."
-                         : "This is UTF-8 text, which Windows reads as ANSI bytes: " + shown + ".";
-  c.Add(line, concerns, what + " " + c.SaveAsUtf16() + unfitToo);
 }
 
 // The text of a line as its author wrote it, against what the readings show of it.
@@ -135,31 +139,49 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const ProfileLine* read = c.Line(line);
   const std::string written = c.Written(line);
   const size_t invalid = c.written.invalidAt;
-  if (c.written.utf8Mark && invalid != std::string::npos &&
+  if (c.written.utf8Marks > 0 && invalid != std::string::npos &&
       ProfileLineAt(c.windows.file, invalid) == line) {
-    c.Add(line, kConcernsBoth,
-          "This line holds bytes that are not UTF-8 (" + BrokenUtf8At(c.bytes, invalid) +
-              "), though the file starts with a UTF-8 mark: Wine shows \"?\" for them, Windows "
-              "each byte as a character. Type the text again, then save the file as UTF-16 LE.");
-  } else if (WindowsShowsBytesOtherwise(c.written)) {
+    c.Add(kNotUtf8BehindMark, line, kConcernsBoth, {BrokenUtf8At(c.bytes, invalid)});
+  } else if (WindowsShowsBytesOtherwise(c.bytes, read->start, read->end, c.written)) {
     CheckUtf8Text(c, line, written, inPlay);
   } else if (FirstUnfit(written) != std::string::npos) {
-    c.Add(line, inPlay,
-          UnfitText(written, FirstUnfit(written)) + " Use only Windows-1252 characters.");
+    const std::string word = WordAround(written, FirstUnfit(written));
+    c.Add(kBeyondWindows1252, line, inPlay,
+          {word, AnsiToUtf8(Utf8ToAnsi(word)), UnfitCharacters(written)});
   }
   const size_t nul = read->text.find('\0');
   if (nul != std::string::npos && c.written.encoding != kWrittenUtf16NoMark) {
-    c.Add(line, inPlay,
-          "This line holds a NUL byte: Wine ends the line there, reading " +
-              Quoted(AnsiToUtf8(TrimmedProfileText(read->text.substr(0, nul)))) +
-              "; what Windows does is not known. Remove it.");
+    c.Add(kNulByte, line, inPlay, {AnsiToUtf8(TrimmedProfileText(read->text.substr(0, nul)))});
   }
   if (read->trimmedUnmeasured && (inPlay & kConcernsWindows)) {
-    c.Add(line, kConcernsWindows,
-          "A form feed or an end-of-file byte (0x1A) stands at an end of this line or of its "
-          "value: Wine trims it as a blank; whether Windows does is not known (if it keeps it, "
-          "a [Files] line no longer ends with its quote). Remove it.");
+    c.Add(kUnmeasuredBlank, line, kConcernsWindows);
   }
+}
+
+// A form feed or 0x1A alone on a line of [Files] (copy a+b and DOS editors end a file so): Wine
+// reads a blank line; if Windows keeps it, [Files] gains a line without quotes.
+void CheckLoneBlankByte(const Context& c, int line) {
+  const ProfileLine* read = c.windows.Line(line);
+  const ProfileSection* files = FindProfileSection(c.windows.file, kFilesSection);
+  if (read != nullptr && files != nullptr && read->trimmedUnmeasured &&
+      read->section == files - c.windows.file.sections.data() &&
+      TrimmedProfileText(read->text).empty()) {
+    c.Add(kLoneBlankByte, line, kConcernsWindows);
+  }
+}
+
+// Whether two [Files] lines give the launcher the same row.
+bool SameRow(const std::string& a, const std::string& b) {
+  LaunchEntry rows[2];
+  uint32_t length = 0;
+  const std::string* lines[2] = {&a, &b};
+  for (int i = 0; i < 2; ++i) {
+    const uint32_t room = static_cast<uint32_t>(lines[i]->size() + 1);
+    if (ReadFileLine(lines[i]->c_str(), room, &rows[i], &length) != kEntryLine) return false;
+  }
+  return strcmp(rows[0].path, rows[1].path) == 0 &&
+         strcmp(rows[0].description, rows[1].description) == 0 &&
+         rows[0].keepOpenAllowed == rows[1].keepOpenAllowed;
 }
 
 // GetPrivateProfileSectionA joins "a = b" into "a=b": the row shows no blanks around the first
@@ -169,7 +191,11 @@ void CheckJoinedEquals(const Context& c, int line) {
   const ProfileKey* key = ProfileKeyOnLine(reading.file, line);
   const std::string written = TrimmedProfileText(reading.Line(line)->text);
   if (!key->hasValue || written.find('\0') != std::string::npos) return;
-  if (key->name.size() + 1 + key->value.size() == written.size()) return;  // no blank dropped
+  // No blank dropped, or none that changes the row.
+  if (key->name.size() + 1 + key->value.size() == written.size() ||
+      SameRow(written, key->name + "=" + key->value)) {
+    return;
+  }
   // The quoted field the '=' stands in: from the name's last quote to the value's first.
   const size_t start = key->name.find_last_of('"') + 1;  // npos + 1 is 0
   const size_t end = std::min(key->value.find('"'), key->value.size());
@@ -177,31 +203,28 @@ void CheckJoinedEquals(const Context& c, int line) {
       written.substr(start, written.size() - (key->value.size() - end) - start);
   const std::string joined = TrimmedProfileText(key->name.substr(start)) + "=" +
                              TrimmedProfileText(key->value.substr(0, end));
-  c.Add(line, c.InPlay(line),
-        "The blanks around the first \"=\" of a [Files] line are dropped: the row reads " +
-            Quoted(AnsiToUtf8(joined)) + ", not " + Quoted(AnsiToUtf8(field)) +
-            ". Write it without them, or without \"=\".");
+  c.Add(kBlanksAroundEquals, line, c.InPlay(line), {AnsiToUtf8(joined), AnsiToUtf8(field)});
 }
 
-std::string HeaderOf(const Reading& reading, const ProfileLine& line) {
-  return reading.file.sections[line.section].name;
+// Marks after the first are text in front of line 1 under every reading.
+void WarnOfMoreMarks(const Context& c, const char* kind, size_t marks) {
+  // With one UTF-16 mark, or none for UTF-8, as --fix leaves it: is line 1 a header read?
+  const std::string kept = c.written.utf16Marks > 0 ? kUtf16LeMarkBytes : "";
+  const Reading unmarked = ReadAs(kept + c.bytes.substr(TextStart(c.written)), kWindowsReading);
+  const bool lost = unmarked.RoleOf(1) != kUnread;
+  c.Add(lost ? kMarksHideHeader : kMarksBeforeText, 1, lost ? kConcernsBoth : 0,
+        {std::to_string(marks), kind, TrimmedProfileText(c.Written(1)),
+         Flag(c.written.encoding == kWrittenUtf8)});
 }
 
 void WarnOfUtf8Mark(const Context& c, bool loses) {
-  const std::string firstLine = TrimmedProfileText(c.Written(1));
-  const std::string fix = c.written.encoding == kWrittenAscii
-                              ? "Save the file without the mark, as ANSI (lanterpick-check --fix "
-                                "removes it)."
-                              : c.SaveAsUtf16();
-  const std::string start =
-      "The file starts with a UTF-8 byte-order mark, which Windows does not recognise: its three "
-      "bytes stay in front of line 1";
+  if (c.written.utf8Marks > 1) return WarnOfMoreMarks(c, "UTF-8", c.written.utf8Marks);
+  const std::vector<std::string> arguments = {
+      TrimmedProfileText(c.Written(1)), Flag(c.written.encoding == kWrittenAscii), c.Fixable()};
   if (loses) {
-    c.Add(1, kConcernsWindows,
-          start + ", " + Quoted(firstLine) +
-              ", so Windows does not read that header and the whole section is lost. " + fix);
+    c.Add(kUtf8MarkHidesHeader, 1, kConcernsWindows, arguments);
   } else {
-    c.Add(1, 0, start + ", which the launcher does not read, so nothing changes today. " + fix);
+    c.Add(kUtf8MarkBeforeText, 1, 0, arguments);
   }
 }
 
@@ -210,77 +233,64 @@ bool HeaderReadOtherwise(const Context& c, int line) {
   const ProfileLine* windows = c.windows.Line(line);
   const ProfileLine* wine = c.wine.Line(line);
   if (windows == nullptr || wine == nullptr) return false;
-  const bool windowsHeader = windows->header, wineHeader = wine->header;
-  if (windowsHeader == wineHeader &&
-      (!windowsHeader || SameAsciiFolded(HeaderOf(c.windows, *windows), HeaderOf(c.wine, *wine)))) {
+  if (windows->header == wine->header &&
+      (!windows->header || SameAsciiFolded(c.windows.HeaderOf(*windows), c.wine.HeaderOf(*wine)))) {
     return false;
   }
   return c.windows.RoleOf(line) != c.wine.RoleOf(line);
 }
 
 // Windows ends a header's name at the first ']' and needs none; Wine ends it at the last and
-// needs one.
+// needs one. Windows reads every line Wine reads as a header as one too.
 void CheckHeader(const Context& c, int line) {
   if (!HeaderReadOtherwise(c, line)) return;
-  const ProfileLine* windows = c.windows.Line(line);
   const ProfileLine* wine = c.wine.Line(line);
-  const bool wineHeader = wine->header;
-  const std::string written = Quoted(TrimmedProfileText(c.Written(line)));
-  const std::string name = AnsiToUtf8(HeaderOf(c.windows, *windows));
-  if (!wineHeader && name.empty()) {
-    c.Add(line, kConcernsBoth,
-          "Windows reads " + written +
-              " as a section header, so the lines below it are no "
-              "longer in [" +
-              AnsiToUtf8(HeaderOf(c.wine, *wine)) +
-              "]; Wine reads it as a line of that section. Delete the line.");
-    return;
+  const std::string written = TrimmedProfileText(c.Written(line));
+  const std::string name = c.windows.HeaderOf(*c.windows.Line(line));
+  if (wine->header) {
+    c.Add(kHeaderBrackets, line, kConcernsBoth, {written, name, c.wine.HeaderOf(*wine)});
+  } else if (name.empty()) {
+    c.Add(kBracketLineIsHeader, line, kConcernsBoth, {written, c.wine.HeaderOf(*wine)});
+  } else {
+    c.Add(kHeaderWithoutBracket, line, kConcernsBoth, {written, name});
   }
-  c.Add(line, kConcernsBoth,
-        "Windows reads " + written + " as the header [" + name + "], Wine as " +
-            (wineHeader ? "[" + AnsiToUtf8(HeaderOf(c.wine, *wine)) + "]" : "no header at all") +
-            ". Write it with " + (wineHeader ? "one closing bracket" : "its closing bracket") +
-            ": \"[" + name + "]\".");
 }
 
+// A size Windows may read otherwise: the advice is the number the launcher reads as Wine, which
+// keeps its default for an empty value.
 void CheckButtonSize(const Context& c, const ProfileKey& key) {
   const bool quoted = IsQuotedProfileValue(key.value);
-  const ProfileNumber meant = ReadProfileNumber(UnquotedProfileValue(key.value), true);
+  const std::string inner = UnquotedProfileValue(key.value);
+  const ProfileNumber meant =
+      inner.empty() ? ProfileNumber{kDefaultButtonSize, 10} : ReadProfileNumber(inner, true);
   if (!quoted && meant.base == 10) return;
-  const int32_t wineReads = ProfileInt(c.wine.file, "SystemSettings", key.name, 0);
-  const std::string how = quoted && meant.base != 10 ? "in quotes and with a base prefix"
-                          : quoted                   ? "in quotes"
-                                                     : "with a base prefix";
-  c.Add(key.line, kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
-        AnsiToUtf8(key.name + "=" + key.value) + ": Wine reads " + std::to_string(wineReads) +
-            "; what Windows reads " + how + " is not known. Write the number in plain decimal: " +
-            AnsiToUtf8(key.name) + "=" + std::to_string(meant.value) + ".");
+  const int32_t wineReads =
+      ProfileInt(c.wine.file, kSettingsSection, key.name, kDefaultButtonSize);
+  c.Add(quoted ? kNumberInQuotes : kNumberWithBasePrefix, key.line,
+        kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
+        {AnsiToUtf8(key.name + "=" + key.value), std::to_string(wineReads), AnsiToUtf8(key.name),
+         std::to_string(meant.value), Flag(meant.base != 10), Flag(inner.empty())});
 }
 
 // The settings the launcher reads, as Windows reads them: what it reads otherwise, or unknown.
 void CheckSettings(const Context& c) {
   for (int i = 0; i < kSettingKeyCount; ++i) {
-    const ProfileKey* key = FindProfileKey(c.windows.file, "SystemSettings", SettingKey(i));
+    const ProfileKey* key = FindProfileKey(c.windows.file, kSettingsSection, SettingKey(i));
     if (key == nullptr || !key->hasValue) continue;
-    const size_t length = key->value.size();
+    const std::string name = AnsiToUtf8(key->name);
     const int longest = LongestTextSetting(SettingKey(i));
     if (IsSizeSetting(SettingKey(i))) CheckButtonSize(c, *key);
     if (longest > 0 && IsQuotedProfileValue(key->value) &&
         UnquotedProfileValue(key->value).size() == static_cast<size_t>(longest) + 1) {
-      c.Add(key->line, kConcernsWindows,
-            AnsiToUtf8(key->name) + " is " + std::to_string(longest + 1) +
-                " bytes in quotes, one over its limit of " + std::to_string(longest) +
-                ": Wine drops the last character and accepts it; what Windows does is not "
-                "known. Remove the quotes and shorten it to " +
-                std::to_string(longest) + " bytes.");
+      c.Add(kQuotedTextOneOver, key->line, kConcernsWindows,
+            {name, std::to_string(longest + 1), std::to_string(longest)});
     }
+    const size_t length = key->value.size();
     const size_t windowsReads = ValueAsRead(c.windows.file, key->value).size();
     if (windowsReads != length) {
-      c.Add(key->line, kConcernsWindows,
-            AnsiToUtf8(key->name) + " is " + std::to_string(length) +
-                " bytes long; Windows reads a value's length modulo 65,536, so it reads " +
-                std::to_string(windowsReads) + " of them, and Wine all. Shorten it" +
-                (longest > 0 ? " to at most " + std::to_string(longest) + " bytes." : "."));
+      c.Add(kValueLengthWraps, key->line, kConcernsWindows,
+            {name, std::to_string(length), std::to_string(windowsReads),
+             longest > 0 ? std::to_string(longest) : ""});
     }
   }
 }
@@ -292,45 +302,28 @@ void CheckLaterSections(const Context& c, const char* name) {
   if (first == nullptr) return;
   for (const ProfileSection* later = first + 1; later < file.sections.data() + file.sections.size();
        ++later) {
-    if (!SameAsciiFolded(later->name, name)) continue;
     const size_t lines = ProfileSectionLines(file, *later).size();
-    if (lines == 0) continue;
-    c.Add(later->line, kConcernsBoth,
-          "A second [" + std::string(name) +
-              "] section: the launcher reads only the first, on line " +
-              std::to_string(first->line) + ", so the " + std::to_string(lines) +
-              (lines == 1 ? " line" : " lines") + " here " + (lines == 1 ? "is" : "are") +
-              " not read. Move " + (lines == 1 ? "it" : "them") + " into the first.");
+    if (!SameAsciiFolded(later->name, name) || lines == 0) continue;
+    c.Add(kSecondSection, later->line, kConcernsBoth,
+          {name, std::to_string(first->line), std::to_string(lines)});
   }
 }
 
 void CheckFilesLength(const Context& c) {
-  const ProfileSection* files = FindProfileSection(c.windows.file, "Files");
-  if (files == nullptr) return;
-  const size_t length = ProfileSectionSize(c.windows.file, "Files");
-  if (length <= kDocumentedSectionLimit) return;
-  c.Add(files->line, kConcernsWindows,
-        "The [Files] section is " + std::to_string(length) +
-            " characters long. Windows is documented to read at most 32,767 of a section; "
-            "whether today's Windows cuts it is not known. Keep it shorter: fewer or shorter "
-            "descriptions.");
+  const ProfileSection* files = FindProfileSection(c.windows.file, kFilesSection);
+  const size_t length = ProfileSectionSize(c.windows.file, kFilesSection);
+  if (files == nullptr || length <= kDocumentedSectionLimit) return;
+  c.Add(kFilesSectionLong, files->line, kConcernsWindows, {std::to_string(length)});
 }
 
 // Findings about the file as a whole, before its lines; false when its lines are not read.
 bool CheckEncoding(const Context& c) {
   if (c.written.encoding == kWrittenUtf16Be) {
-    c.Add(0, kConcernsWindows,
-          "The file is UTF-16 big-endian (it starts with FE FF), which Windows cannot read: it "
-          "reads nothing from it. Save it as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
-          "lanterpick-check --fix does it).");
+    c.Add(kUtf16BigEndian, 0, kConcernsWindows);
     return false;
   }
   if (c.written.encoding == kWrittenUtf16NoMark) {
-    c.Add(0, kConcernsBoth,
-          std::string("The file looks like UTF-16 ") + (c.written.bigEndian ? "BE" : "LE") +
-              " text without its byte-order mark: Windows and Wine read it as ANSI bytes, with a "
-              "NUL byte beside every character. Save it as UTF-16 LE with its mark (Notepad's "
-              "\"UTF-16 LE\").");
+    c.Add(kUtf16WithoutMark, 0, kConcernsBoth, {c.written.bigEndian ? "BE" : "LE"});
   }
   return true;
 }
@@ -343,9 +336,11 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
                      ReadAs(bytes, kWineReading), &findings};
   if (!CheckEncoding(c)) return findings;
   const size_t lines = std::max(c.windows.file.lines.size(), c.wine.file.lines.size());
-  if (c.written.utf8Mark) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
+  if (c.written.utf8Marks > 0) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
+  if (c.written.utf16Marks > 1) WarnOfMoreMarks(c, "UTF-16", c.written.utf16Marks);
   for (int line = 1; static_cast<size_t>(line) <= lines; ++line) {
-    if (line > 1 || !c.written.utf8Mark) CheckHeader(c, line);
+    if (line > 1 || (c.written.utf8Marks == 0 && c.written.utf16Marks < 2)) CheckHeader(c, line);
+    CheckLoneBlankByte(c, line);
     const unsigned inPlay = c.InPlay(line);
     if (inPlay == 0) continue;
     CheckLineText(c, line, inPlay);
@@ -354,8 +349,8 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
     }
   }
   CheckSettings(c);
-  CheckLaterSections(c, "SystemSettings");
-  CheckLaterSections(c, "Files");
+  CheckLaterSections(c, kSettingsSection);
+  CheckLaterSections(c, kFilesSection);
   CheckFilesLength(c);
   return findings;
 }

@@ -7,15 +7,7 @@
 #include <string>
 #include <vector>
 
-// The readings a finding changes. One that changes neither is a note: harmless today.
-constexpr unsigned kConcernsWindows = 1, kConcernsWine = 2;
-constexpr unsigned kConcernsBoth = kConcernsWindows | kConcernsWine;
-
-struct Finding {
-  int line;           // of the INI; 0 for the file as a whole
-  unsigned concerns;  // kConcernsWindows, kConcernsWine, both, or none for a note
-  std::string text;   // UTF-8
-};
+#include "checker/findings.h"
 
 // From the file's bytes, read as Windows and as Wine read them.
 std::vector<Finding> ReadingFindings(const std::string& bytes);

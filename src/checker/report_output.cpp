@@ -44,20 +44,13 @@ std::string JsonLine(int line) {
 // A UTF-8 text as a JSON string.
 std::string JsonUtf8(const std::string& utf8) {
   std::string out = "\"";
-  for (char c : ShownText(utf8, true)) {
-    unsigned char b = static_cast<unsigned char>(c);
+  for (char c : ShownText(utf8, true)) {  // no control byte left but line breaks
     if (c == '"' || c == '\\') {
       out += '\\', out += c;
     } else if (c == '\n') {
       out += "\\n";
     } else if (c == '\r') {
       out += "\\r";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (b < 0x20) {
-      char escaped[8];
-      snprintf(escaped, sizeof escaped, "\\u%04x", b);
-      out += escaped;
     } else {
       out += c;
     }
@@ -91,7 +84,11 @@ std::string JsonList(const std::vector<T>& items, F item, size_t shown = SIZE_MA
 }
 
 std::string JsonFinding(const Finding& finding) {
-  return "{\"line\": " + JsonLine(finding.line) + ", \"text\": " + JsonUtf8(finding.text) + "}";
+  std::string concerns;
+  if (finding.concerns & kConcernsWindows) concerns = "\"windows\"";
+  if (finding.concerns & kConcernsWine) concerns += concerns.empty() ? "\"wine\"" : ", \"wine\"";
+  return "{\"line\": " + JsonLine(finding.line) + ", \"kind\": \"" + FindingName(finding.kind) +
+         "\", \"concerns\": [" + concerns + "], \"text\": " + JsonUtf8(FindingText(finding)) + "}";
 }
 
 // A heading and the findings under it, up to kShownFindings of them.
@@ -99,7 +96,7 @@ std::string FindingsAsText(const char* heading, const std::vector<Finding>& find
   if (findings.empty()) return "";
   std::string out = "\n" + std::string(heading) + " (" + std::to_string(findings.size()) + "):\n";
   for (size_t i = 0; i < findings.size() && i < kShownFindings; ++i) {
-    out += "  " + LinePrefix(findings[i].line) + ShownText(findings[i].text) + "\n";
+    out += "  " + LinePrefix(findings[i].line) + ShownText(FindingText(findings[i])) + "\n";
   }
   if (findings.size() > kShownFindings) {
     out += "  and " + std::to_string(findings.size() - kShownFindings) + " more\n";
@@ -243,9 +240,9 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
                [](const CheckedEntry& e) {
                  return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
                }) +
-      ",\n  \"names\": " + JsonList(report.names, [](const NameFinding& n) {
-        return "{\"path\": " + JsonUtf8(n.path) + ", \"problem\": \"" + n.problem +
-               "\", \"text\": " + JsonUtf8(n.text) + "}";
+      ",\n  \"names\": " + JsonList(report.names, [](const Finding& n) {
+        return "{\"path\": " + JsonUtf8(n.arguments[0]) + ", \"problem\": \"" +
+               FindingName(n.kind) + "\", \"text\": " + JsonUtf8(FindingText(n)) + "}";
       });
   return out + "\n}\n";
 }

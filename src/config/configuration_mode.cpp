@@ -29,7 +29,7 @@ bool ReadConfiguration(const char* configPath, uint32_t fileSize) {
   ReadSettings(configPath, &showFilepathValid);
   bool parsed = false;
   if (ValidateSettings(showFilepathValid)) {
-    PlatformProfileSection("Files", section, size, configPath);
+    PlatformProfileSection(kFilesSection, section, size, configPath);
     parsed = ParseFileList(section, size);
   }
   PlatformRelease(section);

@@ -10,7 +10,6 @@
 
 namespace {
 
-const char kSection[] = "SystemSettings";
 const char kShowFilepath[] = "ShowFilepath";
 const char kOkButtonSize[] = "OkButtonSize";
 const char kCancelButtonSize[] = "CancelButtonSize";
@@ -51,7 +50,7 @@ static_assert(kSettingKeyCount == kTextCount + 3, "texts, ShowFilepath and two s
 
 // A missing key keeps the built-in text, because the buffer itself is the default.
 void ReadText(const TextSetting& text, const char* configPath) {
-  PlatformProfileString(kSection, text.key, text.value, text.value, text.room, configPath);
+  PlatformProfileString(kSettingsSection, text.key, text.value, text.value, text.room, configPath);
 }
 
 void ReadTexts(int first, int last, const char* configPath) {
@@ -59,7 +58,7 @@ void ReadTexts(int first, int last, const char* configPath) {
 }
 
 int32_t ReadSize(const char* key, int32_t current, const char* configPath) {
-  return PlatformProfileInt(kSection, key, current, configPath);
+  return PlatformProfileInt(kSettingsSection, key, current, configPath);
 }
 
 }  // namespace
@@ -76,7 +75,8 @@ bool DecideShowFilepath(const char* value, int32_t* showFullPath) {
 void ReadSettings(const char* configPath, bool* showFilepathValid) {
   ReadTexts(0, 3, configPath);
   char showFilepath[kShowFilepathRoom];
-  PlatformProfileString(kSection, kShowFilepath, "N", showFilepath, kShowFilepathRoom, configPath);
+  PlatformProfileString(kSettingsSection, kShowFilepath, "N", showFilepath, kShowFilepathRoom,
+                        configPath);
   *showFilepathValid = DecideShowFilepath(showFilepath, &ShowFullPath);
   ReadText(kTexts[kOkButton], configPath);
   TheSettings.okButtonSize = ReadSize(kOkButtonSize, TheSettings.okButtonSize, configPath);

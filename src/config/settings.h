@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+// The INI's two sections the launcher reads.
+constexpr char kSettingsSection[] = "SystemSettings";
+constexpr char kFilesSection[] = "Files";
+
 // Reads every key into TheSettings; sets ShowFullPath and tells whether ShowFilepath was valid.
 void ReadSettings(const char* configPath, bool* showFilepathValid);
 

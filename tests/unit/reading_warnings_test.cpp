@@ -1,28 +1,24 @@
-// The reading warnings: for each file, the lines warned of (what Windows shows otherwise, or what
-// is not known of it) and noted (harmless today), and words the advice must hold.
+// The reading warnings: for each file, every finding, with its line, the readings it concerns
+// (none for a note, harmless today) and what it quotes.
 #include "checker/reading_warnings.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include "checker/ini_mend.h"
+#include "checker/profile_reader.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
-enum Kind { kWarning, kNote };
-
-struct Expected {
-  int line;
-  Kind kind;  // as read for Windows: a warning when it concerns Windows' reading
-};
+constexpr unsigned kNote = 0, kWindows = kConcernsWindows, kBoth = kConcernsBoth;
 
 struct WarningCase {
   const char* name;
   std::string bytes;
-  std::vector<Expected> findings;
-  const char* advice;  // in the text of one of them
+  std::vector<Finding> findings;  // in the order they are found
 };
 
 std::string Utf16(const std::string& ascii, bool bigEndian) {
@@ -33,120 +29,329 @@ std::string Utf16(const std::string& ascii, bool bigEndian) {
 
 const std::string kFiles = "[Files]\r\n\"Readme.txt\"\r\n";
 
+std::string Title(const std::string& value) {
+  return "[SystemSettings]\r\nWindowTitle=" + value + "\r\n" + kFiles;
+}
+
 const std::vector<WarningCase> kCases = {
     // Sound files
-    {"ANSI with an accent", "[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n" + kFiles, {}, ""},
+    {"ANSI with an accent", "[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n" + kFiles, {}},
     {"UTF-16 LE with an accent",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\r\0\n\0\"\0\xE9\0\"\0", 26),
-     {},
-     ""},
-    {"UTF-8 in a comment only", "; Caf\xC3\xA9\r\n" + kFiles, {}, ""},
+     {}},
+    {"UTF-8 in a comment only", "; Caf\xC3\xA9\r\n" + kFiles, {}},
     {"UTF-8 in a key never read",
      "[SystemSettings]\r\nAuthor=Ren\xC3\xA9"
      "e\r\n" +
          kFiles,
-     {},
-     ""},
+     {}},
     {"a quoted value one over on a duplicate never read",
      "[SystemSettings]\r\nOkButton=OK\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
-     {},
-     ""},
-    {"a second section with only comments", kFiles + "[Files]\r\n; nothing\r\n", {}, ""},
+     {}},
+    {"a second section with only comments", kFiles + "[Files]\r\n; nothing\r\n", {}},
     // The UTF-8 mark
     {"a UTF-8 mark before a comment",
      "\xEF\xBB\xBF; notes\r\n" + kFiles,
-     {{1, kNote}},
-     "--fix removes it"},
+     {{kUtf8MarkBeforeText, 1, kNote, {"; notes", "yes", "yes"}}}},
     {"a UTF-8 mark before [Files]",
      "\xEF\xBB\xBF" + kFiles,
-     {{1, kWarning}},
-     "whole section is lost"},
+     {{kUtf8MarkHidesHeader, 1, kWindows, {"[Files]", "yes", "yes"}}}},
     {"bytes behind a UTF-8 mark that are no UTF-8",
      "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=Caf\xE9\r\nShowFilepath=Y\r\n" + kFiles,
-     {{1, kNote}, {3, kWarning}},
-     "(E9)"},
+     {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", ""}}, {kNotUtf8BehindMark, 3, kBoth, {"E9"}}}},
     // UTF-8 without a mark: every line read, and only those
     {"UTF-8 on lines 3 and 5 after a comment",
      "; Caf\xC3\xA9\r\n[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 \xC3\xA0\r\n[Files]\r\n"
      "\"Readme.txt\" \"Th\xC3\xA9\"\r\n",
-     {{3, kWarning}, {5, kWarning}},
-     "\"Caf\xC3\xA9\" shows as \"Caf\xC3\x83\xC2\xA9\""},
-    {"one accented letter, likely UTF-8",
+     {{kUtf8ReadAsAnsi, 3, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "", "yes", "yes"}},
+      {kUtf8ReadAsAnsi, 5, kBoth, {"Th\xC3\xA9", "Th\xC3\x83\xC2\xA9", "", "yes", "yes"}}}},
+    {"one accented letter: UTF-8, as Notepad opens it",
      "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles,
-     {{2, kWarning}},
-     "If this file is UTF-8"},
-    {"ANSI bytes that happen to be one UTF-8 pair",
-     "[SystemSettings]\r\nWindowTitle=CAF\xC9\x85\r\n" + kFiles,
-     {{2, kNote}},
-     "\"CAF\xC9\x85\" shows as \"CAF\xC3\x89\xE2\x80\xA6\""},
+     {{kUtf8ReadAsAnsi, 2, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "", "yes", "yes"}}}},
+    {"one pair that could be two ANSI characters is UTF-8 too: Notepad showed P\xC5\x82yta",
+     "[SystemSettings]\r\nWindowTitle=P\xC5\x82yta\r\n" + kFiles,
+     {{kUtf8BeyondWindows1252,
+       2,
+       kBoth,
+       {"P\xC5\x82yta", "P\xC3\x85\xE2\x80\x9Ayta", "\xC5\x82", "", "yes"}}}},
+    {"characters Windows-1252 lacks beside one it has, behind a mark",
+     "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=\xC5\x90 \xC3\xA9 \xC5\x82 \xC5\x90\r\n" +
+         kFiles,
+     {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", "yes"}},
+      {kUtf8BeyondWindows1252,
+       3,
+       kWindows,
+       {"\xC5\x90", "\xC3\x85\xC2\x90", "\xC5\x90, \xC5\x82", "yes", "yes"}}}},
+    {"UTF-8 lines beside ANSI bytes",
+     "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 cr\xC3\xA8me\r\n[Files]\r\n"
+     "\"Readme.txt\" \"Caf\xE9\"\r\n\"b.txt\" \"\xC5\x82\"\r\n",
+     {{kUtf8LineInAnsiFile, 2, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "", "yes", "", "4"}},
+      {kUtf8LineInAnsiFile, 5, kBoth, {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}}}},
+    // Several marks: the second is text on line 1 to Windows and Wine alike
+    {"two UTF-8 marks before [SystemSettings]",
+     "\xEF\xBB\xBF\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Disc\r\n" + kFiles,
+     {{kMarksHideHeader, 1, kBoth, {"2", "UTF-8", "[SystemSettings]", ""}}}},
+    {"three UTF-8 marks before UTF-8 in [Files]",
+     "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[Files]\r\n\"\xC3\xA9.txt\"\r\n",
+     {{kMarksHideHeader, 1, kBoth, {"3", "UTF-8", "[Files]", "yes"}}}},
+    {"two UTF-8 marks before a comment",
+     "\xEF\xBB\xBF\xEF\xBB\xBF; notes\r\n" + kFiles,
+     {{kMarksBeforeText, 1, kNote, {"2", "UTF-8", "; notes", ""}}}},
+    {"two UTF-16 marks before [Files]",
+     "\xFF\xFE" + Utf16(kFiles, false),
+     {{kMarksHideHeader, 1, kBoth, {"2", "UTF-16", "[Files]", ""}}}},
     // Other encodings
-    {"UTF-16 BE", Utf16(kFiles, true), {{0, kWarning}}, "Save it as UTF-16 LE"},
+    {"UTF-16 BE", Utf16(kFiles, true), {{kUtf16BigEndian, 0, kWindows, {}}}},
     {"UTF-16 LE that lost its mark",
      Utf16(kFiles, false).substr(2),
-     {{0, kWarning}},
-     "with its mark"},
+     {{kUtf16WithoutMark, 0, kBoth, {"LE"}}}},
     {"a character Windows-1252 lacks",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0\xA9\x03\"\0", 24),
-     {{2, kWarning}},
-     "cannot hold"},
+     {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "?", "\xCE\xA9"}}}},
     // Section headers
-    {"[ alone in [Files]", kFiles + "[\r\n\"a.txt\"\r\n", {{3, kWarning}}, "Delete the line"},
+    {"[ alone in [Files]",
+     kFiles + "[\r\n\"a.txt\"\r\n",
+     {{kBracketLineIsHeader, 3, kBoth, {"[", "Files"}}}},
     {"[SystemSettings without its bracket",
      "[SystemSettings\r\nWindowTitle=X\r\n" + kFiles,
-     {{1, kWarning}},
-     "\"[SystemSettings]\""},
-    {"[Files]] with two", "[Files]]\r\n\"Readme.txt\"\r\n", {{1, kWarning}}, "one closing bracket"},
-    {"a header read otherwise that decides nothing", kFiles + "[Notes]]\r\nx=1\r\n", {}, ""},
+     {{kHeaderWithoutBracket, 1, kBoth, {"[SystemSettings", "SystemSettings"}}}},
+    {"[Files]] with two",
+     "[Files]]\r\n\"Readme.txt\"\r\n",
+     {{kHeaderBrackets, 1, kBoth, {"[Files]]", "Files", "Files]"}}}},
+    {"a header read otherwise that decides nothing", kFiles + "[Notes]]\r\nx=1\r\n", {}},
     {"a second [Files] section",
      kFiles + "[Files]\r\n\"a.txt\"\r\n",
-     {{3, kWarning}},
-     "reads only the first"},
+     {{kSecondSection, 3, kBoth, {"Files", "1", "1"}}}},
     // Settings Windows may read otherwise
     {"an upper-case base prefix",
      "[SystemSettings]\r\nOkButtonSize=0X1E\r\n" + kFiles,
-     {{2, kWarning}},
-     "OkButtonSize=30"},
+     {{kNumberWithBasePrefix,
+       2,
+       kBoth,
+       {"OkButtonSize=0X1E", "0", "OkButtonSize", "30", "yes", ""}}}},
     {"a number in quotes",
      "[SystemSettings]\r\nCancelButtonSize=\"20\"\r\n" + kFiles,
-     {{2, kWarning}},
-     "CancelButtonSize=20."},
+     {{kNumberInQuotes,
+       2,
+       kWindows,
+       {"CancelButtonSize=\"20\"", "20", "CancelButtonSize", "20", "", ""}}}},
+    {"an empty size in quotes: the launcher keeps its default",
+     "[SystemSettings]\r\nOkButtonSize=\"\"\r\n" + kFiles,
+     {{kNumberInQuotes, 2, kWindows, {"OkButtonSize=\"\"", "24", "OkButtonSize", "24", "", "yes"}}}},
     {"a quoted text one over its limit",
      "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
-     {{2, kWarning}},
-     "Remove the quotes"},
+     {{kQuotedTextOneOver, 2, kWindows, {"OkButton", "21", "20"}}}},
     {"a value of 65,536 bytes or more",
      "[SystemSettings]\r\nWindowTitle=" + std::string(65541, 'x') + "\r\n" + kFiles,
-     {{2, kWarning}},
-     "is 65541 bytes long"},
+     {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65541", "5", "40"}}}},
     // Bytes measured on Wine only, and what the section call does to a line
-    {"an end-of-file byte after a row", kFiles + "\"a.txt\"\x1A\r\n", {{3, kWarning}}, "0x1A"},
-    {"a form feed after a row", kFiles + "\"a.txt\"\f\r\n", {{3, kWarning}}, "form feed"},
+    {"an end-of-file byte after a row",
+     kFiles + "\"a.txt\"\x1A\r\n",
+     {{kUnmeasuredBlank, 3, kWindows, {}}}},
+    {"a form feed after a row", kFiles + "\"a.txt\"\f\r\n", {{kUnmeasuredBlank, 3, kWindows, {}}}},
+    {"an end-of-file byte alone after the last line end, as copy a+b leaves it",
+     kFiles + "\x1A",
+     {{kLoneBlankByte, 3, kWindows, {}}}},
+    {"a form feed alone on a line of [Files]",
+     kFiles + "\f\r\n\"a.txt\"\r\n",
+     {{kLoneBlankByte, 3, kWindows, {}}}},
+    {"an end-of-file byte alone after [SystemSettings] changes no row",
+     "[SystemSettings]\r\nWindowTitle=X\r\n\x1A\r\n" + kFiles,
+     {}},
     {"a NUL byte in a row",
      kFiles + std::string("\"a.txt\"\0x\r\n", 11),
-     {{3, kWarning}},
-     "NUL byte"},
+     {{kNulByte, 3, kBoth, {"\"a.txt\""}}}},
+    // Each limit, and one past it
+    {"a quoted title of 40 bytes", Title("\"" + std::string(40, 'x') + "\""), {}},
+    {"a quoted title of 41 bytes",
+     Title("\"" + std::string(41, 'x') + "\""),
+     {{kQuotedTextOneOver, 2, kWindows, {"WindowTitle", "41", "40"}}}},
+    {"a quoted title of 42 bytes: too long for both", Title("\"" + std::string(42, 'x') + "\""), {}},
+    {"a value of 65,535 bytes", Title(std::string(65535, 'x')), {}},
+    {"a value of 65,536 bytes reads as empty",
+     Title(std::string(65536, 'x')),
+     {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65536", "0", "40"}}}},
+    {"a value of 65,537 bytes reads as one",
+     Title(std::string(65537, 'x')),
+     {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65537", "1", "40"}}}},
+    {"a [Files] section of 32,767 characters", "[Files]\r\n" + std::string(32765, 'x') + "\r\n", {}},
+    {"a [Files] section of 32,768 characters",
+     "[Files]\r\n" + std::string(32766, 'x') + "\r\n",
+     {{kFilesSectionLong, 1, kWindows, {"32768"}}}},
+    {"a [Files] section over the documented limit",
+     "[Files]\r\n" + std::string(3300, 'x') + "\r\n" + std::string(30000, 'y') + "\r\n",
+     {{kFilesSectionLong, 1, kWindows, {"33303"}}}},
     {"blanks around = in a row",
      "[Files]\r\n\"a.txt\" \"Speed = fast\"\r\n",
-     {{2, kWarning}},
-     "reads \"Speed=fast\""},
+     {{kBlanksAroundEquals, 2, kBoth, {"Speed=fast", "Speed = fast"}}}},
+    {"blanks around = between fields give the same row", "[Files]\r\n\"a.txt\" = \"Tide tables\"\r\n",
+     {}},
 };
 
 TEST(ReadingWarnings, WhatTheLauncherReads) {
+  using Seen = std::tuple<int, int, unsigned, std::vector<std::string>>;
   for (const WarningCase& c : kCases) {
     SCOPED_TRACE(c.name);
-    const std::vector<Finding> found = ReadingFindings(c.bytes);
-    std::vector<std::pair<int, Kind>> seen;
-    for (const Finding& f : found) {
-      seen.push_back({f.line, f.concerns & kConcernsWindows ? kWarning : kNote});
+    std::vector<Seen> seen, wanted;
+    for (const Finding& f : ReadingFindings(c.bytes)) {
+      seen.emplace_back(f.line, f.kind, f.concerns, f.arguments);
     }
-    std::vector<std::pair<int, Kind>> wanted;
-    for (const Expected& e : c.findings) wanted.push_back({e.line, e.kind});
-    std::sort(seen.begin(), seen.end());
+    for (const Finding& f : c.findings)
+      wanted.emplace_back(f.line, f.kind, f.concerns, f.arguments);
     EXPECT_EQ(wanted, seen);
-    std::string texts;
-    for (const Finding& f : found) texts += f.text + "\n";
-    EXPECT_NE(std::string::npos, texts.find(c.advice)) << texts;
   }
+}
+
+// Each advice followed to the letter: the file as it leaves it has no finding about Windows'
+// reading, and Windows reads there what the author meant.
+struct AdviceCase {
+  const char* name;
+  std::string before;  // warned of
+  std::string after;   // the file as edited by the advice; "" where it is left to --fix
+  bool fix;            // then lanterpick-check --fix, as the advice says
+  const char* key;     // of [SystemSettings] that shows what was meant; null for the [Files] lines
+  std::string meant;   // Windows-1252; [Files] lines each ended by '\n'
+};
+
+const std::string kFilesRead = "\"Readme.txt\"\n";
+
+const std::vector<AdviceCase> kAdvice = {
+    {"UTF-8 text: --fix", "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles, "", true,
+     "WindowTitle", "Caf\xE9"},
+    {"a UTF-8 mark before the header: --fix",
+     "\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles, "", true,
+     "WindowTitle", "Caf\xE9"},
+    {"two marks before the header: --fix",
+     "\xEF\xBB\xBF\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Disc\r\n" + kFiles, "", true,
+     "WindowTitle", "Disc"},
+    {"two UTF-16 marks: --fix", "\xFF\xFE" + Utf16(kFiles, false), "", true, nullptr, kFilesRead},
+    {"UTF-16 BE: --fix", Utf16(kFiles, true), "", true, nullptr, kFilesRead},
+    {"a character no save shows: write the text without it",
+     "[SystemSettings]\r\nWindowTitle=P\xC5\x82yta \xC3\xA9\r\n" + kFiles,
+     "[SystemSettings]\r\nWindowTitle=Pyta \xC3\xA9\r\n" + kFiles, true, "WindowTitle",
+     "Pyta \xE9"},
+    {"a UTF-8 line in an ANSI file: typed again as ANSI",
+     "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 cr\xC3\xA8me\r\n[Files]\r\n\"Readme.txt\" "
+     "\"\xE9\"\r\n",
+     "[SystemSettings]\r\nWindowTitle=Caf\xE9 cr\xE8me\r\n[Files]\r\n\"Readme.txt\" \"\xE9\"\r\n",
+     false, "WindowTitle", "Caf\xE9 cr\xE8me"},
+    {"an empty size in quotes", "[SystemSettings]\r\nOkButtonSize=\"\"\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButtonSize=24\r\n" + kFiles, false, "OkButtonSize", "24"},
+    {"an upper-case base prefix", "[SystemSettings]\r\nOkButtonSize=0X1E\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButtonSize=30\r\n" + kFiles, false, "OkButtonSize", "30"},
+    {"a number in quotes", "[SystemSettings]\r\nCancelButtonSize=\"20\"\r\n" + kFiles,
+     "[SystemSettings]\r\nCancelButtonSize=20\r\n" + kFiles, false, "CancelButtonSize", "20"},
+    {"a quoted text one over", "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButton=" + std::string(20, 'x') + "\r\n" + kFiles, false, "OkButton",
+     std::string(20, 'x')},
+    {"[Files]] with two brackets", "[Files]]\r\n\"Readme.txt\"\r\n", kFiles, false, nullptr, kFilesRead},
+    {"[SystemSettings without its bracket", "[SystemSettings\r\nWindowTitle=X\r\n" + kFiles,
+     "[SystemSettings]\r\nWindowTitle=X\r\n" + kFiles, false, "WindowTitle", "X"},
+    {"[ alone in [Files]: deleted", kFiles + "[\r\n\"a.txt\"\r\n", kFiles + "\"a.txt\"\r\n", false,
+     nullptr, kFilesRead + "\"a.txt\"\n"},
+    {"an end-of-file byte alone: removed", kFiles + "\x1A", kFiles, false, nullptr, kFilesRead},
+    {"an end-of-file byte after a row: removed", kFiles + "\"a.txt\"\x1A\r\n",
+     kFiles + "\"a.txt\"\r\n", false, nullptr, kFilesRead + "\"a.txt\"\n"},
+    {"blanks around =: written without them", "[Files]\r\n\"a.txt\" \"Speed = fast\"\r\n",
+     "[Files]\r\n\"a.txt\" \"Speed=fast\"\r\n", false, nullptr, "\"a.txt\" \"Speed=fast\"\n"},
+    {"a second [Files] section: moved into the first", kFiles + "[Files]\r\n\"a.txt\"\r\n",
+     kFiles + "\"a.txt\"\r\n", false, nullptr, kFilesRead + "\"a.txt\"\n"},
+};
+
+TEST(ReadingWarnings, AdviceFollowedGivesWhatWasMeant) {
+  for (const AdviceCase& c : kAdvice) {
+    SCOPED_TRACE(c.name);
+    bool warned = false;
+    for (const Finding& f : ReadingFindings(c.before)) warned |= (f.concerns & kWindows) != 0;
+    EXPECT_TRUE(warned);
+    std::string after = c.after.empty() ? c.before : c.after, why;
+    IniMend mend;
+    if (c.fix) {
+      ASSERT_TRUE(MendIni(after, &mend, &why)) << why;
+      after = mend.bytes;
+    }
+    for (const Finding& f : ReadingFindings(after)) {
+      EXPECT_EQ(0u, f.concerns & kWindows) << FindingText(f);
+    }
+    const ProfileFile windows = ReadProfile(after, kWindowsReading);
+    std::string read;
+    if (c.key != nullptr) {
+      read = ProfileString(windows, "SystemSettings", c.key, "(none)", 1000);
+    } else {
+      for (const SectionLine& line : ProfileSectionLines(windows, "Files")) read += line.text + "\n";
+    }
+    EXPECT_EQ(c.meant, read);
+  }
+}
+
+// The words: every choice the table makes between two forms, as whole texts.
+TEST(Findings, WordsOfTheTable) {
+  const struct {
+    Finding finding;
+    const char* text;
+  } cases[] = {
+      {{kSecondSection, 9, kBoth, {"Files", "2", "1"}},
+       "A second [Files] section: the launcher reads only the first, on line 2, so the 1 line "
+       "here is not read. Move it into the first."},
+      {{kSecondSection, 9, kBoth, {"Files", "2", "3"}},
+       "A second [Files] section: the launcher reads only the first, on line 2, so the 3 lines "
+       "here are not read. Move them into the first."},
+      {{kNumberInQuotes, 2, kWindows, {"K=\"0x1E\"", "30", "K", "30", "yes"}},
+       "K=\"0x1E\": Wine reads 30; what Windows reads in quotes and with a base prefix is not "
+       "known. Write the number in plain decimal: K=30."},
+      {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", ""}},
+       "The file starts with a UTF-8 byte-order mark, which Windows does not recognise: its three "
+       "bytes stay in front of line 1, which the launcher does not read, so nothing changes "
+       "today. Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\")."},
+      {{kUtf8BeyondWindows1252, 3, kBoth, {"a\xC3\xA9", "a\xC3\x83\xC2\xA9", "\xCE\xA9", "yes", "yes"}},
+       "This is UTF-8 text, which Windows reads as ANSI bytes: \"a\xC3\xA9\" shows as "
+       "\"a\xC3\x83\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
+       "text without them, then save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
+       "lanterpick-check --fix does it)."},
+      {{kUtf8BeyondWindows1252, 3, kBoth, {"\xCE\xA9", "\xC3\x8E\xC2\xA9", "\xCE\xA9", "", ""}},
+       "This is UTF-8 text, which Windows reads as ANSI bytes: \"\xCE\xA9\" shows as "
+       "\"\xC3\x8E\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
+       "text without them."},
+      {{kUtf8LineInAnsiFile, 2, kBoth, {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}},
+       "This line is UTF-8, but line 4 holds bytes that are no UTF-8, so Notepad opens the file "
+       "as ANSI and shows \"\xC5\x82\" as \"\xC3\x85\xE2\x80\x9A\", as Windows does. Type the text "
+       "of this line again there, without \xC5\x82, and save the file as ANSI."},
+      {{kMarksHideHeader, 1, kBoth, {"2", "UTF-8", "[Files]", "yes"}},
+       "The file starts with 2 UTF-8 byte-order marks: an editor takes the first for a mark, but "
+       "the others are text in front of line 1 to Windows and Wine alike, so neither reads "
+       "\"[Files]\" as a header and the whole section is lost. Save the file without them "
+       "(lanterpick-check --fix removes them and saves it as UTF-16 LE)."},
+      {{kNumberInQuotes, 2, kWindows, {"K=\"\"", "24", "K", "24", "", "yes"}},
+       "K=\"\": Wine reads 24 (the launcher keeps its default for an empty value); what Windows "
+       "reads in quotes is not known. Write K=24, or remove the line."},
+      {{kRowLeavesFolder, 2, kBoth, {"..\\a.txt", "D:\\a.txt", "1"}},
+       "\"..\\a.txt\" leaves the folder through \"..\", so it is not on the disc: the folder is "
+       "the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\a.txt, this "
+       "folder's file. Put the file in the folder and write its path from there."},
+      {{kRowForbiddenCharacter, 2, kBoth, {"Chapter 1: Intro.pdf", ":", "1", ""}},
+       "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data "
+       "stream of another file), so it cannot open it. Rename the file, and the row with it."},
+      {{kNameForbiddenCharacter, 0, kBoth, {"Q&A?.pdf", "?", "", "1"}},
+       "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one "
+       "can open it there. Rename it."},
+      {{kNameNotAFile, 0, kBoth, {"Docs/old", "1"}},
+       "\"Docs/old\" is a broken link, not a file Windows can open. Put the file itself there."},
+      {{kNameNotAFile, 0, kBoth, {"pipe", ""}},
+       "\"pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
+      {{kUnreadIni, 0, kBoth, {"start.ini", "setup.ini", "Setup.exe"}},
+       "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, "
+       "though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to "
+       "start.ini."},
+      {{kUnreadIni, 0, kBoth, {"start.ini", "setup.exe.ini", ""}},
+       "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, "
+       "though the folder holds setup.exe.ini. Rename the INI to start.ini."},
+      {{kValueLengthWraps, 2, kWindows, {"Author", "65537", "1", ""}},
+       "Author is 65537 bytes long; Windows reads a value's length modulo 65,536, so it reads 1 "
+       "of them, and Wine all. Shorten it."},
+      {{kAbsolutePath, 4, kNote, {"C:\\a.txt"}}, "\"C:\\a.txt\" is an absolute path; not checked."},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.text, FindingText(c.finding)) << FindingName(c.finding.kind);
 }
 
 }  // namespace
