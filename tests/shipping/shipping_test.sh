@@ -111,6 +111,7 @@ signing_row() { # NAME: a fresh folder for one row of the table below, in $row
   printf 'Dear reader,\n' >"$row/letter.docx"
   printf 'an earlier signing\n' >"$row/Setup-signed.exe"
   iconv -f UTF-8 -t UTF-16LE "$work/password" >"$row/utf16.txt"
+  printf 'pass phrase \xe9\n' >"$row/ansi.txt"
 }
 while IFS='|' read -r name args; do
   signing_row "$name"
@@ -125,6 +126,7 @@ the default output there already|--pkcs12 "$row/key.p12" --password-file "$row/p
 an expired certificate|--pkcs12 "$work/expired.p12" --password-file "$row/pw.txt" --out "$row/new.exe"
 a certificate not valid yet|--pkcs12 "$work/future.p12" --password-file "$row/pw.txt" --out "$row/new.exe"
 a password file in UTF-16 without its mark|--pkcs12 "$row/key.p12" --password-file "$row/utf16.txt" --out "$row/new.exe"
+a password file in ANSI|--pkcs12 "$row/key.p12" --password-file "$row/ansi.txt" --out "$row/new.exe"
 ROWS
 refused "the expired certificate is named with its dates" \
   'has expired: valid from Jan  1 00:00:00 2020 GMT to Jan  2 00:00:00 2020 GMT$' \
