@@ -24,6 +24,7 @@ target_link_libraries(lanterpick_profile PUBLIC lanterpick_core)
 add_library(lanterpick_checker OBJECT ${LANTERPICK_CHECKER_SOURCES}
   src/checker/host_files_posix.cpp)
 target_link_libraries(lanterpick_checker PUBLIC lanterpick_profile)
+target_include_directories(lanterpick_checker PRIVATE res)  # the template's numbers
 add_executable(lanterpick-check src/checker/checker_main.cpp)
 target_link_libraries(lanterpick-check PRIVATE lanterpick_checker)
 
@@ -34,7 +35,7 @@ add_executable(check-icon src/icon/check_icon.cpp)
 target_link_libraries(check-icon PRIVATE lanterpick_icon)
 
 # Stands in for Win32 behind platform.h: an INI in memory, a folder as a list, messages recorded.
-add_library(fake_platform OBJECT tests/unit/fake_platform.cpp src/checker/format_host.cpp)
+add_library(fake_platform OBJECT tests/unit/fake_platform.cpp src/launcher/format_host.cpp)
 target_link_libraries(fake_platform PUBLIC lanterpick_profile)
 target_include_directories(fake_platform PUBLIC tests/unit)
 

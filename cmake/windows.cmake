@@ -48,7 +48,7 @@ endif()
 add_executable(lanterpick-check ${LANTERPICK_CORE_SOURCES} ${LANTERPICK_PROFILE_SOURCES}
   ${LANTERPICK_CHECKER_SOURCES} src/checker/checker_main.cpp src/checker/host_files_win.cpp
   src/checker/system_profile_win.cpp)
-target_include_directories(lanterpick-check PRIVATE src)
+target_include_directories(lanterpick-check PRIVATE src res)
 target_compile_options(lanterpick-check PRIVATE -Os -Wall -Wextra)
 target_link_options(lanterpick-check PRIVATE -static -s -Wl,--no-insert-timestamp)
 

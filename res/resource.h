@@ -1,6 +1,9 @@
 /* Resource ids, shared by lanterpick.rc and the code. */
 #pragma once
 
+/* The width of every full-width control in dialog units, the list's among them. */
+#define FULL_WIDTH_UNITS 196
+
 #define IDI_LAUNCHER 101
 #define IDD_LAUNCHER 102
 

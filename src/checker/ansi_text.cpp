@@ -27,20 +27,11 @@ char FromUnicode(uint32_t unit) {
 }
 
 void AppendUtf8(uint32_t unit, std::string& out) {
-  if (unit < 0x80) {
-    out += static_cast<char>(unit);
-  } else if (unit < 0x800) {
-    out += static_cast<char>(0xC0 | unit >> 6);
-    out += static_cast<char>(0x80 | (unit & 0x3F));
-  } else if (unit < 0x10000) {
-    out += static_cast<char>(0xE0 | unit >> 12);
-    out += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (unit & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | unit >> 18);
-    out += static_cast<char>(0x80 | (unit >> 12 & 0x3F));
-    out += static_cast<char>(0x80 | (unit >> 6 & 0x3F));
-    out += static_cast<char>(0x80 | (unit & 0x3F));
+  static const uint8_t kLeads[] = {0, 0xC0, 0xE0, 0xF0};
+  const int more = unit < 0x80 ? 0 : unit < 0x800 ? 1 : unit < 0x10000 ? 2 : 3;
+  out += static_cast<char>(kLeads[more] | unit >> 6 * more);
+  for (int shift = 6 * (more - 1); shift >= 0; shift -= 6) {
+    out += static_cast<char>(0x80 | (unit >> shift & 0x3F));
   }
 }
 
@@ -173,6 +164,16 @@ std::string Utf8ToUtf16Le(const std::string& utf8) {
   std::string out;
   ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
     AppendUtf16Le(sequence.length > 0 ? sequence.codePoint : 0xFFFD, out);
+    return true;
+  });
+  return out;
+}
+
+std::string ValidUtf8(const std::string& bytes) {
+  std::string out;
+  ForEachUtf8(bytes, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    if (sequence.length == 0) AppendUtf8(0xFFFD, out);
+    out += bytes.substr(at, sequence.length);
     return true;
   });
   return out;

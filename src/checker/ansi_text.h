@@ -46,9 +46,13 @@ std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian);
 
 std::string AnsiToUtf8(const std::string& ansi);
 
-// UTF-16 (no mark) to UTF-8 and back; a lone surrogate becomes U+FFFD.
+// UTF-16 (no mark) to UTF-8 and back; a lone surrogate, or a broken UTF-8 sequence, becomes
+// U+FFFD.
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian);
 std::string Utf8ToUtf16Le(const std::string& utf8);
+
+// Bytes that should be UTF-8 made so: each broken sequence becomes U+FFFD.
+std::string ValidUtf8(const std::string& bytes);
 
 // The code point a Windows-1252 byte stands for.
 uint32_t AnsiToUnicode(uint8_t byte);

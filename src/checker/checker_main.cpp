@@ -2,15 +2,15 @@
 // problem in its INI, before the folder is shipped.
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "checker/ansi_text.h"
 #include "checker/folder_check.h"
 #include "checker/host_files.h"
 #include "checker/ini_fix.h"
-#include "checker/system_profile.h"
 #include "checker/report_output.h"
+#include "checker/system_profile.h"
 
 namespace {
 
@@ -38,22 +38,18 @@ const char kUsage[] =
     "  1  the launcher would refuse to start, or --strict and there are warnings\n"
     "  2  a usage error, a folder that cannot be checked, or several INIs and no --program\n";
 
-int UsageError(const char* why) {
-  fprintf(stderr, "lanterpick-check: %s\n%s", why, kUsage);
-  return kCheckerError;
-}
+struct Options {
+  std::string folder;
+  std::string program;  // in the launcher's code page; "" for the one the INI calls for
+  int width = DefaultRowWidth();
+  ReadingPlatform platform = kReadAsWindows;
+  bool help = false, json = false, widthGiven = false, strict = false, fix = false;
+};
 
 bool ParsePlatform(const std::string& name, ReadingPlatform* platform) {
-  if (name == "windows") {
-    *platform = kReadAsWindows;
-  } else if (name == "wine") {
-    *platform = kReadAsWine;
-  } else if (name == "native" && SystemProfileFunctions() != nullptr) {
-    *platform = kReadNatively;
-  } else {
-    return false;
-  }
-  return true;
+  const bool native = name == "native" && SystemProfileFunctions() != nullptr;
+  *platform = name == "windows" ? kReadAsWindows : name == "wine" ? kReadAsWine : kReadNatively;
+  return name == "windows" || name == "wine" || native;
 }
 
 bool ParseWidth(const char* text, int* width) {
@@ -64,98 +60,99 @@ bool ParseWidth(const char* text, int* width) {
   return true;
 }
 
+// An option that takes a value, with it; false, with why set, when the value is wrong.
+bool TakeValue(const std::string& option, const char* value, Options* o, std::string* why) {
+  if (option == "--platform" && !ParsePlatform(value, &o->platform)) {
+    *why = SystemProfileFunctions() != nullptr
+               ? "--platform takes windows, wine or native"
+               : "--platform takes windows or wine (native: only lanterpick-check.exe, on Windows)";
+  } else if (option == "--program") {
+    o->program = HostArgumentInAnsi(value);
+    if (o->program.empty() || o->program.find_first_of("\\/") != std::string::npos) {
+      *why = "--program takes a file name without a folder";
+    }
+  } else if (option == "--width" && !(o->widthGiven = ParseWidth(value, &o->width))) {
+    *why = "--width takes a number from 0 to 1000";
+  }
+  return why->empty();
+}
+
+bool ParseOptions(int argc, char** argv, Options* o, std::string* why) {
+  for (int i = 1; i < argc && why->empty(); ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--program" || arg == "--width" || arg == "--platform") {
+      if (i + 1 == argc) *why = arg + " needs a value";
+      if (i + 1 < argc) TakeValue(arg, argv[++i], o, why);
+    } else if (arg == "--help" || arg == "-h") {
+      o->help = true;
+      return true;
+    } else if (arg == "--json" || arg == "--strict" || arg == "--fix") {
+      (arg == "--json" ? o->json : arg == "--strict" ? o->strict : o->fix) = true;
+    } else if (!arg.empty() && arg[0] == '-') {
+      *why = "unknown option " + arg;
+    } else {
+      if (!o->folder.empty()) *why = "one folder at a time";
+      o->folder = arg;
+    }
+  }
+  if (why->empty() && o->folder.empty()) *why = "which folder?";
+  if (why->empty() && o->fix && o->platform == kReadNatively) {
+    *why = "--fix mends by the checker's own readings; it does not go with --platform native";
+  }
+  return why->empty();
+}
+
+// Mends the INI first, saying what it did: to stdout before the report, to stderr beside JSON.
+bool Fix(const Options& o, std::string* error) {
+  FixReport told;
+  if (!FixFolderIni(o.folder, o.program, &told, error)) {
+    *error = "--fix: " + *error;
+    return false;
+  }
+  FILE* out = o.json ? stderr : stdout;
+  for (const std::string& line : told.said) fprintf(out, "Fix: %s\n", ShownText(line).c_str());
+  for (size_t i = 0; i < told.changes.size() && i < kShownFindings; ++i) {
+    fprintf(out, "  %s\n", ShownText(told.changes[i]).c_str());
+  }
+  if (told.changes.size() > kShownFindings) {
+    fprintf(out, "  and %s more\n", std::to_string(told.changes.size() - kShownFindings).c_str());
+  }
+  if (!o.json) fputs("\n", stdout);
+  return true;
+}
+
+int CheckerError(const std::string& error) {
+  fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
+  return kCheckerError;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string folder, program;
-  int width = DefaultRowWidth();
-  bool json = false, widthGiven = false, strict = false, fix = false;
-  ReadingPlatform platform = kReadAsWindows;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--help" || arg == "-h") {
-      fputs(kUsage, stdout);
-      return kOpens;
-    } else if (arg == "--json") {
-      json = true;
-    } else if (arg == "--strict") {
-      strict = true;
-    } else if (arg == "--fix") {
-      fix = true;
-    } else if (arg == "--program" || arg == "--width" || arg == "--platform") {
-      if (i + 1 == argc) return UsageError((arg + " needs a value").c_str());
-      const char* value = argv[++i];
-      if (arg == "--platform") {
-        if (!ParsePlatform(value, &platform)) {
-          return UsageError(
-              SystemProfileFunctions() != nullptr
-                  ? "--platform takes windows, wine or native"
-                  : "--platform takes windows or wine (native: only lanterpick-check.exe, "
-                    "on Windows)");
-        }
-      } else if (arg == "--program") {
-        program = HostArgumentInAnsi(value);
-        if (program.empty() || program.find_first_of("\\/") != std::string::npos) {
-          return UsageError("--program takes a file name without a folder");
-        }
-      } else if (!ParseWidth(value, &width)) {
-        return UsageError("--width takes a number from 0 to 1000");
-      } else {
-        widthGiven = true;
-      }
-    } else if (!arg.empty() && arg[0] == '-') {
-      return UsageError(("unknown option " + arg).c_str());
-    } else if (!folder.empty()) {
-      return UsageError("one folder at a time");
-    } else {
-      folder = arg;
-    }
-  }
-  if (folder.empty()) return UsageError("which folder?");
-  if (fix && platform == kReadNatively) {
-    return UsageError(
-        "--fix mends by the checker's own readings; it does not go with --platform native");
-  }
-
-  FolderReport report;
+  Options o;
   std::string error, programFrom;
-  if (program.empty() && IsHostFolder(folder)) {
-    if (!ProgramNameFor(folder, &program, &programFrom, &error)) {
-      fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
-      return kCheckerError;
-    }
-  }
-  if (fix && IsHostFolder(folder)) {
-    std::vector<std::string> said;
-    if (!FixFolderIni(folder, program, &said, &error)) {
-      fprintf(stderr, "lanterpick-check: --fix: %s\n", error.c_str());
-      return kCheckerError;
-    }
-    size_t changes = 0;
-    for (const std::string& line : said) {
-      const bool change = line[0] == ' ';
-      if (change && ++changes > kShownFindings) continue;
-      fprintf(json ? stderr : stdout, "%s%s\n", change ? "" : "Fix: ", ShownText(line).c_str());
-    }
-    if (changes > kShownFindings) {
-      const std::string more = "  and " + std::to_string(changes - kShownFindings) + " more\n";
-      fputs(more.c_str(), json ? stderr : stdout);
-    }
-    if (!json) fputs("\n", stdout);
-  }
-  if (!CheckFolder(folder, program, width, platform, &report, &error)) {
-    fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
+  if (!ParseOptions(argc, argv, &o, &error)) {
+    fprintf(stderr, "lanterpick-check: %s\n%s", error.c_str(), kUsage);
     return kCheckerError;
   }
-  if (platform == kReadAsWindows) {  // and where Wine, as a preview under Wine shows it, differs
-    FolderReport wine;
-    if (!CheckFolder(folder, program, width, kReadAsWine, &wine, &error)) {
-      fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
-      return kCheckerError;
-    }
+  if (o.help) {
+    fputs(kUsage, stdout);
+    return kOpens;
+  }
+  const bool folder = IsHostFolder(o.folder);
+  if (folder && o.program.empty() && !ProgramNameFor(o.folder, &o.program, &programFrom, &error)) {
+    return CheckerError(error);
+  }
+  if (folder && o.fix && !Fix(o, &error)) return CheckerError(error);
+  FolderReport report = CheckFolder(o.folder, o.program, o.width, o.platform);
+  if (!report.error.empty()) return CheckerError(report.error);
+  if (o.platform == kReadAsWindows) {  // and where Wine, as a preview under Wine shows it, differs
+    const FolderReport wine = CheckFolder(o.folder, o.program, o.width, kReadAsWine);
+    if (!wine.error.empty()) return CheckerError(wine.error);
     CompareWithWine(wine, &report);
   }
-  const ReportHeading heading = {folder, program, !widthGiven, programFrom, strict};
-  fputs((json ? ReportAsJson(heading, report) : ReportAsText(heading, report)).c_str(), stdout);
-  return report.opens && !(strict && !report.warnings.empty()) ? kOpens : kRefuses;
+  const ReportHeading heading = {HostTextInUtf8(o.folder), AnsiToUtf8(o.program), !o.widthGiven,
+                                 AnsiToUtf8(programFrom), o.strict};
+  fputs((o.json ? ReportAsJson(heading, report) : ReportAsText(heading, report)).c_str(), stdout);
+  return report.opens && !(o.strict && !report.warnings.empty()) ? kOpens : kRefuses;
 }

@@ -37,7 +37,7 @@ struct KindWords {
 #define BUTTON_ADVICE \
   "{6?Write {3}={4}, or remove the line.|Write the number in plain decimal: {3}={4}.}"
 
-const KindWords kWords[] = {
+constexpr KindWords kWords[] = {
     {kUtf16BigEndian, "utf16-big-endian",
      "The file is UTF-16 big-endian (it starts with FE FF), which Windows cannot read: it reads "
      "nothing from it.",
@@ -169,7 +169,13 @@ const KindWords kWords[] = {
      "the folder holds {2}.",
      "{3?Name the launcher {3}, or rename|Rename} the INI to {1}."},
 };
-static_assert(sizeof kWords / sizeof kWords[0] == kFindingKinds, "words for every kind");
+constexpr bool EachKindInItsPlace() {
+  for (int kind = 0; kind < kFindingKinds; ++kind) {
+    if (kWords[kind].kind != kind) return false;
+  }
+  return sizeof kWords / sizeof kWords[0] == kFindingKinds;
+}
+static_assert(EachKindInItsPlace(), "the words of every kind, in the order of the kinds");
 
 // The choice at text (after "{N?" or "{N#") up to its closing brace; text is left after it.
 std::string Choice(const char*& text, bool first) {
@@ -197,10 +203,12 @@ std::string Expand(const char* text, const std::vector<std::string>& arguments) 
     const std::string argument = n < arguments.size() ? arguments[n] : "";
     const char how = text[2];
     text += how == '}' ? 2 : 3;
-    if (how == '}') out += argument;
-    if (how != '}')
-      out +=
-          Expand(Choice(text, how == '?' ? !argument.empty() : argument == "1").c_str(), arguments);
+    if (how == '}') {
+      out += argument;
+    } else {
+      const bool first = how == '?' ? !argument.empty() : argument == "1";
+      out += Expand(Choice(text, first).c_str(), arguments);
+    }
   }
   return out;
 }

@@ -1,8 +1,8 @@
-// Looks at a launcher folder as lanterpick.exe would when started from it, and beyond.
+// Looks at a launcher folder as lanterpick.exe would when started from it, and beyond. What the
+// launcher holds in its code page becomes UTF-8 here, as it is taken.
 #include "checker/folder_check.h"
 
 #include <algorithm>
-#include <cstring>
 #include <fstream>
 
 #include "checker/ansi_text.h"
@@ -17,6 +17,7 @@
 #include "dialog/item_text.h"
 #include "launcher/program_path.h"
 #include "launcher/startup.h"
+#include "resource.h"
 
 namespace {
 
@@ -54,8 +55,8 @@ void CheckEverySetting(const char* configPath, FolderReport* report) {
   for (int i = 0; i < failures; ++i) {
     int lines[2] = {0, 0}, found = 0;
     for (const char* key : failed[i].keys) {
-      const int line = key ? ProfileKeyLine(profile, kSettingsSection, key) : 0;
-      if (line > 0) lines[found++] = line;
+      const ProfileKey* read = key ? FindProfileKey(profile, kSettingsSection, key) : nullptr;
+      if (read != nullptr && read->hasValue) lines[found++] = read->line;
     }
     report->problems.push_back(
         {shown[i].caption, shown[i].text, lines[0], lines[1], MeasureLength(profile, failed[i])});
@@ -93,10 +94,7 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   if (path.find('/') != std::string::npos) {
     AddFinding({kSlashInPath, line, kConcernsBoth, shown}, report);
   }
-  if (IsAbsolute(path)) {
-    AddFinding({kAbsolutePath, line, 0, shown}, report);
-    return;
-  }
+  if (IsAbsolute(path)) return AddFinding({kAbsolutePath, line, 0, shown}, report);
   const RowLookup row = LookUpRow(path);
   const std::string opens = AnsiToUtf8(kHostDriveRoot + JoinedWindowsPath(row.path));
   if (row.path.problem != kNameFine) {
@@ -130,12 +128,12 @@ const FindingKind kNameKinds[] = {kNameNotAFile, kNameForbiddenCharacter, kNameD
 // folder, found in one walk that does not follow links.
 void WalkNames(const std::string& host, const std::string& shown, FolderReport* report) {
   for (const HostEntry& entry : HostFolderEntries(host)) {
-    const std::string path = shown + HostNameInUtf8(entry.hostName);
+    const std::string path = shown + HostTextInUtf8(entry.hostName);
     const NameProblem problem = NameProblemOf(entry.hostName);
     if (problem != kNameFine) {
       report->names.push_back({kNameKinds[problem], 0,
                                problem == kDeviceName ? kConcernsWindows : kConcernsBoth,
-                               NameArguments(problem, path, HostNameInUtf8(entry.hostName))});
+                               NameArguments(problem, path, HostTextInUtf8(entry.hostName))});
     } else if (entry.kind == kHostOther) {
       report->names.push_back({kNameNotAFile, 0, kConcernsBoth, {path, entry.link ? "1" : ""}});
     }
@@ -187,26 +185,28 @@ void CheckConfiguration(const std::string& hostConfig, const char* configPath,
 }
 
 void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* report) {
+  const std::string beyond = "beyond the first " + std::to_string(kMaxEntries) + " files";
   int offered = 0;
   for (const HostEntry& entry : ListHostFolder(folder)) {
     if (entry.name == "." || entry.name == "..") continue;
     EntryVerdict verdict = JudgeEntry(entry.attributes, entry.name.c_str(), ownName);
     if (verdict != kOffered) {
-      report->leftOut.push_back({entry.name, kReasons[verdict]});
+      report->leftOut.push_back({AnsiToUtf8(entry.name), kReasons[verdict]});
     } else if (++offered > kMaxEntries) {
-      report->leftOut.push_back({entry.name, "beyond the first 1000 files"});
+      report->leftOut.push_back({AnsiToUtf8(entry.name), beyond});
     }
   }
 }
 
 void TakeRows(FolderReport* report) {
-  report->windowTitle = TheSettings.windowTitle;
-  report->rowsOpenFrom = ListedFolder;
+  report->windowTitle = AnsiToUtf8(TheSettings.windowTitle);
+  report->rowsOpenFrom = AnsiToUtf8(ListedFolder);
   char text[kItemTextRoom];
   for (int i = 0; i < TheLaunchList.count; ++i) {
     const LaunchEntry& row = TheLaunchList.rows[i];
     MakeItemText(row.path, report->width, ShowFullPath, text);
-    report->rows.push_back({row.path, text, row.description, row.keepOpenAllowed != 0});
+    report->rows.push_back({AnsiToUtf8(row.path), AnsiToUtf8(text), AnsiToUtf8(row.description),
+                            row.keepOpenAllowed != 0});
   }
 }
 
@@ -229,22 +229,19 @@ void FindLineOfFirstProblem(FolderReport* report) {
   }
 }
 
-// Each row as the user sees it: its text and its description.
-std::vector<std::string> RowTexts(const FolderReport& report) {
-  std::vector<std::string> texts;
-  for (const CheckedRow& row : report.rows) texts.push_back(row.text + '\n' + row.description);
-  return texts;
+bool SameRows(const FolderReport& a, const FolderReport& b) {
+  return std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(),
+                    [](const CheckedRow& x, const CheckedRow& y) {
+                      return x.text == y.text && x.description == y.description;
+                    });
 }
 
 }  // namespace
 
 void CompareWithWine(const FolderReport& wine, FolderReport* report) {
   OtherVerdict& verdict = report->underWine;
-  verdict.opens = wine.opens;
-  verdict.windowTitle = wine.windowTitle;
-  verdict.message = wine.first;
-  verdict.rowTexts = RowTexts(wine);
-  verdict.rowsDiffer = report->opens && wine.opens && RowTexts(*report) != verdict.rowTexts;
+  verdict = {false, wine.opens, wine.windowTitle, wine.first, false};
+  verdict.rowsDiffer = report->opens && wine.opens && !SameRows(*report, wine);
   verdict.differs = wine.opens != report->opens || verdict.rowsDiffer ||
                     (wine.opens ? wine.windowTitle != report->windowTitle
                                 : wine.first.caption != report->first.caption ||
@@ -294,8 +291,7 @@ void CheckUnreadIni(const std::string& folder, FolderReport* report) {
     held += (held.empty() ? "" : ", ") + AnsiToUtf8(ini);
     if (!program.empty()) programs += (programs.empty() ? "" : " or ") + AnsiToUtf8(program);
   }
-  AddFinding({kUnreadIni, 0, kConcernsBoth, {AnsiToUtf8(report->configName), held, programs}},
-             report);
+  AddFinding({kUnreadIni, 0, kConcernsBoth, {report->configName, held, programs}}, report);
 }
 
 }  // namespace
@@ -327,39 +323,42 @@ bool ProgramNameFor(const std::string& folder, std::string* program, std::string
   return true;
 }
 
+// The list's client width at 96 dpi: the template's full width in dialog units at the dialog
+// font's 6 pixels for 4 units, less Wine's 2-pixel edge on each side (Windows' is 1); over that
+// font's average character width, 7.
 int DefaultRowWidth() {
-  return RowWidth(290, 7);
+  return RowWidth(FULL_WIDTH_UNITS * 6 / 4 - 2 * 2, 7);
 }
 
-bool CheckFolder(const std::string& folder, const std::string& programName, int width,
-                 ReadingPlatform platform, FolderReport* report, std::string* error) {
+FolderReport CheckFolder(const std::string& folder, const std::string& programName, int width,
+                         ReadingPlatform platform) {
+  FolderReport report;
+  report.platform = platform;
+  report.width = width;
   if (!IsHostFolder(folder)) {
-    *error = "no such folder: " + folder;
-    return false;
+    report.error = "no such folder: " + folder;
+    return report;
   }
   UseHostFolder(folder, programName, platform);
-  report->platform = platform;
-  report->width = width;
   LauncherPaths paths;
   TakeLauncherPaths(&paths);
   if (IsHostPlainFile(paths.hostConfig) && !std::ifstream(paths.hostConfig).good()) {
-    *error = "cannot read " + paths.hostConfig + " (the launcher may not be able to either)";
-    return false;
+    report.error = "cannot read " + paths.hostConfig + " (the launcher may not be able to either)";
+    return report;
   }
-  report->configName = paths.derived ? OwnName(paths.configPath) : "";
-
-  CheckNames(folder, report);
-  RunStartUp(report);
+  report.configName = paths.derived ? AnsiToUtf8(OwnName(paths.configPath)) : "";
+  CheckNames(folder, &report);
+  RunStartUp(&report);
   if (!paths.derived) {
-    report->mode = kStoppedBeforeChoosing;
-    report->problems.push_back(report->first);
-  } else if (report->mode == kConfigurationMode) {
-    CheckConfiguration(paths.hostConfig, paths.configPath, report);
-    FindLineOfFirstProblem(report);
+    report.mode = kStoppedBeforeChoosing;
+    report.problems.push_back(report.first);
+  } else if (report.mode == kConfigurationMode) {
+    CheckConfiguration(paths.hostConfig, paths.configPath, &report);
+    FindLineOfFirstProblem(&report);
   } else {
-    if (!report->opens) report->problems.push_back(report->first);
-    CheckUnreadIni(folder, report);
-    ListLeftOut(folder, OwnName(paths.programPath), report);
+    if (!report.opens) report.problems.push_back(report.first);
+    CheckUnreadIni(folder, &report);
+    ListLeftOut(folder, OwnName(paths.programPath), &report);
   }
-  return true;
+  return report;
 }

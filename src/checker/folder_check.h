@@ -1,5 +1,5 @@
 // Looks at a launcher folder as lanterpick.exe would when started from it, and beyond: every
-// problem, not only the first, and what folder mode leaves out.
+// problem, not only the first, and what folder mode leaves out. Its texts are UTF-8.
 #pragma once
 
 #include <string>
@@ -32,11 +32,11 @@ struct OtherVerdict {
   bool opens = false;
   std::string windowTitle;
   CheckedBox message = {};
-  bool rowsDiffer = false;            // both open, but with other rows or descriptions
-  std::vector<std::string> rowTexts;  // each row's text and description, to compare
+  bool rowsDiffer = false;  // both open, but with other rows or descriptions
 };
 
 struct FolderReport {
+  std::string error;  // why the folder could not be checked at all; "" when it was
   ReadingPlatform platform = kReadAsWindows;
   CheckedMode mode = kStoppedBeforeChoosing;
   std::string configName;            // the INI the launcher looks for, as it names it
@@ -54,21 +54,19 @@ struct FolderReport {
   OtherVerdict underWine;  // set by CompareWithWine
 };
 
-// The row width of the list at the template's size and the dialog's usual font: its 290-pixel
-// client width at 96 dpi over an average character width of 7, less one.
+// The row width of the list at the template's size and the dialog's usual font.
 int DefaultRowWidth();
 
 // The program name the folder's INI calls for: with one INI (desktop.ini aside), that INI (ini)
 // and its name with ".exe", a lower-case first letter made a capital (setup.ini: Setup.exe);
 // with none, "" and "Setup.exe". False, with error set, when there are several to choose from.
-// Scripts take it from the report's "program".
+// Names are in the launcher's code page; scripts take the name from the report's "program".
 bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
                     std::string* error);
 
-// The check of one reading of the folder. False, with error set, when the folder cannot be
-// checked at all.
-bool CheckFolder(const std::string& folder, const std::string& programName, int width,
-                 ReadingPlatform platform, FolderReport* report, std::string* error);
+// The check of one reading of the folder, launched as programName (in the launcher's code page).
+FolderReport CheckFolder(const std::string& folder, const std::string& programName, int width,
+                         ReadingPlatform platform);
 
 // Sets report->underWine: where the check of Wine's reading comes to another verdict.
 void CompareWithWine(const FolderReport& wine, FolderReport* report);

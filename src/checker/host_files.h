@@ -28,9 +28,6 @@ std::vector<HostEntry> ListEveryHostEntry(const std::string& folder);
 // bytes that are no UTF-8 taken as Windows-1252 already.
 std::string HostNameInAnsi(const std::string& hostName);
 
-// A host name for people, in UTF-8: bytes that are no UTF-8 shown as Windows-1252 characters.
-std::string HostNameInUtf8(const std::string& hostName);
-
 bool IsHostFolder(const std::string& path);
 
 // A file that opens for reading as a file: not a folder, a pipe or a device.
@@ -41,11 +38,16 @@ bool HostPathExists(const std::string& path);
 // A command-line argument in the launcher's code page: Unix hands it over in UTF-8.
 std::string HostArgumentInAnsi(const char* argument);
 
+// A host path or argument in UTF-8, for the report: bytes that are no UTF-8 shown as
+// Windows-1252 characters.
+std::string HostTextInUtf8(const std::string& text);
+
 // Where a symbolic link points; "" when path is no link.
 std::string HostLinkTarget(const std::string& path);
 
 // Writes a file that must not exist yet, with the permissions and the hidden and system
-// attributes of the file model (where the file system keeps them), and flushes it to the disk. False, with error set, when it cannot.
+// attributes of the file model (where the file system keeps them), and flushes it to the disk.
+// False, with error set, when it cannot.
 bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
                       std::string* error);
 

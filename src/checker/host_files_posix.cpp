@@ -86,9 +86,6 @@ std::string HostNameInAnsi(const std::string& hostName) {
   return IsValidUtf8(hostName) ? Utf8ToAnsi(hostName) : hostName;
 }
 
-std::string HostNameInUtf8(const std::string& hostName) {
-  return IsValidUtf8(hostName) ? hostName : AnsiToUtf8(hostName);
-}
 
 std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
   std::vector<HostEntry> entries;
@@ -127,6 +124,10 @@ bool IsHostPlainFile(const std::string& path) {
 
 std::string HostArgumentInAnsi(const char* argument) {
   return HostNameInAnsi(argument);
+}
+
+std::string HostTextInUtf8(const std::string& text) {
+  return IsValidUtf8(text) ? text : AnsiToUtf8(text);
 }
 
 bool HostPathExists(const std::string& path) {

@@ -34,9 +34,6 @@ std::string HostNameInAnsi(const std::string& hostName) {
   return hostName;  // the A functions name files in the ANSI code page
 }
 
-std::string HostNameInUtf8(const std::string& hostName) {
-  return AnsiToUtf8(hostName);
-}
 
 bool IsHostFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -51,6 +48,10 @@ bool IsHostPlainFile(const std::string& path) {
 
 std::string HostArgumentInAnsi(const char* argument) {
   return argument;  // main's arguments come in the ANSI code page
+}
+
+std::string HostTextInUtf8(const std::string& text) {
+  return AnsiToUtf8(text);
 }
 
 bool HostPathExists(const std::string& path) {

@@ -21,8 +21,9 @@ std::string NameOf(const std::string& path) {
 
 }  // namespace
 
-bool FixFolderIni(const std::string& folder, const std::string& programName,
-                  std::vector<std::string>* said, std::string* error) {
+bool FixFolderIni(const std::string& folder, const std::string& programName, FixReport* told,
+                  std::string* error) {
+  std::vector<std::string>* said = &told->said;
   const std::string ini = HostConfigurationFile(folder, programName);
   if (ini.empty()) {
     said->push_back("no INI to mend: the launcher lists the folder");
@@ -31,7 +32,7 @@ bool FixFolderIni(const std::string& folder, const std::string& programName,
   const std::string name = NameOf(ini), original = ini + ".orig", partial = ini + ".fixing";
   const std::string target = HostLinkTarget(ini);
   if (!target.empty()) {
-    *error = name + " is a link to " + HostNameInUtf8(target) +
+    *error = name + " is a link to " + HostTextInUtf8(target) +
              ": fix the file it points to; nothing was changed";
     return false;
   }
@@ -60,6 +61,6 @@ bool FixFolderIni(const std::string& folder, const std::string& programName,
     return false;
   }
   said->push_back("mended " + name + "; the original is kept as " + NameOf(original) + ":");
-  for (const std::string& change : mend.changes) said->push_back("  " + change);
+  told->changes = mend.changes;
   return true;
 }

@@ -7,10 +7,15 @@
 
 #include "checker/ini_mend.h"
 
+// What --fix tells, in UTF-8: what it did or left alone, then each change it made.
+struct FixReport {
+  std::vector<std::string> said, changes;
+};
+
 // Mends the INI the launcher named programName reads in folder, if it has one. The mended file
 // replaces it at once (written beside it, flushed, renamed over it); the original is kept as
 // NAME.orig, which must not exist yet; the new file keeps the old one's mode and hidden and system
-// attributes. An INI that is a link is refused. Says what it did in said; false, with error set and
-// nothing changed, when it cannot.
-bool FixFolderIni(const std::string& folder, const std::string& programName,
-                  std::vector<std::string>* said, std::string* error);
+// attributes. An INI that is a link is refused. False, with error set and nothing changed, when it
+// cannot.
+bool FixFolderIni(const std::string& folder, const std::string& programName, FixReport* told,
+                  std::string* error);

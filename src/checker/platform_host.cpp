@@ -222,5 +222,5 @@ void PlatformFindClose() {
 }
 
 void PlatformShowMessage(const char* text, const char* caption, MessageIcon) {
-  State.messages.push_back({text, caption});
+  State.messages.push_back({AnsiToUtf8(text), AnsiToUtf8(caption)});
 }

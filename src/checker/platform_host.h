@@ -20,7 +20,7 @@ struct HostMessage {
 void UseHostFolder(const std::string& folder, const std::string& programName,
                    ReadingPlatform platform);
 
-// The message boxes the launcher showed since the last call, which forgets them.
+// The message boxes the launcher showed since the last call, in UTF-8; the call forgets them.
 std::vector<HostMessage> TakeHostMessages();
 
 // The host file a launcher path names, found as Windows finds it (windows_path.h) without

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "checker/ansi_text.h"
-#include "checker/system_profile.h"
 #include "config/text_rules.h"
 
 namespace {
@@ -148,16 +147,6 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
   keys.push_back(key);
 }
 
-// The value as the string functions copy it: a quote at both ends is removed, except that a value
-// cut by the room keeps its closing quote's place (the last byte that fits is dropped instead).
-std::string CopyEntry(const std::string& value, uint32_t room) {
-  if (room == 0) return std::string();
-  const bool quoted = IsQuotedProfileValue(value);
-  std::string out = value.substr(quoted ? 1 : 0, room - 1);
-  if (quoted && room >= value.size() - 1 && !out.empty()) out.pop_back();
-  return out;
-}
-
 // The value of a digit in bases up to 36, or 36 for a character that is none.
 uint32_t DigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -175,17 +164,23 @@ std::string SectionBlock(const ProfileFile& file, const std::string& section) {
 
 }  // namespace
 
-ProfileDialect DialectOf(ReadingPlatform platform) {
-  if (platform == kReadNatively) {
-    const SystemProfile* system = SystemProfileFunctions();
+ProfileDialect DialectOf(ReadingPlatform platform, const SystemProfile* system) {
+  if (platform == kReadNatively)
     return system != nullptr && !system->isWine ? kWindowsReading : kWineReading;
-  }
   return platform == kReadAsWindows ? kWindowsReading : kWineReading;
 }
 
 std::string ValueAsRead(const ProfileFile& file, const std::string& value) {
   if (!kRules[file.dialect].valueLengthWraps) return value;
   return value.substr(0, value.size() % kValueLengthWrap);
+}
+
+std::string CopiedProfileValue(const std::string& value, uint32_t room) {
+  if (room == 0) return std::string();
+  const bool quoted = IsQuotedProfileValue(value);
+  std::string out = value.substr(quoted ? 1 : 0, room - 1);
+  if (quoted && room >= value.size() - 1 && !out.empty()) out.pop_back();
+  return out;
 }
 
 std::string UnquotedProfileValue(const std::string& value) {
@@ -262,15 +257,11 @@ const ProfileSection* FindProfileSection(const ProfileFile& file, const std::str
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room) {
   const ProfileKey* found = FindProfileKey(file, section, key);
-  if (found != nullptr && found->hasValue) return CopyEntry(ValueAsRead(file, found->value), room);
+  if (found != nullptr && found->hasValue)
+    return CopiedProfileValue(ValueAsRead(file, found->value), room);
   std::string shortened = fallback;
   while (shortened.size() > 1 && shortened.back() == ' ') shortened.pop_back();
-  return CopyEntry(shortened, room);
-}
-
-int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key) {
-  const ProfileKey* found = FindProfileKey(file, section, key);
-  return found != nullptr && found->hasValue ? found->line : 0;
+  return CopiedProfileValue(shortened, room);
 }
 
 ProfileNumber ReadProfileNumber(const std::string& text, bool anyCase) {

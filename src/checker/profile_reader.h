@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "checker/ansi_text.h"
+#include "checker/system_profile.h"
 
 // Windows and Wine 8 read some files differently (their rules stand in one table in
 // profile_reader.cpp); where nothing is known of Windows, its reading follows Wine's.
@@ -17,7 +18,8 @@ enum ProfileDialect { kWindowsReading, kWineReading };
 enum ReadingPlatform { kReadAsWindows, kReadAsWine, kReadNatively };
 
 // The dialect a platform reads in; natively, the system's: Wine's under Wine, else Windows'.
-ProfileDialect DialectOf(ReadingPlatform platform);
+ProfileDialect DialectOf(ReadingPlatform platform,
+                         const SystemProfile* system = SystemProfileFunctions());
 
 // Windows reads a value's length modulo this, as a 16-bit length would.
 enum { kValueLengthWrap = 65536 };
@@ -66,6 +68,11 @@ bool IsQuotedProfileValue(const std::string& value);
 // The value without that pair, as the author means it.
 std::string UnquotedProfileValue(const std::string& value);
 
+// The value as the string functions copy it into room bytes: a quote at both ends is removed,
+// except that a value cut by the room keeps its closing quote's place (the last byte that fits is
+// dropped instead).
+std::string CopiedProfileValue(const std::string& value, uint32_t room);
+
 // A value as the file's dialect hands it out: under Windows its length wraps.
 std::string ValueAsRead(const ProfileFile& file, const std::string& value);
 
@@ -88,10 +95,6 @@ const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& sec
 // GetPrivateProfileStringA: the value (quotes removed) or the fallback, cut to room - 1 bytes.
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room);
-
-// The line of the key whose value GetPrivateProfileStringA returns; 0 when the value comes from the
-// default (no such key in the first section of that name, or a key without '=').
-int ProfileKeyLine(const ProfileFile& file, const std::string& section, const std::string& key);
 
 // A number as GetPrivateProfileIntA reads a text: blanks, an optional sign, then digits in base
 // 10, or after 0x, 0o or 0b in base 16, 8 or 2, up to the first that is none; modulo 2^32. Wine

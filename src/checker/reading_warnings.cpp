@@ -63,6 +63,11 @@ Reading ReadAs(const std::string& bytes, ProfileDialect dialect) {
   return reading;
 }
 
+// A yes-or-no argument of a finding: "yes" or empty.
+std::string Flag(bool on) {
+  return on ? "yes" : "";
+}
+
 struct Context {
   const std::string& bytes;
   FileEncoding written;
@@ -86,12 +91,8 @@ struct Context {
     findings->push_back({kind, line, concerns, arguments});
   }
   // --fix cannot mend bytes behind a UTF-8 mark that are no UTF-8.
-  std::string Fixable() const { return written.invalidAt == std::string::npos ? "yes" : ""; }
+  std::string Fixable() const { return Flag(written.invalidAt == std::string::npos); }
 };
-
-std::string Flag(bool on) {
-  return on ? "yes" : "";
-}
 
 // The characters of UTF-8 text that Windows-1252 lacks, each once: "ł, ő".
 std::string UnfitCharacters(const std::string& utf8) {
@@ -124,7 +125,7 @@ void CheckUtf8Text(const Context& c, int line, const std::string& written, unsig
   const unsigned concerns = inPlay & (c.written.utf8Marks > 0 ? kConcernsWindows : kConcernsBoth);
   if (at == std::string::npos || concerns == 0) return;
   const std::string word = WordAround(written, at), unfit = UnfitCharacters(written);
-  std::vector<std::string> arguments = {word, AnsiToUtf8(word), unfit,
+  std::vector<std::string> arguments = {ValidUtf8(word), AnsiToUtf8(word), unfit,
                                         Flag(HoldsFitBeyondAscii(written)), c.Fixable()};
   if (c.written.encoding == kWrittenMixed) {
     arguments.push_back(std::to_string(ProfileLineAt(c.windows.file, c.written.invalidAt)));
@@ -280,8 +281,10 @@ void CheckSettings(const Context& c) {
     const std::string name = AnsiToUtf8(key->name);
     const int longest = LongestTextSetting(SettingKey(i));
     if (IsSizeSetting(SettingKey(i))) CheckButtonSize(c, *key);
-    if (longest > 0 && IsQuotedProfileValue(key->value) &&
-        UnquotedProfileValue(key->value).size() == static_cast<size_t>(longest) + 1) {
+    // Over its limit as written, but within it as read: the quotes took the last byte.
+    const std::string read = CopiedProfileValue(key->value, TEXT_ROOM(longest));
+    if (longest > 0 && UnquotedProfileValue(key->value).size() > static_cast<size_t>(longest) &&
+        read.size() <= static_cast<size_t>(longest)) {
       c.Add(kQuotedTextOneOver, key->line, kConcernsWindows,
             {name, std::to_string(longest + 1), std::to_string(longest)});
     }

@@ -1,5 +1,4 @@
-// The checker's findings as text for people and as JSON for scripts. The launcher's texts are
-// Windows-1252; both forms are written in UTF-8.
+// The checker's findings as text for people and as JSON for scripts; every text in them is UTF-8.
 #include "checker/report_output.h"
 
 #include <algorithm>
@@ -7,59 +6,52 @@
 #include <cstdio>
 
 #include "checker/ansi_text.h"
-#include "checker/host_files.h"
 
 namespace {
 
 const char* const kModeNames[] = {"none", "configuration", "folder"};
-
 const char* const kPlatformNames[] = {"windows", "wine", "native"};
 
 // A launcher text on one line: line breaks shown as \n, other control bytes as \xNN.
-std::string OneLine(const std::string& ansi) {
+std::string OneLine(const std::string& text) {
   std::string out;
-  for (char c : AnsiToUtf8(ansi)) {
-    if (c == '\r') continue;
-    out += c == '\n' ? std::string("\\n") : std::string(1, c);
+  for (char c : text) {
+    if (c != '\r') out += c == '\n' ? std::string("\\n") : std::string(1, c);
   }
   return ShownText(out);
 }
 
 std::string LinePrefix(int line, int otherLine = 0) {
   if (line <= 0) return "";
-  if (otherLine > 0) {
-    return "lines " + std::to_string(line) + " and " + std::to_string(otherLine) + ": ";
-  }
-  return "line " + std::to_string(line) + ": ";
+  if (otherLine <= 0) return "line " + std::to_string(line) + ": ";
+  return "lines " + std::to_string(line) + " and " + std::to_string(otherLine) + ": ";
 }
 
-std::string LinePrefix(const CheckedBox& box) {
-  return LinePrefix(box.line, box.otherLine);
+// A box's line, the launcher's text, and what the checker measured of it.
+std::string BoxText(const CheckedBox& box) {
+  return LinePrefix(box.line, box.otherLine) + OneLine(box.text) +
+         (box.detail.empty() ? "" : " (" + box.detail + ")");
+}
+
+std::string Json(const std::string& text) {
+  std::string out = "\"";
+  for (char c : ShownText(text, true)) {  // no control byte left but line breaks
+    const char* escape = c == '"'    ? "\\\""
+                         : c == '\\' ? "\\\\"
+                         : c == '\n' ? "\\n"
+                         : c == '\r' ? "\\r"
+                                     : nullptr;
+    out += escape ? escape : std::string(1, c);
+  }
+  return out + "\"";
 }
 
 std::string JsonLine(int line) {
   return line > 0 ? std::to_string(line) : std::string("null");
 }
 
-// A UTF-8 text as a JSON string.
-std::string JsonUtf8(const std::string& utf8) {
-  std::string out = "\"";
-  for (char c : ShownText(utf8, true)) {  // no control byte left but line breaks
-    if (c == '"' || c == '\\') {
-      out += '\\', out += c;
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
-
-std::string Json(const std::string& ansi) {
-  return JsonUtf8(AnsiToUtf8(ansi));
+const char* JsonBool(bool value) {
+  return value ? "true" : "false";
 }
 
 std::string JsonBox(const CheckedBox& box) {
@@ -67,11 +59,6 @@ std::string JsonBox(const CheckedBox& box) {
          (box.otherLine > 0 ? ", \"otherLine\": " + JsonLine(box.otherLine) : "") +
          ", \"caption\": " + Json(box.caption) + ", \"text\": " + Json(box.text) +
          (box.detail.empty() ? "" : ", \"detail\": " + Json(box.detail)) + "}";
-}
-
-// The launcher's text, and what the checker measured of it.
-std::string BoxText(const CheckedBox& box) {
-  return OneLine(box.text) + (box.detail.empty() ? "" : " (" + box.detail + ")");
 }
 
 template <typename T, typename F>
@@ -88,7 +75,15 @@ std::string JsonFinding(const Finding& finding) {
   if (finding.concerns & kConcernsWindows) concerns = "\"windows\"";
   if (finding.concerns & kConcernsWine) concerns += concerns.empty() ? "\"wine\"" : ", \"wine\"";
   return "{\"line\": " + JsonLine(finding.line) + ", \"kind\": \"" + FindingName(finding.kind) +
-         "\", \"concerns\": [" + concerns + "], \"text\": " + JsonUtf8(FindingText(finding)) + "}";
+         "\", \"concerns\": [" + concerns + "], \"text\": " + Json(FindingText(finding)) + "}";
+}
+
+std::string JsonOtherVerdict(const OtherVerdict& wine) {
+  if (!wine.differs) return "null";
+  return std::string("{\"opens\": ") + JsonBool(wine.opens) +
+         ", \"windowTitle\": " + (wine.opens ? Json(wine.windowTitle) : "null") +
+         ", \"message\": " + (wine.opens ? "null" : JsonBox(wine.message)) +
+         ", \"rowsDiffer\": " + JsonBool(wine.rowsDiffer) + "}";
 }
 
 // A heading and the findings under it, up to kShownFindings of them.
@@ -104,16 +99,61 @@ std::string FindingsAsText(const char* heading, const std::vector<Finding>& find
   return out;
 }
 
+std::string HeadingAsText(const ReportHeading& heading, const FolderReport& report) {
+  const char* const readAs[] = {"Windows reads it", "Wine 8 reads it (--platform wine)",
+                                "this system's profile functions read it (--platform native)"};
+  const std::string mode[] = {"none (the program's name has no \".exe\")",
+                              "configuration (" + report.configName + ")",
+                              "folder (no readable " + report.configName + ")"};
+  return "Folder:  " + ShownText(heading.folder) + "\nProgram: " + OneLine(heading.program) +
+         (heading.programFrom.empty() ? ""
+                                      : " (the name " + OneLine(heading.programFrom) +
+                                            " calls for; --program NAME.exe for another)") +
+         "\nRead as: " + readAs[report.platform] + "\nMode:    " + mode[report.mode] + "\n";
+}
+
+std::string VerdictAsText(const FolderReport& report) {
+  std::string out =
+      report.opens ? "Verdict: the dialog opens, titled \"" + OneLine(report.windowTitle) + "\".\n"
+                   : "Verdict: the launcher refuses to start and shows one message:\n  [" +
+                         OneLine(report.first.caption) + "] " + BoxText(report.first) + "\n";
+  const OtherVerdict& wine = report.underWine;
+  if (!wine.differs) return out;
+  if (!wine.opens) {
+    return out + "Under Wine it would refuse to start: [" + OneLine(wine.message.caption) + "] " +
+           OneLine(wine.message.text) + "\n";
+  }
+  if (report.opens && wine.windowTitle == report.windowTitle) {
+    return out + "Under Wine it would show other rows or descriptions.\n";
+  }
+  return out + "Under Wine it would open, titled \"" + OneLine(wine.windowTitle) + "\"" +
+         (wine.rowsDiffer ? ", with other rows or descriptions.\n" : ".\n");
+}
+
+std::string RowsAsText(const ReportHeading& heading, const FolderReport& report) {
+  if (!report.opens) return "";
+  std::string out =
+      "\nRows open from: " +
+      (report.rowsOpenFrom.empty()
+           ? std::string("the launcher's current folder (relative paths)")
+           : OneLine(report.rowsOpenFrom) + " (the folder listed; D:\\ is this folder)") +
+      "\n\nRows at " + std::to_string(report.width) + " characters" +
+      (heading.widthIsDefault ? " (the default list width; --width W for another)" : "") + ":\n";
+  for (const CheckedRow& row : report.rows) {
+    out += "  " + OneLine(row.text) +
+           (row.description.empty() ? "" : "  -- " + OneLine(row.description)) +
+           (row.keepOpenAllowed ? "" : "  [keep-open not allowed]") + "\n";
+  }
+  return out;
+}
+
 std::string NotListed(const std::vector<Finding>& findings) {
   return std::to_string(findings.size() - std::min(findings.size(), kShownFindings));
 }
 
-std::string JsonOtherVerdict(const OtherVerdict& wine) {
-  if (!wine.differs) return "null";
-  return std::string("{\"opens\": ") + (wine.opens ? "true" : "false") +
-         ", \"windowTitle\": " + (wine.opens ? Json(wine.windowTitle) : "null") +
-         ", \"message\": " + (wine.opens ? "null" : JsonBox(wine.message)) +
-         ", \"rowsDiffer\": " + (wine.rowsDiffer ? "true" : "false") + "}";
+std::string JsonName(const Finding& name) {
+  return "{\"path\": " + Json(name.arguments[0]) + ", \"problem\": \"" + FindingName(name.kind) +
+         "\", \"text\": " + Json(FindingText(name)) + "}";
 }
 
 }  // namespace
@@ -137,70 +177,19 @@ std::string ShownText(const std::string& text, bool keepBreaks) {
 }
 
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
-  std::string out =
-      "Folder:  " + ShownText(HostNameInUtf8(heading.folder)) + "\nProgram: " + OneLine(heading.program) +
-      (heading.programFrom.empty() ? ""
-                                   : " (the name " + OneLine(heading.programFrom) +
-                                         " calls for; --program NAME.exe for another)") +
-      "\n";
-  out += std::string("Read as: ") +
-         (report.platform == kReadAsWindows ? "Windows reads it"
-          : report.platform == kReadAsWine
-              ? "Wine 8 reads it (--platform wine)"
-              : "this system's profile functions read it (--platform native)") +
-         "\n";
-  if (report.mode == kConfigurationMode) {
-    out += "Mode:    configuration (" + report.configName + ")\n";
-  } else if (report.mode == kFolderMode) {
-    out += "Mode:    folder (no readable " + report.configName + ")\n";
-  } else {
-    out += "Mode:    none (the program's name has no \".exe\")\n";
-  }
-  if (report.opens) {
-    out += "Verdict: the dialog opens, titled \"" + OneLine(report.windowTitle) + "\".\n";
-  } else {
-    out += "Verdict: the launcher refuses to start and shows one message:\n  [" +
-           OneLine(report.first.caption) + "] " + LinePrefix(report.first) + BoxText(report.first) +
-           "\n";
-  }
-  const OtherVerdict& wine = report.underWine;
-  if (wine.differs) {
-    out += "Under Wine it would ";
-    if (!wine.opens) {
-      out += "refuse to start: [" + OneLine(wine.message.caption) + "] " +
-             OneLine(wine.message.text) + "\n";
-    } else if (!report.opens || wine.windowTitle != report.windowTitle) {
-      out += "open, titled \"" + OneLine(wine.windowTitle) + "\"" +
-             (wine.rowsDiffer ? ", with other rows or descriptions.\n" : ".\n");
-    } else {
-      out += "show other rows or descriptions.\n";
-    }
-  }
-  if (!report.problems.empty())
+  std::string out = HeadingAsText(heading, report) + VerdictAsText(report);
+  if (!report.problems.empty()) {
     out += "\nProblems (" + std::to_string(report.problems.size()) + "):\n";
+  }
   for (const CheckedBox& p : report.problems) {
-    out += "  " + LinePrefix(p) + "[" + OneLine(p.caption) + "] " + BoxText(p) + "\n";
+    out += "  " + LinePrefix(p.line, p.otherLine) + "[" + OneLine(p.caption) + "] " +
+           OneLine(p.text) + (p.detail.empty() ? "" : " (" + p.detail + ")") + "\n";
   }
   out += FindingsAsText("Warnings", report.warnings);
   if (heading.strict && !report.warnings.empty()) {
     out += "Strict: the warnings fail this check (--strict).\n";
   }
-  out += FindingsAsText("Notes", report.notes);
-  if (report.opens) {
-    out += "\nRows open from: " +
-           (report.rowsOpenFrom.empty()
-                ? std::string("the launcher's current folder (relative paths)")
-                : OneLine(report.rowsOpenFrom) + " (the folder listed; D:\\ is this folder)") +
-           "\n";
-    out += "\nRows at " + std::to_string(report.width) + " characters" +
-           (heading.widthIsDefault ? " (the default list width; --width W for another)" : "") +
-           ":\n";
-    for (const CheckedRow& row : report.rows) {
-      out += "  " + OneLine(row.text) +
-             (row.description.empty() ? "" : "  -- " + OneLine(row.description)) +
-             (row.keepOpenAllowed ? "" : "  [keep-open not allowed]") + "\n";
-    }
-  }
+  out += FindingsAsText("Notes", report.notes) + RowsAsText(heading, report);
   if (!report.leftOut.empty()) out += "\nLeft out of the folder list:\n";
   for (const CheckedEntry& e : report.leftOut)
     out += "  " + OneLine(e.name) + ": " + e.reason + "\n";
@@ -208,41 +197,33 @@ std::string ReportAsText(const ReportHeading& heading, const FolderReport& repor
 }
 
 std::string ReportAsJson(const ReportHeading& heading, const FolderReport& report) {
-  std::string out =
-      "{\n  \"folder\": " + JsonUtf8(HostNameInUtf8(heading.folder)) + ",\n  \"program\": " + Json(heading.program) +
-      ",\n  \"programFrom\": " +
-      (heading.programFrom.empty() ? "null" : Json(heading.programFrom)) +
-      ",\n  \"strict\": " + (heading.strict ? "true" : "false") + ",\n  \"platform\": \"" +
-      kPlatformNames[report.platform] + "\"" + ",\n  \"mode\": \"" + kModeNames[report.mode] +
-      "\"" + ",\n  \"configuration\": " + Json(report.configName) +
-      ",\n  \"opens\": " + (report.opens ? "true" : "false") +
-      ",\n  \"message\": " + (report.opens ? "null" : JsonBox(report.first)) +
-      ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
-      ",\n  \"warnings\": " + JsonList(report.warnings, JsonFinding, kShownFindings) +
-      ",\n  \"warningsNotListed\": " +
-      NotListed(report.warnings) +
-      ",\n  \"notes\": " + JsonList(report.notes, JsonFinding, kShownFindings) +
-      ",\n  \"notesNotListed\": " + NotListed(report.notes) +
-      ",\n  \"windowTitle\": " + (report.opens ? Json(report.windowTitle) : "null") +
-      ",\n  \"rowsOpenFrom\": " + (report.opens ? Json(report.rowsOpenFrom) : "null") +
-      ",\n  \"width\": " + std::to_string(report.width) +
-      ",\n  \"widthIsDefault\": " + (heading.widthIsDefault ? "true" : "false") +
-      ",\n  \"rows\": " +
-      JsonList(report.rows,
-               [](const CheckedRow& r) {
-                 return "{\"path\": " + Json(r.path) + ", \"text\": " + Json(r.text) +
-                        ", \"description\": " + Json(r.description) +
-                        ", \"keepOpenAllowed\": " + (r.keepOpenAllowed ? "true" : "false") + "}";
-               }) +
-      ",\n  \"underWine\": " + JsonOtherVerdict(report.underWine) +
-      ",\n  \"leftOut\": " +
-      JsonList(report.leftOut,
-               [](const CheckedEntry& e) {
-                 return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
-               }) +
-      ",\n  \"names\": " + JsonList(report.names, [](const Finding& n) {
-        return "{\"path\": " + JsonUtf8(n.arguments[0]) + ", \"problem\": \"" +
-               FindingName(n.kind) + "\", \"text\": " + JsonUtf8(FindingText(n)) + "}";
-      });
-  return out + "\n}\n";
+  const auto row = [](const CheckedRow& r) {
+    return "{\"path\": " + Json(r.path) + ", \"text\": " + Json(r.text) +
+           ", \"description\": " + Json(r.description) +
+           ", \"keepOpenAllowed\": " + JsonBool(r.keepOpenAllowed) + "}";
+  };
+  const auto entry = [](const CheckedEntry& e) {
+    return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
+  };
+  return "{\n  \"folder\": " + Json(heading.folder) + ",\n  \"program\": " + Json(heading.program) +
+         ",\n  \"programFrom\": " +
+         (heading.programFrom.empty() ? "null" : Json(heading.programFrom)) +
+         ",\n  \"strict\": " + JsonBool(heading.strict) + ",\n  \"platform\": \"" +
+         kPlatformNames[report.platform] + "\",\n  \"mode\": \"" + kModeNames[report.mode] +
+         "\",\n  \"configuration\": " + Json(report.configName) +
+         ",\n  \"opens\": " + JsonBool(report.opens) +
+         ",\n  \"message\": " + (report.opens ? "null" : JsonBox(report.first)) +
+         ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
+         ",\n  \"warnings\": " + JsonList(report.warnings, JsonFinding, kShownFindings) +
+         ",\n  \"warningsNotListed\": " + NotListed(report.warnings) +
+         ",\n  \"notes\": " + JsonList(report.notes, JsonFinding, kShownFindings) +
+         ",\n  \"notesNotListed\": " + NotListed(report.notes) +
+         ",\n  \"windowTitle\": " + (report.opens ? Json(report.windowTitle) : "null") +
+         ",\n  \"rowsOpenFrom\": " + (report.opens ? Json(report.rowsOpenFrom) : "null") +
+         ",\n  \"width\": " + std::to_string(report.width) +
+         ",\n  \"widthIsDefault\": " + JsonBool(heading.widthIsDefault) +
+         ",\n  \"rows\": " + JsonList(report.rows, row) +
+         ",\n  \"underWine\": " + JsonOtherVerdict(report.underWine) +
+         ",\n  \"leftOut\": " + JsonList(report.leftOut, entry) +
+         ",\n  \"names\": " + JsonList(report.names, JsonName) + "\n}\n";
 }

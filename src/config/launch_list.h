@@ -21,22 +21,35 @@ struct LaunchList {
   int32_t count;
 };
 
-// The [SystemSettings] values; each array's size is the room handed to the profile reader.
+// The longest value of each text setting, in bytes.
+enum {
+  kTitleLongest = 40,
+  kKeepOpenLabelLongest = 80,
+  kButtonLongest = 20,
+  kErrorTextLongest = 300
+};
+
+// Each text's buffer, the room handed to the profile reader, holds its longest value, one byte
+// more and a NUL: a value one over reads whole and is refused, not cut to fit. (A quoted value
+// one over still fits: the string functions drop its last byte where its closing quote was.)
+#define TEXT_ROOM(longest) ((longest) + 2)
+
+// The [SystemSettings] values.
 struct LauncherSettings {
-  char windowTitle[42];
-  char descriptionLabel[42];
-  char filesLabel[42];
-  char keepOpenLabel[82];
-  char okButton[22];
+  char windowTitle[TEXT_ROOM(kTitleLongest)];
+  char descriptionLabel[TEXT_ROOM(kTitleLongest)];
+  char filesLabel[TEXT_ROOM(kTitleLongest)];
+  char keepOpenLabel[TEXT_ROOM(kKeepOpenLabelLongest)];
+  char okButton[TEXT_ROOM(kButtonLongest)];
   int32_t okButtonSize;
-  char cancelButton[22];
+  char cancelButton[TEXT_ROOM(kButtonLongest)];
   int32_t cancelButtonSize;
-  char noEntryErrorTitle[42];
-  char noEntryErrorText[302];
-  char couldNotLaunchErrorTitle[42];
-  char couldNotLaunchErrorText[302];
-  char couldNotFindFileErrorTitle[42];
-  char couldNotFindFileErrorText[302];
+  char noEntryErrorTitle[TEXT_ROOM(kTitleLongest)];
+  char noEntryErrorText[TEXT_ROOM(kErrorTextLongest)];
+  char couldNotLaunchErrorTitle[TEXT_ROOM(kTitleLongest)];
+  char couldNotLaunchErrorText[TEXT_ROOM(kErrorTextLongest)];
+  char couldNotFindFileErrorTitle[TEXT_ROOM(kTitleLongest)];
+  char couldNotFindFileErrorText[TEXT_ROOM(kErrorTextLongest)];
 };
 
 extern LaunchList TheLaunchList;

@@ -25,23 +25,30 @@ struct TextSetting {
   int longest;
 };
 
+// A setting's room, checked against its limit.
+template <size_t room, int longest>
+constexpr uint32_t RoomFor() {
+  static_assert(room == TEXT_ROOM(longest), "a text's buffer is its limit's room");
+  return room;
+}
+
 #define TEXT_SETTING(key, field, longest) \
-  { key, TheSettings.field, sizeof TheSettings.field, longest }
+  { key, TheSettings.field, RoomFor<sizeof TheSettings.field, longest>(), longest }
 
 // In the order in which they are validated.
 const TextSetting kTexts[] = {
-    TEXT_SETTING("WindowTitle", windowTitle, 40),
-    TEXT_SETTING("DescriptionLabel", descriptionLabel, 40),
-    TEXT_SETTING("FilesLabel", filesLabel, 40),
-    TEXT_SETTING("KeepOpenLabel", keepOpenLabel, 80),
-    TEXT_SETTING("OkButton", okButton, 20),
-    TEXT_SETTING("CancelButton", cancelButton, 20),
-    TEXT_SETTING("NoEntryErrorTitle", noEntryErrorTitle, 40),
-    TEXT_SETTING("NoEntryErrorText", noEntryErrorText, 300),
-    TEXT_SETTING("CouldNotLaunchErrorTitle", couldNotLaunchErrorTitle, 40),
-    TEXT_SETTING("CouldNotLaunchErrorText", couldNotLaunchErrorText, 300),
-    TEXT_SETTING("CouldNotFindFileErrorTitle", couldNotFindFileErrorTitle, 40),
-    TEXT_SETTING("CouldNotFindFileErrorText", couldNotFindFileErrorText, 300),
+    TEXT_SETTING("WindowTitle", windowTitle, kTitleLongest),
+    TEXT_SETTING("DescriptionLabel", descriptionLabel, kTitleLongest),
+    TEXT_SETTING("FilesLabel", filesLabel, kTitleLongest),
+    TEXT_SETTING("KeepOpenLabel", keepOpenLabel, kKeepOpenLabelLongest),
+    TEXT_SETTING("OkButton", okButton, kButtonLongest),
+    TEXT_SETTING("CancelButton", cancelButton, kButtonLongest),
+    TEXT_SETTING("NoEntryErrorTitle", noEntryErrorTitle, kTitleLongest),
+    TEXT_SETTING("NoEntryErrorText", noEntryErrorText, kErrorTextLongest),
+    TEXT_SETTING("CouldNotLaunchErrorTitle", couldNotLaunchErrorTitle, kTitleLongest),
+    TEXT_SETTING("CouldNotLaunchErrorText", couldNotLaunchErrorText, kErrorTextLongest),
+    TEXT_SETTING("CouldNotFindFileErrorTitle", couldNotFindFileErrorTitle, kTitleLongest),
+    TEXT_SETTING("CouldNotFindFileErrorText", couldNotFindFileErrorText, kErrorTextLongest),
 };
 enum { kOkButton = 4, kCancelButton = 5, kTextCount = sizeof kTexts / sizeof kTexts[0] };
 static_assert(kSettingChecks == kTextCount + 4, "texts, ShowFilepath, two sizes and their sum");

@@ -317,7 +317,7 @@ rows=$("$check" "$work/links" --json | jq -r '.rows[].path' | tr '\n' ' ')
 for n in 1000 1001; do
   mkdir "$work/rows$n"
   (cd "$work/rows$n" && seq -f 'f%04g.txt' 1 "$n" | xargs touch)
-  { printf '[Files]\r\n'; seq -f '"f%04g.txt"\r' 1 "$n"; } >"$work/rows$n/setup.ini"
+  { printf '[Files]\r\n'; seq -f '"f%04g.txt"' 1 "$n" | sed 's/$/\r/'; } >"$work/rows$n/setup.ini"
 done
 expect_no_warnings "$work/rows1000"
 expect 1 'more than 1000 entries' -- "$work/rows1001"

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "checker/ansi_text.h"
 #include "checker/folder_check.h"
 
 namespace {
@@ -46,6 +47,8 @@ bool ReadObserved(const std::string& file, Observed* seen) {
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(Unescaped(line));
   if (lines.size() < 5) return false;
+  // The launcher showed its texts in its code page; the checker gives them in UTF-8.
+  for (size_t i = 4; i < lines.size(); ++i) lines[i] = AnsiToUtf8(lines[i]);
   seen->dialog = lines[0] == "dialog";
   seen->folder = HostFolder(lines[1]);
   seen->program = lines[2];
@@ -115,11 +118,10 @@ int main(int argc, char** argv) {
       ++failed;
       continue;
     }
-    FolderReport report;
-    std::string error;
     std::vector<std::string> differences;
-    if (!CheckFolder(seen.folder, seen.program, seen.width, kReadAsWine, &report, &error)) {
-      differences.push_back("the checker could not check the folder: " + error);
+    const FolderReport report = CheckFolder(seen.folder, seen.program, seen.width, kReadAsWine);
+    if (!report.error.empty()) {
+      differences.push_back("the checker could not check the folder: " + report.error);
     } else {
       differences = Compare(seen, report);
     }

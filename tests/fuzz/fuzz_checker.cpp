@@ -39,12 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (ini == nullptr) abort();
   fwrite(data, 1, size, ini);
   fclose(ini);
-  FolderReport report;
-  std::string error;
   // Both dialects every time, compared as the checker compares them.
-  FolderReport wine;
-  if (!CheckFolder(folder, "Setup.exe", size % 80, kReadAsWine, &wine, &error)) abort();
-  if (!CheckFolder(folder, "Setup.exe", size % 80, kReadAsWindows, &report, &error)) abort();
+  const FolderReport wine = CheckFolder(folder, "Setup.exe", size % 80, kReadAsWine);
+  FolderReport report = CheckFolder(folder, "Setup.exe", size % 80, kReadAsWindows);
+  if (!wine.error.empty() || !report.error.empty()) abort();
   CompareWithWine(wine, &report);
   if (report.mode != kConfigurationMode) abort();
   if (report.opens != report.problems.empty()) abort();

@@ -176,4 +176,14 @@ TEST(ProfileReader, SectionBufferIsCutAndStillEndsWithTwoNuls) {
   EXPECT_EQ(0, memcmp("\0", buffer, 1));
 }
 
+// --platform native reads problem lines in the dialect of the system the checker runs on.
+TEST(ProfileReader, DialectOfEachPlatform) {
+  const SystemProfile windows = {nullptr, nullptr, nullptr, false};
+  const SystemProfile wine = {nullptr, nullptr, nullptr, true};
+  EXPECT_EQ(kWindowsReading, DialectOf(kReadNatively, &windows));
+  EXPECT_EQ(kWineReading, DialectOf(kReadNatively, &wine));
+  EXPECT_EQ(kWindowsReading, DialectOf(kReadAsWindows, &wine));
+  EXPECT_EQ(kWineReading, DialectOf(kReadAsWine, &windows));
+}
+
 }  // namespace

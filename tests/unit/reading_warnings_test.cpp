@@ -59,6 +59,11 @@ const std::vector<WarningCase> kCases = {
     {"bytes behind a UTF-8 mark that are no UTF-8",
      "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=Caf\xE9\r\nShowFilepath=Y\r\n" + kFiles,
      {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", ""}}, {kNotUtf8BehindMark, 3, kBoth, {"E9"}}}},
+    {"a second broken sequence behind a UTF-8 mark, quoted as valid UTF-8",
+     "\xEF\xBB\xBF; x\r\n[Files]\r\n\"a\xE9.txt\"\r\n\"b\xE9.txt\"\r\n",
+     {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", ""}},
+      {kNotUtf8BehindMark, 3, kBoth, {"E9"}},
+      {kUtf8ReadAsAnsi, 4, kWindows, {"b\xEF\xBF\xBD.txt", "b\xC3\xA9.txt", "", "", ""}}}},
     // UTF-8 without a mark: every line read, and only those
     {"UTF-8 on lines 3 and 5 after a comment",
      "; Caf\xC3\xA9\r\n[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 \xC3\xA0\r\n[Files]\r\n"
@@ -141,6 +146,9 @@ const std::vector<WarningCase> kCases = {
     {"a quoted text one over its limit",
      "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
      {{kQuotedTextOneOver, 2, kWindows, {"OkButton", "21", "20"}}}},
+    {"a quoted text two over its limit, which the launcher refuses",
+     "[SystemSettings]\r\nOkButton=\"" + std::string(22, 'x') + "\"\r\n" + kFiles,
+     {}},
     {"a value of 65,536 bytes or more",
      "[SystemSettings]\r\nWindowTitle=" + std::string(65541, 'x') + "\r\n" + kFiles,
      {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65541", "5", "40"}}}},
