@@ -352,6 +352,11 @@ mkdir -p "$row"
 cp -r examples/disc/. "$row/"
 check "the demo refuses a folder that holds its preview, changing nothing" \
   unchanged scripts/demo "$row" --into "$row/preview"
+row="$work/letters"
+mkdir -p "$row"
+echo "Dear reader," >"$row/letter.txt"
+check "the demo refuses to preview into an author's folder, changing nothing" \
+  unchanged scripts/demo examples/disc --into "$row"
 
 # Every script answers --help with its usage, writing nothing and starting nothing.
 touch "$work/marker"
