@@ -25,15 +25,16 @@ struct KindWords {
   "it).|" SAVE_AS_UTF16("3") "}"
 #define UTF8_READ_AS_ANSI \
   "This is UTF-8 text, which Windows reads as ANSI bytes: \"{1}\" shows as \"{2}\"."
-#define MORE_MARKS                                                                             \
+#define MORE_MARKS                                                                            \
   "The file starts with {1} {2} byte-order marks: an editor takes the first for a mark, but " \
   "the others are text in front of line 1 to Windows and Wine alike, "
-#define MARKS_ADVICE \
-  "Save the file without them (lanterpick-check --fix removes them{4? and saves it as UTF-16 LE|})."
-#define FORBIDDEN_WHY \
-  "{3# (it names a data stream of another file)|}{4# (it is a wildcard)|}"
-#define BUTTON_SIZE \
-  "{1}: Wine reads {2}{6? (the launcher keeps its default for an empty value)|}; what Windows reads "
+#define MARKS_ADVICE                                                                           \
+  "Save the file without them (lanterpick-check --fix removes them{4? and saves it as UTF-16 " \
+  "LE|})."
+#define FORBIDDEN_WHY "{3# (it names a data stream of another file)|}{4# (it is a wildcard)|}"
+#define BUTTON_SIZE                                                                             \
+  "{1}: Wine reads {2}{6? (the launcher keeps its default for an empty value)|}; what Windows " \
+  "reads "
 #define BUTTON_ADVICE \
   "{6?Write {3}={4}, or remove the line.|Write the number in plain decimal: {3}={4}.}"
 
@@ -67,8 +68,10 @@ constexpr KindWords kWords[] = {
     {kMarksHideHeader, "marks-hide-header",
      MORE_MARKS "so neither reads \"{3}\" as a header and the whole section is lost.",
      MARKS_ADVICE},
-    {kMarksBeforeText, "marks", MORE_MARKS "which the launcher does not read, so nothing changes "
-     "today.", MARKS_ADVICE},
+    {kMarksBeforeText, "marks",
+     MORE_MARKS "which the launcher does not read, so nothing changes "
+                "today.",
+     MARKS_ADVICE},
     {kBeyondWindows1252, "beyond-windows-1252",
      "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows each as \"?\" "
      "(\"{2}\"), whatever the file is saved as.",
@@ -131,7 +134,8 @@ constexpr KindWords kWords[] = {
      ""},
     {kPathNamesFolder, "path-names-folder", "\"{1}\" names a folder, not a file.", ""},
     {kRowForbiddenCharacter, "row-forbidden-character",
-     "\"{1}\": Windows does not allow \"{2}\" in a file name" FORBIDDEN_WHY ", so it cannot open it.",
+     "\"{1}\": Windows does not allow \"{2}\" in a file name" FORBIDDEN_WHY
+     ", so it cannot open it.",
      "Rename the file, and the row with it."},
     {kRowDeviceName, "row-device-name",
      "\"{1}\": Windows 10 and earlier take {2} for a device, with or without an extension, not a "

@@ -105,7 +105,9 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
                 NameArguments(row.path.problem, shown[0], name)},
                report);
   } else if (row.path.climbsAboveRoot) {
-    AddFinding({kRowLeavesFolder, line, kConcernsBoth,
+    AddFinding({kRowLeavesFolder,
+                line,
+                kConcernsBoth,
                 {shown[0], opens, row.kind == kHostFile ? "1" : ""}},
                report);
   } else if (row.host.empty()) {
@@ -115,7 +117,9 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   } else if (row.kind == kHostFolder) {
     AddFinding({kPathNamesFolder, line, kConcernsBoth, shown}, report);
   } else if (row.path.trimmedLast) {
-    AddFinding({kRowTrailingDotOrSpace, line, kConcernsBoth,
+    AddFinding({kRowTrailingDotOrSpace,
+                line,
+                kConcernsBoth,
                 {shown[0], opens, AnsiToUtf8(JoinedWindowsPath(row.path))}},
                report);
   }
@@ -145,9 +149,8 @@ void WalkNames(const std::string& host, const std::string& shown, FolderReport* 
 
 void CheckNames(const std::string& folder, FolderReport* report) {
   WalkNames(folder, "", report);
-  std::sort(report->names.begin(), report->names.end(), [](const Finding& a, const Finding& b) {
-    return a.arguments[0] < b.arguments[0];
-  });
+  std::sort(report->names.begin(), report->names.end(),
+            [](const Finding& a, const Finding& b) { return a.arguments[0] < b.arguments[0]; });
   for (const Finding& name : report->names) AddFinding(name, report);
 }
 
@@ -305,7 +308,8 @@ bool ProgramNameFor(const std::string& folder, std::string* program, std::string
   }
   if (readable.size() > 1) {
     *error = "the folder holds several INI files (";
-    for (size_t i = 0; i < readable.size(); ++i) *error += (i ? ", " : "") + AnsiToUtf8(readable[i]);
+    for (size_t i = 0; i < readable.size(); ++i)
+      *error += (i ? ", " : "") + AnsiToUtf8(readable[i]);
     *error += "); say which with --program NAME.exe";
     return false;
   }

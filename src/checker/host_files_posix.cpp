@@ -74,9 +74,8 @@ bool ReadEntry(const std::string& folder, const std::string& name, HostEntry* en
 
 bool IsValidUtf8(const std::string& text) {
   bool valid = true;
-  ForEachUtf8(text, 0, [&](size_t, const Utf8Sequence& sequence) {
-    return valid = sequence.length > 0;
-  });
+  ForEachUtf8(text, 0,
+              [&](size_t, const Utf8Sequence& sequence) { return valid = sequence.length > 0; });
   return valid;
 }
 
@@ -85,7 +84,6 @@ bool IsValidUtf8(const std::string& text) {
 std::string HostNameInAnsi(const std::string& hostName) {
   return IsValidUtf8(hostName) ? Utf8ToAnsi(hostName) : hostName;
 }
-
 
 std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
   std::vector<HostEntry> entries;
@@ -159,8 +157,8 @@ bool WriteNewHostFile(const std::string& path, const std::string& bytes, const s
     written = n > 0;
     done += written ? static_cast<size_t>(n) : 0;
   }
-  written = written && fchmod(file, mode) == 0 && CopyDosAttributes(model, file) &&
-            fsync(file) == 0;
+  written =
+      written && fchmod(file, mode) == 0 && CopyDosAttributes(model, file) && fsync(file) == 0;
   if (file >= 0 && close(file) != 0) written = false;
   if (!written) {
     *error = "cannot write " + path + ": " + strerror(errno);

@@ -34,7 +34,6 @@ std::string HostNameInAnsi(const std::string& hostName) {
   return hostName;  // the A functions name files in the ANSI code page
 }
 
-
 bool IsHostFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

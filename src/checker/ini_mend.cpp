@@ -21,7 +21,7 @@ std::string FirstWordBeyondAscii(const std::string& utf8) {
 void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend* mend) {
   const std::string text = bytes.substr(TextStart(written));
   const std::string word = FirstWordBeyondAscii(text);
-  const std::string marks = written.utf8Marks > 1 ? std::to_string(written.utf8Marks) + " marks"
+  const std::string marks = written.utf8Marks > 1    ? std::to_string(written.utf8Marks) + " marks"
                             : written.utf8Marks == 1 ? "a mark"
                                                      : "";
   switch (written.encoding) {
@@ -51,11 +51,11 @@ void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend
     case kWrittenUtf16Le:
       if (written.utf16Marks < 2) return;
       mend->bytes = kUtf16LeMarkBytes + text;
-      mend->changes.push_back(
-          "removed " +
-          (written.utf16Marks == 2 ? std::string("the byte-order mark")
+      mend->changes.push_back("removed " +
+                              (written.utf16Marks == 2
+                                   ? std::string("the byte-order mark")
                                    : std::to_string(written.utf16Marks - 1) + " byte-order marks") +
-          " after the first, which Windows reads as text in front of line 1");
+                              " after the first, which Windows reads as text in front of line 1");
       return;
     case kWrittenUtf16NoMark:
       mend->leftAlone.push_back(
@@ -132,4 +132,3 @@ bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
   MendSlashes(mend);
   return true;
 }
-

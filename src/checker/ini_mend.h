@@ -15,4 +15,3 @@ struct IniMend {
 // False, with why set, when the file's text is not known: bytes behind a UTF-8 mark that are no
 // UTF-8, or lines of UTF-8 beside bytes that are no UTF-8. Nothing is to be changed then.
 bool MendIni(const std::string& bytes, IniMend* mend, std::string* why);
-

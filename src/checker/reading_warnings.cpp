@@ -265,8 +265,7 @@ void CheckButtonSize(const Context& c, const ProfileKey& key) {
   const ProfileNumber meant =
       inner.empty() ? ProfileNumber{kDefaultButtonSize, 10} : ReadProfileNumber(inner, true);
   if (!quoted && meant.base == 10) return;
-  const int32_t wineReads =
-      ProfileInt(c.wine.file, kSettingsSection, key.name, kDefaultButtonSize);
+  const int32_t wineReads = ProfileInt(c.wine.file, kSettingsSection, key.name, kDefaultButtonSize);
   c.Add(quoted ? kNumberInQuotes : kNumberWithBasePrefix, key.line,
         kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
         {AnsiToUtf8(key.name + "=" + key.value), std::to_string(wineReads), AnsiToUtf8(key.name),

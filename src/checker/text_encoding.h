@@ -22,9 +22,9 @@ struct FileEncoding {
   WrittenEncoding encoding;
   size_t utf8Marks;   // at the start; a second one is text on line 1 to Windows and Wine alike
   size_t utf16Marks;  // of a UTF-16 file with its mark: more than one is text on line 1 too
-  size_t invalidAt;  // behind a UTF-8 mark or in a mixed file, the first byte that is no UTF-8;
-                     // npos when none
-  bool bigEndian;    // of kWrittenUtf16NoMark
+  size_t invalidAt;   // behind a UTF-8 mark or in a mixed file, the first byte that is no UTF-8;
+                      // npos when none
+  bool bigEndian;     // of kWrittenUtf16NoMark
 };
 
 FileEncoding EncodingOf(const std::string& bytes);

@@ -90,8 +90,8 @@ WindowsPath ResolveWindowsPath(const std::string& path) {
     resolved.segments.push_back(i + 1 < parts.size() ? TrimmedInnerSegment(part) : part);
   }
   // Only a path that does not end in a separator loses its trailing dots and spaces.
-  std::string* last = resolved.segments.empty() || parts.back().empty() ||
-                              parts.back() == "." || parts.back() == ".."
+  std::string* last = resolved.segments.empty() || parts.back().empty() || parts.back() == "." ||
+                              parts.back() == ".."
                           ? nullptr
                           : &resolved.segments.back();
   while (last != nullptr && EndsInDotOrSpace(*last)) {

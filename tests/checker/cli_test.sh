@@ -73,6 +73,8 @@ expect 0 '^  Readme.txt  -- About$' -- "$work/good"
 expect 0 '\{"line": 5, "kind": "file-not-in-folder", "concerns": \["windows", "wine"\]' -- "$work/good" --json
 expect 0 'Rows at 12 characters:' -- "$work/good" --width 12
 expect 0 '"opens": true' -- "$work/good" --json
+expect 0 '^  "width": 48,$' -- "$work/good" --json  # the template's list at the dialog's font
+expect 0 '^  "underWine": null,$' -- "$work/good" --json
 expect 0 '"text": "Readme.txt", "description": "About"' -- "$work/good" --json
 
 expect 1 'line 2: \[Configuration Error\] WindowTitle has been left blank.' -- "$work/bad"
@@ -110,6 +112,7 @@ expect 0 'Mode: +folder' -- "$work/pipe"  # a pipe is never opened, as it cannot
 utf16() { iconv -f utf-8 -t "$1" | { printf "$2"; cat; }; }
 printf '\xEF\xBB\xBF[Files]\r\n"Readme.txt"\r\n' | ini bom
 printf '\xEF\xBB\xBF; made in Notepad\r\n[Files]\r\n"Readme.txt"\r\n' | ini bomcomment
+printf '\xEF\xBB\xBF; x\r\n[Files]\r\n"Readme.txt" "Caf\xC3\xA9"\r\n' | ini bomrows
 printf '[SystemSettings]\nOkButtonSize=0x10\n[Files]\n"Readme.txt"\n' | ini unknown
 { printf '[Files]\n"Readme.txt"\n'; for i in $(seq 1 150); do printf '[\n'; done; } | ini brackets
 { printf '[SystemSettings]\nWindowTitle='; head -c 70000 /dev/zero | tr '\0' x; printf '\n[Files]\n"Readme.txt"\n'; } |
@@ -121,6 +124,8 @@ expect 0 '"platform": "wine",' -- "$work/bom" --platform wine --json
 expect 1 '"underWine": \{"opens": true, "windowTitle": "Launch File"' -- "$work/bom" --json
 expect 0 '^Notes \(1\):' -- "$work/bomcomment" --strict
 expect 0 '"notes": \[$' -- "$work/bomcomment" --json
+expect 0 '^Under Wine it would show other rows or descriptions\.$' -- "$work/bomrows"
+expect 0 '"underWine": \{"opens": true, "windowTitle": "Launch File", "message": null, "rowsDiffer": true\}' -- "$work/bomrows" --json
 expect 1 '\{"line": 2, "kind": "number-with-base-prefix", "concerns": \["windows"\]' -- "$work/unknown" --strict --json
 expect 0 '\{"line": 2, "kind": "number-with-base-prefix"' -- "$work/unknown" --strict --platform wine --json  # a note there
 expect 0 '^  and 50 more$' -- "$work/brackets"

@@ -17,6 +17,7 @@ TEST(AnsiText, Utf8ToWindows1252) {
       {"\xC3", "?"},                     // cut short
       {"\x80x", "?x"},                   // not a lead byte
       {"\xC2\x81", "\x81"},              // an undefined byte keeps its place
+      {"\xE0\xA4\x85x", "?x"},           // three bytes from E0 on, then the next character
   };
   for (const auto& c : cases) EXPECT_EQ(c.ansi, Utf8ToAnsi(c.utf8)) << c.utf8;
 }
@@ -34,12 +35,23 @@ TEST(AnsiText, Utf16InBothByteOrders) {
   EXPECT_EQ("A", Utf16ToAnsi(std::string("A\0\x42", 3), false));  // an odd byte is dropped
 }
 
-TEST(AnsiText, LowerCaseAsCharLowerBuffA) {
-  EXPECT_EQ('a', AnsiLower('A'));
-  EXPECT_EQ('\xE9', AnsiLower('\xC9'));  // É
-  EXPECT_EQ('\xD7', AnsiLower('\xD7'));  // × has no lower case
-  EXPECT_EQ('\x9A', AnsiLower('\x8A'));  // Š
-  EXPECT_EQ('\xFF', AnsiLower('\x9F'));  // Ÿ
-  EXPECT_EQ('\xDF', AnsiLower('\xDF'));  // ß stays
-  EXPECT_EQ('[', AnsiLower('['));
+// As CharLowerBuffA and CharUpperBuffA change the letters of Windows-1252.
+TEST(AnsiText, CaseAsCharLowerAndUpperBuffA) {
+  // Capital and small: A a, É é, Š š, Œ œ, Ž ž, Ÿ ÿ.
+  const char* const pairs[] = {"Aa", "\xC9\xE9", "\x8A\x9A", "\x8C\x9C", "\x8E\x9E", "\x9F\xFF"};
+  for (const char* pair : pairs) {
+    for (char c : {pair[0], pair[1]}) {
+      EXPECT_EQ(pair[1], AnsiLower(c)) << int(static_cast<uint8_t>(c));
+      EXPECT_EQ(pair[0], AnsiUpper(c)) << int(static_cast<uint8_t>(c));
+    }
+  }
+  for (char c : std::string("\xD7\xF7\xDF[")) {  // × ÷ ß and [ have no other case
+    EXPECT_EQ(c, AnsiLower(c));
+    EXPECT_EQ(c, AnsiUpper(c));
+  }
+}
+
+TEST(AnsiText, BrokenUtf8BecomesReplacementCharacter) {
+  EXPECT_EQ(std::string("a\0\xFD\xFF", 4), Utf8ToUtf16Le("a\xE9"));
+  EXPECT_EQ("a\xEF\xBF\xBD\xC3\xA9", ValidUtf8("a\xE9\xC3\xA9"));
 }

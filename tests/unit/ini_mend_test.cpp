@@ -44,9 +44,11 @@ struct MendCase {
 
 const std::string kTitle = "[SystemSettings]\r\nWindowTitle=";
 const std::string kCafe = kTitle + "Caf\xC3\xA9\r\n[Files]\r\n\"a.txt\"\r\n";
-const std::string kCafeLe = Le(kTitle + "Caf") + Bytes("\xE9\0", 2) + Le("\r\n[Files]\r\n\"a.txt\"\r\n");
+const std::string kCafeLe =
+    Le(kTitle + "Caf") + Bytes("\xE9\0", 2) + Le("\r\n[Files]\r\n\"a.txt\"\r\n");
 const std::string kCafeChange = "\"Caf\xC3\xA9\" showed as \"Caf\xC3\x83\xC2\xA9\"";
 
+// clang-format off
 const std::vector<MendCase> kMends = {
     {"ASCII without a mark: nothing", "[Files]\r\n\"a.txt\"\r\n", true, "[Files]\r\n\"a.txt\"\r\n",
      {}, {}, ""},
@@ -126,6 +128,7 @@ const std::vector<MendCase> kMends = {
      "the file mixes UTF-8 (lines 2, 5) with bytes that are no UTF-8 (line 4): which the author "
      "meant is not certain. Make every line one encoding in an editor"},
 };
+// clang-format on
 
 TEST(IniMend, BytesWrittenAndChangesListed) {
   for (const MendCase& c : kMends) {

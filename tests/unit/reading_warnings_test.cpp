@@ -91,7 +91,10 @@ const std::vector<WarningCase> kCases = {
      "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 cr\xC3\xA8me\r\n[Files]\r\n"
      "\"Readme.txt\" \"Caf\xE9\"\r\n\"b.txt\" \"\xC5\x82\"\r\n",
      {{kUtf8LineInAnsiFile, 2, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "", "yes", "", "4"}},
-      {kUtf8LineInAnsiFile, 5, kBoth, {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}}}},
+      {kUtf8LineInAnsiFile,
+       5,
+       kBoth,
+       {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}}}},
     // Several marks: the second is text on line 1 to Windows and Wine alike
     {"two UTF-8 marks before [SystemSettings]",
      "\xEF\xBB\xBF\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Disc\r\n" + kFiles,
@@ -110,6 +113,9 @@ const std::vector<WarningCase> kCases = {
     {"UTF-16 LE that lost its mark",
      Utf16(kFiles, false).substr(2),
      {{kUtf16WithoutMark, 0, kBoth, {"LE"}}}},
+    {"UTF-16 BE that lost its mark",
+     Utf16(kFiles, true).substr(2),
+     {{kUtf16WithoutMark, 0, kBoth, {"BE"}}}},
     {"a character Windows-1252 lacks",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0\xA9\x03\"\0", 24),
      {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "?", "\xCE\xA9"}}}},
@@ -142,7 +148,10 @@ const std::vector<WarningCase> kCases = {
        {"CancelButtonSize=\"20\"", "20", "CancelButtonSize", "20", "", ""}}}},
     {"an empty size in quotes: the launcher keeps its default",
      "[SystemSettings]\r\nOkButtonSize=\"\"\r\n" + kFiles,
-     {{kNumberInQuotes, 2, kWindows, {"OkButtonSize=\"\"", "24", "OkButtonSize", "24", "", "yes"}}}},
+     {{kNumberInQuotes,
+       2,
+       kWindows,
+       {"OkButtonSize=\"\"", "24", "OkButtonSize", "24", "", "yes"}}}},
     {"a quoted text one over its limit",
      "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
      {{kQuotedTextOneOver, 2, kWindows, {"OkButton", "21", "20"}}}},
@@ -174,7 +183,9 @@ const std::vector<WarningCase> kCases = {
     {"a quoted title of 41 bytes",
      Title("\"" + std::string(41, 'x') + "\""),
      {{kQuotedTextOneOver, 2, kWindows, {"WindowTitle", "41", "40"}}}},
-    {"a quoted title of 42 bytes: too long for both", Title("\"" + std::string(42, 'x') + "\""), {}},
+    {"a quoted title of 42 bytes: too long for both",
+     Title("\"" + std::string(42, 'x') + "\""),
+     {}},
     {"a value of 65,535 bytes", Title(std::string(65535, 'x')), {}},
     {"a value of 65,536 bytes reads as empty",
      Title(std::string(65536, 'x')),
@@ -182,7 +193,9 @@ const std::vector<WarningCase> kCases = {
     {"a value of 65,537 bytes reads as one",
      Title(std::string(65537, 'x')),
      {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65537", "1", "40"}}}},
-    {"a [Files] section of 32,767 characters", "[Files]\r\n" + std::string(32765, 'x') + "\r\n", {}},
+    {"a [Files] section of 32,767 characters",
+     "[Files]\r\n" + std::string(32765, 'x') + "\r\n",
+     {}},
     {"a [Files] section of 32,768 characters",
      "[Files]\r\n" + std::string(32766, 'x') + "\r\n",
      {{kFilesSectionLong, 1, kWindows, {"32768"}}}},
@@ -192,7 +205,8 @@ const std::vector<WarningCase> kCases = {
     {"blanks around = in a row",
      "[Files]\r\n\"a.txt\" \"Speed = fast\"\r\n",
      {{kBlanksAroundEquals, 2, kBoth, {"Speed=fast", "Speed = fast"}}}},
-    {"blanks around = between fields give the same row", "[Files]\r\n\"a.txt\" = \"Tide tables\"\r\n",
+    {"blanks around = between fields give the same row",
+     "[Files]\r\n\"a.txt\" = \"Tide tables\"\r\n",
      {}},
 };
 
@@ -249,10 +263,12 @@ const std::vector<AdviceCase> kAdvice = {
      "[SystemSettings]\r\nOkButtonSize=30\r\n" + kFiles, false, "OkButtonSize", "30"},
     {"a number in quotes", "[SystemSettings]\r\nCancelButtonSize=\"20\"\r\n" + kFiles,
      "[SystemSettings]\r\nCancelButtonSize=20\r\n" + kFiles, false, "CancelButtonSize", "20"},
-    {"a quoted text one over", "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
+    {"a quoted text one over",
+     "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
      "[SystemSettings]\r\nOkButton=" + std::string(20, 'x') + "\r\n" + kFiles, false, "OkButton",
      std::string(20, 'x')},
-    {"[Files]] with two brackets", "[Files]]\r\n\"Readme.txt\"\r\n", kFiles, false, nullptr, kFilesRead},
+    {"[Files]] with two brackets", "[Files]]\r\n\"Readme.txt\"\r\n", kFiles, false, nullptr,
+     kFilesRead},
     {"[SystemSettings without its bracket", "[SystemSettings\r\nWindowTitle=X\r\n" + kFiles,
      "[SystemSettings]\r\nWindowTitle=X\r\n" + kFiles, false, "WindowTitle", "X"},
     {"[ alone in [Files]: deleted", kFiles + "[\r\n\"a.txt\"\r\n", kFiles + "\"a.txt\"\r\n", false,
@@ -286,7 +302,8 @@ TEST(ReadingWarnings, AdviceFollowedGivesWhatWasMeant) {
     if (c.key != nullptr) {
       read = ProfileString(windows, "SystemSettings", c.key, "(none)", 1000);
     } else {
-      for (const SectionLine& line : ProfileSectionLines(windows, "Files")) read += line.text + "\n";
+      for (const SectionLine& line : ProfileSectionLines(windows, "Files"))
+        read += line.text + "\n";
     }
     EXPECT_EQ(c.meant, read);
   }
@@ -311,7 +328,10 @@ TEST(Findings, WordsOfTheTable) {
        "The file starts with a UTF-8 byte-order mark, which Windows does not recognise: its three "
        "bytes stay in front of line 1, which the launcher does not read, so nothing changes "
        "today. Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\")."},
-      {{kUtf8BeyondWindows1252, 3, kBoth, {"a\xC3\xA9", "a\xC3\x83\xC2\xA9", "\xCE\xA9", "yes", "yes"}},
+      {{kUtf8BeyondWindows1252,
+        3,
+        kBoth,
+        {"a\xC3\xA9", "a\xC3\x83\xC2\xA9", "\xCE\xA9", "yes", "yes"}},
        "This is UTF-8 text, which Windows reads as ANSI bytes: \"a\xC3\xA9\" shows as "
        "\"a\xC3\x83\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
        "text without them, then save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
@@ -320,7 +340,10 @@ TEST(Findings, WordsOfTheTable) {
        "This is UTF-8 text, which Windows reads as ANSI bytes: \"\xCE\xA9\" shows as "
        "\"\xC3\x8E\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
        "text without them."},
-      {{kUtf8LineInAnsiFile, 2, kBoth, {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}},
+      {{kUtf8LineInAnsiFile,
+        2,
+        kBoth,
+        {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}},
        "This line is UTF-8, but line 4 holds bytes that are no UTF-8, so Notepad opens the file "
        "as ANSI and shows \"\xC5\x82\" as \"\xC3\x85\xE2\x80\x9A\", as Windows does. Type the text "
        "of this line again there, without \xC5\x82, and save the file as ANSI."},

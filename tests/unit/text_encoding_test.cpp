@@ -36,6 +36,7 @@ struct EncodingCase {
   std::vector<WrittenEncoding> lineEncodings;
 };
 
+// clang-format off
 const std::vector<EncodingCase> kEncodings = {
     {"ASCII", "[Files]\r\n\"a.txt\"\r\n", kWrittenAscii, 0, 0, kNone, false,
      {"[Files]", "\"a.txt\""}, {kWrittenAscii, kWrittenAscii}},
@@ -83,6 +84,7 @@ const std::vector<EncodingCase> kEncodings = {
     {"UTF-16 BE without its mark", Be("[Files]\r\n\"a\"\r\n"), kWrittenUtf16NoMark, 0, 0, kNone,
      true, {}, {}},
 };
+// clang-format on
 
 TEST(TextEncoding, WhatTheAuthorWroteLineByLine) {
   for (const EncodingCase& c : kEncodings) {

@@ -24,7 +24,7 @@ const PathCase kPaths[] = {
     {"Readme.txt ", "Readme.txt", false, true, kNameFine, ""},
     {"Readme.txt. . ", "Readme.txt", false, true, kNameFine, ""},
     {"Docs.\\a.txt", "Docs\\a.txt", false, false, kNameFine, ""},  // one dot off an inner name
-    {"Docs\\", "Docs", false, false, kNameFine, ""},                // a separator keeps the name
+    {"Docs\\", "Docs", false, false, kNameFine, ""},               // a separator keeps the name
     {"Chapter 1: Intro.pdf", "Chapter 1: Intro.pdf", false, false, kForbiddenCharacter,
      "Chapter 1: Intro.pdf"},
     {"Q&A?.pdf", "Q&A?.pdf", false, false, kForbiddenCharacter, "Q&A?.pdf"},
