@@ -212,6 +212,13 @@ Rows at 48 characters (the default list width; --width W for another):
   a.txt  -- x\x1A
 EXPECTED
 
+# In JSON a control byte is shown as in the text, and a message's line breaks stay line breaks.
+[ "$("$check" "$work/nul" --json | jq -r '.rows[1].description')" = 'x\x1A' ] ||
+  fails "JSON does not show the control byte in a description as \\x1A"
+mkdir "$work/empty"
+[ "$("$check" "$work/empty" --json | jq -r '.message.text' | wc -l)" -gt 1 ] ||
+  fails "JSON does not keep the line breaks of a message"
+
 # Rows found only where Windows opens them, and every entry Windows cannot open or hold.
 mkdir -p "$work/paths/Docs"
 touch "$work/Outside.txt" "$work/paths/Readme.txt" "$work/paths/Chapter 1: Intro.pdf" \
@@ -300,7 +307,25 @@ expect 2 "no program name reads the folder's INI setup.exe.ini: .* so Setup.exe.
 expect 0 '^Program: Setup.exe \(the name setup.ini calls for' -- "$work/exeini2"
 expect 0 '\{"line": null, "kind": "unread-ini", "concerns": \["windows", "wine"\], "text": "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini."\}' -- "$work/unread" --program Start.exe --json
 expect 0 '^Fix: no INI to mend: the launcher lists the folder$' -- "$work/unread" --program Start.exe --fix
-expect 1 'Strict: the warnings fail' -- "$work/unread" --program Start.exe --strict
+expect_whole 1 unread --program Start.exe --strict <<'EXPECTED'
+Folder:  unread
+Program: Start.exe
+Read as: Windows reads it
+Mode:    folder (no readable start.ini)
+Verdict: the dialog opens, titled "Launch File".
+
+Warnings (1):
+  The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini.
+Strict: the warnings fail this check (--strict).
+
+Rows open from: D:\ (the folder listed; D:\ is this folder)
+
+Rows at 48 characters (the default list width; --width W for another):
+  a.txt
+
+Left out of the folder list:
+  setup.ini: a housekeeping extension
+EXPECTED
 
 # Folder mode meets the entries in the platform's search order: upper-cased, then by UTF-16 unit
 # (Z, _, Š, Ÿ); the folders it leaves out are listed in that order.
@@ -325,7 +350,17 @@ for n in 1000 1001; do
   { printf '[Files]\r\n'; seq -f '"f%04g.txt"' 1 "$n" | sed 's/$/\r/'; } >"$work/rows$n/setup.ini"
 done
 expect_no_warnings "$work/rows1000"
-expect 1 'more than 1000 entries' -- "$work/rows1001"
+expect_whole 1 rows1001 <<'EXPECTED'
+Folder:  rows1001
+Program: Setup.exe (the name setup.ini calls for; --program NAME.exe for another)
+Read as: Windows reads it
+Mode:    configuration (setup.ini)
+Verdict: the launcher refuses to start and shows one message:
+  [Too Many Files] The [Files] section of the configuration file contains more than 1000 entries.
+
+Problems (1):
+  [Too Many Files] The [Files] section of the configuration file contains more than 1000 entries.
+EXPECTED
 
 # Notes are counted beyond the first 100, as warnings are.
 { printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"C:\\\\f%d.txt"\r\n' "$i"; done; } | ini absolute
