@@ -49,6 +49,9 @@ const std::vector<WarningCase> kCases = {
      "[SystemSettings]\r\nOkButton=OK\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
      {}},
     {"a second section with only comments", kFiles + "[Files]\r\n; nothing\r\n", {}},
+    {"a second section whose line has no name, which the section call still lists",
+     kFiles + "[Files]\r\n=x\r\n",
+     {{kSecondSection, 3, kBoth, {"Files", "1", "1"}}}},
     // The UTF-8 mark
     {"a UTF-8 mark before a comment",
      "\xEF\xBB\xBF; notes\r\n" + kFiles,
