@@ -392,6 +392,18 @@ cp "$work/fixmixed/setup.ini" "$work/fixmixed.before"
 expect 2 'the file mixes UTF-8 \(line 2\) with bytes that are no UTF-8 \(line 4\).*nothing was changed' -- "$work/fixmixed" --fix
 cmp -s "$work/fixmixed/setup.ini" "$work/fixmixed.before" && [ ! -e "$work/fixmixed/setup.ini.orig" ] ||
   fails "--fix changed a file that mixes UTF-8 and ANSI"
+# A write that fails leaves the folder as it was: 0 blocks fails the copy of the original, 1 KiB
+# the mended file, which is twice as long.
+{ printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n'; for i in $(seq 1 40); do printf '"Readme.txt" "row %02d"\r\n' "$i"; done; } | ini fixfull
+cp "$work/fixfull/setup.ini" "$work/fixfull.before"
+for blocks in 0 1; do
+  out=$( (trap '' XFSZ; ulimit -f "$blocks"; "$check" "$work/fixfull" --fix) 2>&1)
+  code=$?
+  { [ "$code" -eq 2 ] && grep -q 'File too large; nothing was changed$' <<<"$out" &&
+    cmp -s "$work/fixfull/setup.ini" "$work/fixfull.before" &&
+    [ "$(ls "$work/fixfull")" = "$(printf 'Readme.txt\nsetup.ini')" ]; } ||
+    fails "--fix with writes limited to $blocks KiB -> $code, or left the folder changed: $out"
+done
 { printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"D/f%d.txt"\r\n' "$i"; done; } | ini fixmany
 expect 0 '^  and 30 more$' -- "$work/fixmany" --fix
 
