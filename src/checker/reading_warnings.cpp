@@ -99,7 +99,7 @@ std::string UnfitCharacters(const std::string& utf8) {
   std::string listed;
   ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
     const std::string character = utf8.substr(at, sequence.length);
-    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint) &&
+    if (!FitsAnsi(sequence.codePoint) &&  // ASCII and broken sequences (0) fit
         (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
       listed += (listed.empty() ? "" : ", ") + character;
     }

@@ -130,6 +130,14 @@ expect 1 '\{"line": 2, "kind": "number-with-base-prefix", "concerns": \["windows
 expect 0 '\{"line": 2, "kind": "number-with-base-prefix"' -- "$work/unknown" --strict --platform wine --json  # a note there
 expect 0 '^  and 50 more$' -- "$work/brackets"
 expect 0 '"warningsNotListed": 50,' -- "$work/brackets" --json
+# 100 findings are all listed, 101 are one too many.
+for n in 100 101; do
+  { printf '[Files]\n"Readme.txt"\n'; for i in $(seq 1 "$n"); do printf '[\n'; done; } | ini "brackets$n"
+done
+listed=$("$check" "$work/brackets100" | grep -c '^  line ')
+{ [ "$listed" -eq 100 ] && ! "$check" "$work/brackets100" | grep -q 'more$'; } ||
+  fails "100 warnings are not all listed, or said to have more ($listed listed)"
+expect 0 '^  and 1 more$' -- "$work/brackets101"
 expect 1 'WindowTitle is longer than .* \(70000 bytes; 69960 over\)' -- "$work/huge"
 expect 0 '\{"line": 1, "kind": "files-section-long", "concerns": \["windows"\]' -- "$work/long" --json
 expect 2 'native: only lanterpick-check.exe' -- "$work/good" --platform native
@@ -164,6 +172,7 @@ expect 2 'native: only lanterpick-check.exe' -- "$work/good" --fix --platform na
 printf '[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini ansi
 printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"\r\n' |
   utf16 UTF-16LE '\xFF\xFE' | ini utf16le
+expect 0 '^Fix: nothing to mend in setup.ini$' -- "$work/ansi" --fix
 expect_no_warnings "$work/ansi"
 expect_no_warnings "$work/utf16le"
 expect_no_warnings "$(dirname "$0")/../../examples/disc"
