@@ -337,12 +337,12 @@ TEST(Findings, WordsOfTheTable) {
         {"a\xC3\xA9", "a\xC3\x83\xC2\xA9", "\xCE\xA9", "yes", "yes"}},
        "This is UTF-8 text, which Windows reads as ANSI bytes: \"a\xC3\xA9\" shows as "
        "\"a\xC3\x83\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
-       "text without them, then save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
+       "text without \xCE\xA9, then save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
        "lanterpick-check --fix does it)."},
       {{kUtf8BeyondWindows1252, 3, kBoth, {"\xCE\xA9", "\xC3\x8E\xC2\xA9", "\xCE\xA9", "", ""}},
        "This is UTF-8 text, which Windows reads as ANSI bytes: \"\xCE\xA9\" shows as "
        "\"\xC3\x8E\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
-       "text without them."},
+       "text without \xCE\xA9."},
       {{kUtf8LineInAnsiFile,
         2,
         kBoth,
