@@ -62,6 +62,7 @@ add_executable(unit_tests
   tests/unit/folder_scan_test.cpp
   tests/unit/geometry_test.cpp
   tests/unit/icon_file_test.cpp
+  tests/unit/ini_mend_test.cpp
   tests/unit/item_text_test.cpp
   tests/unit/messages_test.cpp
   tests/unit/profile_reader_test.cpp
@@ -69,6 +70,8 @@ add_executable(unit_tests
   tests/unit/program_path_test.cpp
   tests/unit/settings_test.cpp
   tests/unit/startup_test.cpp
+  tests/unit/text_encoding_test.cpp
+  tests/unit/windows_path_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE fake_platform lanterpick_icon GTest::gtest_main)
 include(GoogleTest)

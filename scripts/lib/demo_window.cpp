@@ -1,5 +1,5 @@
 // For the demo: waits for the window that the launcher at a given path shows, selects a row of
-// its list so the description shows, and writes what it found to a file the script reads.
+// its list so the description shows, and writes what it found, in UTF-8, to a file the script reads.
 // Usage: demo-window.exe PROGRAM-PATH ROW SECONDS RESULT-FILE
 //   ROW counts from 1; 0 selects the second row where there is one, else the first.
 #include <windows.h>
@@ -32,12 +32,23 @@ std::string ImageOf(HWND window) {
   return image;
 }
 
+// A window's text as UTF-8, whatever the ANSI code page the launcher's text came through.
+std::string TextOf(HWND window) {
+  wchar_t wide[2048] = L"";
+  GetWindowTextW(window, wide, sizeof wide / sizeof wide[0]);
+  char text[3 * 2048] = "";
+  if (WideCharToMultiByte(CP_UTF8, 0, wide, -1, text, sizeof text, nullptr, nullptr) == 0) {
+    return std::string();
+  }
+  return text;
+}
+
 BOOL CALLBACK Consider(HWND window, LPARAM context) {
   Search* search = reinterpret_cast<Search*>(context);
   if (!IsWindowVisible(window)) return TRUE;
-  char className[64] = "", title[256] = "";
+  char className[64] = "";
   GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, title, sizeof title);
+  const std::string title = TextOf(window);
   const std::string image = ImageOf(window);
   if (strcmp(className, "#32770") == 0 && lstrcmpiA(image.c_str(), search->program) == 0) {
     search->found = window;
@@ -57,12 +68,6 @@ HWND WaitForLauncher(Search* search, int seconds) {
     Sleep(100);
   }
   return nullptr;
-}
-
-std::string TextOf(HWND window) {
-  char text[2048] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
 }
 
 // The launcher's dialog gets a row selected; its message box is only read.

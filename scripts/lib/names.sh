@@ -1,14 +1,16 @@
-# File names as Windows compares them: without regard to case, and never as a pattern. For the
-# scripts that write into an author's folder (make-disc).
+# File names as Windows compares them: upper-cased, and never as a pattern. For the scripts that
+# write into an author's folder (make-disc). Windows upper-cases each character on its own, by
+# its table; bash's ${x^^} does the same through the C library's towupper under C.UTF-8 (so
+# σ and ς both give Σ, and ß stays ß as on Windows). The caller sets LC_ALL=C.UTF-8.
 
 # find_name FOLDER NAME: prints FOLDER/ENTRY for the entry whose name is NAME but for case; nothing
 # when there is none. [1], * and ? in NAME are plain characters.
 find_name() {
-  local entry name want=${2,,}
+  local entry name want=${2^^}
   for entry in "$1"/* "$1"/.[!.]* "$1"/..?*; do
     [ -e "$entry" ] || [ -L "$entry" ] || continue # a pattern that matched nothing
     name=${entry##*/}
-    if [ "${name,,}" = "$want" ]; then
+    if [ "${name^^}" = "$want" ]; then
       printf '%s\n' "$entry"
       return 0
     fi
@@ -23,7 +25,7 @@ case_clashes() {
   find "$folder" -mindepth 1 -printf '%P\0' >"$list.all" || return 1
   : >"$list"
   while IFS= read -r -d '' path; do
-    key=${path,,}
+    key=${path^^}
     if [ -n "${seen[$key]+set}" ]; then
       printf '%s and %s\n' "${seen[$key]}" "$path" >>"$list"
     else

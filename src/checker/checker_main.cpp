@@ -110,8 +110,13 @@ bool Fix(const Options& o, std::string* error) {
     return false;
   }
   FILE* out = o.json ? stderr : stdout;
-  for (const std::string& line : told.said) fprintf(out, "Fix: %s\n", line.c_str());
-  for (const std::string& line : told.changes) fprintf(out, "  %s\n", line.c_str());
+  for (const std::string& line : told.said) fprintf(out, "Fix: %s\n", ShownText(line).c_str());
+  for (size_t i = 0; i < told.changes.size() && i < kShownFindings; ++i) {
+    fprintf(out, "  %s\n", ShownText(told.changes[i]).c_str());
+  }
+  if (told.changes.size() > kShownFindings) {
+    fprintf(out, "  and %s more\n", std::to_string(told.changes.size() - kShownFindings).c_str());
+  }
   if (!o.json) fputs("\n", stdout);
   return true;
 }

@@ -23,12 +23,20 @@ struct KindWords {
 #define MARK_ADVICE                                                             \
   "{2?Save the file without the mark, as ANSI (lanterpick-check --fix removes " \
   "it).|" SAVE_AS_UTF16("3") "}"
-#define UTF8_ADVICE                                                                            \
-  SAVE_AS_UTF16("3")                                                                           \
-  "{4? \"{4}\" also holds characters that Windows-1252 cannot hold, which show as \"?\" even " \
-  "then.|}"
-#define BUTTON_SIZE "{1}: Wine reads {2}; what Windows reads "
-#define BUTTON_ADVICE "Write the number in plain decimal: {3}={4}."
+#define UTF8_READ_AS_ANSI \
+  "This is UTF-8 text, which Windows reads as ANSI bytes: \"{1}\" shows as \"{2}\"."
+#define MORE_MARKS                                                                            \
+  "The file starts with {1} {2} byte-order marks: an editor takes the first for a mark, but " \
+  "the others are text in front of line 1 to Windows and Wine alike, "
+#define MARKS_ADVICE                                                                           \
+  "Save the file without them (lanterpick-check --fix removes them{4? and saves it as UTF-16 " \
+  "LE|})."
+#define FORBIDDEN_WHY "{3# (it names a data stream of another file)|}{4# (it is a wildcard)|}"
+#define BUTTON_SIZE                                                                             \
+  "{1}: Wine reads {2}{6? (the launcher keeps its default for an empty value)|}; what Windows " \
+  "reads "
+#define BUTTON_ADVICE \
+  "{6?Write {3}={4}, or remove the line.|Write the number in plain decimal: {3}={4}.}"
 
 constexpr KindWords kWords[] = {
     {kUtf16BigEndian, "utf16-big-endian",
@@ -48,21 +56,26 @@ constexpr KindWords kWords[] = {
      "This line holds bytes that are not UTF-8 ({1}), though the file starts with a UTF-8 mark: "
      "Wine shows \"?\" for them, Windows each byte as a character.",
      "Type the text again, then save the file as UTF-16 LE."},
-    {kUtf8ReadAsAnsi, "utf8-read-as-ansi",
-     "This is UTF-8 text, which Windows reads as ANSI bytes: \"{1}\" shows as \"{2}\".",
-     UTF8_ADVICE},
-    {kUtf8PairReadAsAnsi, "utf8-pair-read-as-ansi",
-     "If this file is UTF-8 (as Notepad saves it), Windows reads it as ANSI bytes: \"{1}\" shows "
-     "as \"{2}\"; as ANSI it shows as written.",
-     UTF8_ADVICE},
-    {kUtf8OrAnsi, "utf8-or-ansi",
-     "If this file is UTF-8, \"{1}\" shows as \"{2}\" on Windows; as ANSI, which its bytes more "
-     "likely are, it shows as written.",
-     "If it is UTF-8, save it as UTF-16 LE."},
+    {kUtf8ReadAsAnsi, "utf8-read-as-ansi", UTF8_READ_AS_ANSI, SAVE_AS_UTF16("5")},
+    {kUtf8BeyondWindows1252, "utf8-beyond-windows-1252",
+     UTF8_READ_AS_ANSI " Windows-1252 cannot hold {3}, which no save shows.",
+     "Write the text without {3}{4?, then save the file as UTF-16 LE (Notepad's \"UTF-16 "
+     "LE\"{5?; lanterpick-check --fix does it|}).|.}"},
+    {kUtf8LineInAnsiFile, "utf8-line-in-ansi-file",
+     "This line is UTF-8, but line {6} holds bytes that are no UTF-8, so Notepad opens the file "
+     "as ANSI and shows \"{1}\" as \"{2}\", as Windows does.",
+     "Type the text of this line again there{3?, without {3},|} and save the file as ANSI."},
+    {kMarksHideHeader, "marks-hide-header",
+     MORE_MARKS "so neither reads \"{3}\" as a header and the whole section is lost.",
+     MARKS_ADVICE},
+    {kMarksBeforeText, "marks",
+     MORE_MARKS "which the launcher does not read, so nothing changes "
+                "today.",
+     MARKS_ADVICE},
     {kBeyondWindows1252, "beyond-windows-1252",
-     "\"{1}\" holds characters that Windows-1252 cannot hold: Windows shows each as \"?\" "
-     "(\"{2}\").",
-     "Use only Windows-1252 characters."},
+     "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows each as \"?\" "
+     "(\"{2}\"), whatever the file is saved as.",
+     "Write the text without {3}."},
     {kNulByte, "nul-byte",
      "This line holds a NUL byte: Wine ends the line there, reading \"{1}\"; what Windows does is "
      "not known.",
@@ -71,6 +84,11 @@ constexpr KindWords kWords[] = {
      "A form feed or an end-of-file byte (0x1A) stands at an end of this line or of its value: "
      "Wine trims it as a blank; whether Windows does is not known (if it keeps it, a [Files] line "
      "no longer ends with its quote).",
+     "Remove it."},
+    {kLoneBlankByte, "form-feed-or-eof-line",
+     "This line of [Files] holds only a form feed or an end-of-file byte (0x1A): Wine reads it as "
+     "blank; whether Windows does is not known (if it keeps it, [Files] gains a line without "
+     "quotes and the launcher refuses to start).",
      "Remove it."},
     {kBlanksAroundEquals, "blanks-around-equals",
      "The blanks around the first \"=\" of a [Files] line are dropped: the row reads \"{1}\", not "
@@ -115,6 +133,45 @@ constexpr KindWords kWords[] = {
      "runs, which is this folder only when it is started from here.",
      ""},
     {kPathNamesFolder, "path-names-folder", "\"{1}\" names a folder, not a file.", ""},
+    {kRowForbiddenCharacter, "row-forbidden-character",
+     "\"{1}\": Windows does not allow \"{2}\" in a file name" FORBIDDEN_WHY
+     ", so it cannot open it.",
+     "Rename the file, and the row with it."},
+    {kRowDeviceName, "row-device-name",
+     "\"{1}\": Windows 10 and earlier take {2} for a device, with or without an extension, not a "
+     "file.",
+     "Rename the file, and the row with it."},
+    {kRowLeavesFolder, "row-leaves-folder",
+     "\"{1}\" leaves the folder through \"..\", so it is not on the disc: the folder is the "
+     "disc's root, above which \"..\" goes nowhere, so Windows opens {2}{3#, this folder's "
+     "file|, which is not in the folder}.",
+     "Put the file in the folder and write its path from there."},
+    {kRowTrailingDotOrSpace, "row-trailing-dot-or-space",
+     "\"{1}\": Windows drops the trailing dots and spaces and opens {2}; whether the shell then "
+     "opens it by its type is not known.",
+     "Write \"{3}\"."},
+    {kRowNotAFile, "row-not-a-file",
+     "\"{1}\" is not a file Windows can open: a broken link, a pipe or a device stands there.",
+     "Put the file itself there."},
+    {kNameForbiddenCharacter, "forbidden-character",
+     "\"{1}\": Windows does not allow \"{2}\" in a file name" FORBIDDEN_WHY
+     ", so no one can open it there.",
+     "Rename it."},
+    {kNameDeviceName, "device-name",
+     "\"{1}\": Windows 10 and earlier take {2} for a device, with or without an extension, so no "
+     "one can open it there.",
+     "Rename it."},
+    {kNameTrailingDotOrSpace, "trailing-dot-or-space",
+     "\"{1}\": Windows drops the trailing dots and spaces of a name, so it opens \"{2}\" "
+     "instead.",
+     "Rename it."},
+    {kNameNotAFile, "not-a-file",
+     "\"{1}\" is {2#a broken link|a pipe, a socket or a device}, not a file Windows can open.",
+     "{2#Put the file itself there.|Remove it.}"},
+    {kUnreadIni, "unread-ini",
+     "The launcher reads {1}, which is not in the folder, so it lists its folder instead, though "
+     "the folder holds {2}.",
+     "{3?Name the launcher {3}, or rename|Rename} the INI to {1}."},
 };
 constexpr bool EachKindInItsPlace() {
   for (int kind = 0; kind < kFindingKinds; ++kind) {

@@ -9,6 +9,7 @@
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
 #include "checker/reading_warnings.h"
+#include "checker/windows_path.h"
 #include "config/files_parser.h"
 #include "config/folder_scan.h"
 #include "config/launch_list.h"
@@ -73,17 +74,84 @@ void AddFinding(const Finding& finding, FolderReport* report) {
       .push_back(finding);
 }
 
+// The arguments the name kinds take: the name as shown, then what Windows does with it.
+std::vector<std::string> NameArguments(NameProblem problem, const std::string& shown,
+                                       const std::string& name) {
+  if (problem == kForbiddenCharacter) {
+    const std::string c = ForbiddenCharacterIn(name);
+    return {shown, c, c == ":" ? "1" : "", c == "?" || c == "*" ? "1" : ""};
+  }
+  if (problem == kDeviceName) {
+    std::string device = name.substr(0, name.find_first_of(". "));
+    for (char& c : device) c = AnsiUpper(c);
+    return {shown, device};
+  }
+  return {shown, name.substr(0, name.find_last_not_of(". ") + 1)};
+}
+
 void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   const std::vector<std::string> shown = {AnsiToUtf8(path)};
-  if (path.find('/') != std::string::npos)
+  if (path.find('/') != std::string::npos) {
     AddFinding({kSlashInPath, line, kConcernsBoth, shown}, report);
-  if (IsAbsolute(path)) return AddFinding({kAbsolutePath, line, 0, shown}, report);
-  const std::string host = HostPathOf(kHostDriveRoot + path);
-  if (host.empty()) {
-    AddFinding({kFileNotInFolder, line, kConcernsBoth, shown}, report);
-  } else if (IsHostFolder(host)) {
-    AddFinding({kPathNamesFolder, line, kConcernsBoth, shown}, report);
   }
+  if (IsAbsolute(path)) return AddFinding({kAbsolutePath, line, 0, shown}, report);
+  const RowLookup row = LookUpRow(path);
+  const std::string opens = AnsiToUtf8(kHostDriveRoot + JoinedWindowsPath(row.path));
+  if (row.path.problem != kNameFine) {
+    const std::string name = AnsiToUtf8(row.path.problemName);
+    const bool device = row.path.problem == kDeviceName;
+    AddFinding({device ? kRowDeviceName : kRowForbiddenCharacter, line,
+                device ? kConcernsWindows : kConcernsBoth,
+                NameArguments(row.path.problem, shown[0], name)},
+               report);
+  } else if (row.path.climbsAboveRoot) {
+    AddFinding({kRowLeavesFolder,
+                line,
+                kConcernsBoth,
+                {shown[0], opens, row.kind == kHostFile ? "1" : ""}},
+               report);
+  } else if (row.host.empty()) {
+    AddFinding({kFileNotInFolder, line, kConcernsBoth, shown}, report);
+  } else if (row.kind == kHostOther) {
+    AddFinding({kRowNotAFile, line, kConcernsBoth, shown}, report);
+  } else if (row.kind == kHostFolder) {
+    AddFinding({kPathNamesFolder, line, kConcernsBoth, shown}, report);
+  } else if (row.path.trimmedLast) {
+    AddFinding({kRowTrailingDotOrSpace,
+                line,
+                kConcernsBoth,
+                {shown[0], opens, AnsiToUtf8(JoinedWindowsPath(row.path))}},
+               report);
+  }
+}
+
+const FindingKind kNameKinds[] = {kNameNotAFile, kNameForbiddenCharacter, kNameDeviceName,
+                                  kNameTrailingDotOrSpace};
+
+// Every entry under the folder whose name Windows cannot open or hold, or that is no file or
+// folder, found in one walk that does not follow links.
+void WalkNames(const std::string& host, const std::string& shown, FolderReport* report) {
+  for (const HostEntry& entry : HostFolderEntries(host)) {
+    const std::string path = shown + HostTextInUtf8(entry.hostName);
+    const NameProblem problem = NameProblemOf(entry.hostName);
+    if (problem != kNameFine) {
+      report->names.push_back({kNameKinds[problem], 0,
+                               problem == kDeviceName ? kConcernsWindows : kConcernsBoth,
+                               NameArguments(problem, path, HostTextInUtf8(entry.hostName))});
+    } else if (entry.kind == kHostOther) {
+      report->names.push_back({kNameNotAFile, 0, kConcernsBoth, {path, entry.link ? "1" : ""}});
+    }
+    if (entry.kind == kHostFolder && !entry.link) {
+      WalkNames(host + "/" + entry.hostName, path + "/", report);
+    }
+  }
+}
+
+void CheckNames(const std::string& folder, FolderReport* report) {
+  WalkNames(folder, "", report);
+  std::sort(report->names.begin(), report->names.end(),
+            [](const Finding& a, const Finding& b) { return a.arguments[0] < b.arguments[0]; });
+  for (const Finding& name : report->names) AddFinding(name, report);
 }
 
 // Every [Files] line with a syntax error, with its line in the file; missing files as warnings.
@@ -183,28 +251,79 @@ void CompareWithWine(const FolderReport& wine, FolderReport* report) {
                                       wine.first.text != report->first.text);
 }
 
-bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
-                    std::string* error) {
+namespace {
+
+// The folder's INI files, desktop.ini aside, by their ANSI names.
+std::vector<std::string> IniFilesIn(const std::string& folder) {
   std::vector<std::string> inis;
   for (const HostEntry& entry : ListHostFolder(folder)) {
     const std::string& name = entry.name;
-    if ((entry.attributes & kAttributeDirectory) || name.size() <= 4) continue;
+    if (entry.kind != kHostFile || name.size() <= 4) continue;
     if (SameAnsiFolded(name.substr(name.size() - 4), ".ini") &&
         !SameAnsiFolded(name, "desktop.ini")) {
       inis.push_back(name);
     }
   }
-  if (inis.size() > 1) {
+  return inis;
+}
+
+// The INI the launcher started as D:\program reads, by the launcher's own rule; "" for none.
+std::string IniReadBy(const std::string& program) {
+  char programPath[kProgramPathRoom], configPath[kConfigPathRoom];
+  TakeProgramPath(("\"" + std::string(kHostDriveRoot) + program + "\"").c_str(), programPath);
+  const bool derived = DeriveConfigPath(programPath, configPath);
+  TakeHostMessages();
+  return derived ? OwnName(configPath) : "";
+}
+
+// The program name that reads the INI: its name with ".exe", a lower-case first letter made a
+// capital (setup.ini: Setup.exe); "" when the launcher's rule makes that name read another.
+std::string ProgramReading(const std::string& ini) {
+  std::string program = ini.substr(0, ini.size() - 4) + ".exe";
+  program[0] = AnsiUpper(program[0]);
+  return SameAnsiFolded(IniReadBy(program), ini) ? program : "";
+}
+
+// Folder mode, where the folder holds an INI: the program would read another.
+void CheckUnreadIni(const std::string& folder, FolderReport* report) {
+  const std::vector<std::string> inis = IniFilesIn(folder);
+  if (inis.empty()) return;
+  std::string held, programs;
+  for (const std::string& ini : inis) {
+    const std::string program = ProgramReading(ini);
+    held += (held.empty() ? "" : ", ") + AnsiToUtf8(ini);
+    if (!program.empty()) programs += (programs.empty() ? "" : " or ") + AnsiToUtf8(program);
+  }
+  AddFinding({kUnreadIni, 0, kConcernsBoth, {report->configName, held, programs}}, report);
+}
+
+}  // namespace
+
+bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
+                    std::string* error) {
+  const std::vector<std::string> inis = IniFilesIn(folder);
+  std::vector<std::string> readable;
+  for (const std::string& name : inis) {
+    if (!ProgramReading(name).empty()) readable.push_back(name);
+  }
+  if (readable.size() > 1) {
     *error = "the folder holds several INI files (";
-    for (size_t i = 0; i < inis.size(); ++i) *error += (i ? ", " : "") + AnsiToUtf8(inis[i]);
+    for (size_t i = 0; i < readable.size(); ++i)
+      *error += (i ? ", " : "") + AnsiToUtf8(readable[i]);
     *error += "); say which with --program NAME.exe";
     return false;
   }
-  *ini = inis.empty() ? "" : inis[0];
-  *program = inis.empty() ? "Setup.exe" : ini->substr(0, ini->size() - 4) + ".exe";
-  // setup.ini asks for Setup.exe: the same file to Windows, and the name people expect to see.
-  if ((*program)[0] >= 'a' && (*program)[0] <= 'z')
-    (*program)[0] = static_cast<char>((*program)[0] - 'a' + 'A');
+  if (readable.empty() && !inis.empty()) {
+    std::string candidate = inis[0].substr(0, inis[0].size() - 4) + ".exe";
+    candidate[0] = AnsiUpper(candidate[0]);
+    *error = "no program name reads the folder's INI " + AnsiToUtf8(inis[0]) +
+             ": the launcher takes its own name up to the first \".exe\" and adds \".ini\", so " +
+             AnsiToUtf8(candidate) + " reads " + AnsiToUtf8(IniReadBy(candidate)) +
+             "; rename the INI, or say which program with --program NAME.exe";
+    return false;
+  }
+  *ini = readable.empty() ? "" : readable[0];
+  *program = readable.empty() ? "Setup.exe" : ProgramReading(readable[0]);
   return true;
 }
 
@@ -232,6 +351,7 @@ FolderReport CheckFolder(const std::string& folder, const std::string& programNa
     return report;
   }
   report.configName = paths.derived ? AnsiToUtf8(OwnName(paths.configPath)) : "";
+  CheckNames(folder, &report);
   RunStartUp(&report);
   if (!paths.derived) {
     report.mode = kStoppedBeforeChoosing;
@@ -241,6 +361,7 @@ FolderReport CheckFolder(const std::string& folder, const std::string& programNa
     FindLineOfFirstProblem(&report);
   } else {
     if (!report.opens) report.problems.push_back(report.first);
+    CheckUnreadIni(folder, &report);
     ListLeftOut(folder, OwnName(paths.programPath), &report);
   }
   return report;

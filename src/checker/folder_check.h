@@ -50,6 +50,7 @@ struct FolderReport {
   int width = 0;
   std::vector<CheckedRow> rows;
   std::vector<CheckedEntry> leftOut;
+  std::vector<Finding> names;  // entries Windows cannot open or hold, by path (arguments[0])
   OtherVerdict underWine;  // set by CompareWithWine
 };
 

@@ -6,16 +6,27 @@
 #include <string>
 #include <vector>
 
+// What an entry is: a file or folder Windows can open, or something it cannot (a broken link, a
+// pipe, a socket or a device).
+enum HostKind { kHostFile, kHostFolder, kHostOther };
+
 struct HostEntry {
   uint32_t attributes;
-  std::string name;  // Windows-1252, as FindFirstFileA gives it
+  std::string name;      // Windows-1252, as FindFirstFileA gives it
+  std::string hostName;  // as the host names it
+  HostKind kind;
+  bool link;  // a symbolic link, which a walk of the folder does not follow
 };
 
 // The entries in the order the platform's folder search gives them, "." and ".." first.
 std::vector<HostEntry> ListHostFolder(const std::string& folder);
 
-// The path of the folder's entry of that name, found without regard to case; "" when none.
-std::string HostChild(const std::string& folder, const std::string& ansiName);
+// Every entry but "." and "..", broken links and devices too, in no particular order.
+std::vector<HostEntry> ListEveryHostEntry(const std::string& folder);
+
+// A host name as the launcher's ANSI functions see it: UTF-8 turned into Windows-1252, and
+// bytes that are no UTF-8 taken as Windows-1252 already.
+std::string HostNameInAnsi(const std::string& hostName);
 
 bool IsHostFolder(const std::string& path);
 
@@ -27,11 +38,16 @@ bool HostPathExists(const std::string& path);
 // A command-line argument in the launcher's code page: Unix hands it over in UTF-8.
 std::string HostArgumentInAnsi(const char* argument);
 
-// A host path or argument in UTF-8, for the report.
+// A host path or argument in UTF-8, for the report: bytes that are no UTF-8 shown as
+// Windows-1252 characters.
 std::string HostTextInUtf8(const std::string& text);
 
-// Writes a file that must not exist yet, with the permissions of the file model, and flushes it
-// to the disk. False, with error set, when it cannot.
+// Where a symbolic link points; "" when path is no link.
+std::string HostLinkTarget(const std::string& path);
+
+// Writes a file that must not exist yet, with the permissions and the hidden and system
+// attributes of the file model (where the file system keeps them), and flushes it to the disk.
+// False, with error set, when it cannot.
 bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
                       std::string* error);
 

@@ -18,13 +18,15 @@
 
 namespace {
 
+const char kDosAttributes[] = "user.DOSATTRIB";
+
 // Wine keeps the hidden and system attributes in an extended attribute; names with a leading
 // dot are hidden too.
 uint32_t AttributesOf(const std::string& path, const std::string& name, bool directory) {
   uint32_t attributes = directory ? static_cast<uint32_t>(kAttributeDirectory) : 0u;
   if (!name.empty() && name[0] == '.') attributes |= kAttributeHidden;
   char value[32] = {};
-  ssize_t length = getxattr(path.c_str(), "user.DOSATTRIB", value, sizeof value - 1);
+  ssize_t length = getxattr(path.c_str(), kDosAttributes, value, sizeof value - 1);
   if (length > 0) attributes |= strtoul(value, nullptr, 16) & (kAttributeHidden | kAttributeSystem);
   return attributes;
 }
@@ -55,33 +57,57 @@ bool StatOf(const std::string& path, struct stat* info) {
   return !path.empty() && stat(path.c_str(), info) == 0;
 }
 
+// The entry of that name in folder; false when it cannot be looked at (it went in between).
+bool ReadEntry(const std::string& folder, const std::string& name, HostEntry* entry) {
+  const std::string path = folder + "/" + name;
+  struct stat info, own;
+  if (lstat(path.c_str(), &own) != 0) return false;
+  const bool target = stat(path.c_str(), &info) == 0;
+  const bool directory = target && S_ISDIR(info.st_mode);
+  entry->attributes = AttributesOf(path, name, directory);
+  entry->name = HostNameInAnsi(name);
+  entry->hostName = name;
+  entry->kind = directory ? kHostFolder : target && S_ISREG(info.st_mode) ? kHostFile : kHostOther;
+  entry->link = S_ISLNK(own.st_mode);
+  return true;
+}
+
+bool IsValidUtf8(const std::string& text) {
+  bool valid = true;
+  ForEachUtf8(text, 0,
+              [&](size_t, const Utf8Sequence& sequence) { return valid = sequence.length > 0; });
+  return valid;
+}
+
 }  // namespace
 
-std::vector<HostEntry> ListHostFolder(const std::string& folder) {
+std::string HostNameInAnsi(const std::string& hostName) {
+  return IsValidUtf8(hostName) ? Utf8ToAnsi(hostName) : hostName;
+}
+
+std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
   std::vector<HostEntry> entries;
   DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr) return entries;
-  while (dirent* e = readdir(dir)) {
-    std::string name = e->d_name, path = folder + "/" + name;
-    struct stat info;
-    if (!StatOf(path, &info)) continue;
-    entries.push_back({AttributesOf(path, name, S_ISDIR(info.st_mode)), Utf8ToAnsi(name)});
+  while (dirent* e = dir ? readdir(dir) : nullptr) {
+    HostEntry entry;
+    if (!IsDotEntry(e->d_name) && ReadEntry(folder, e->d_name, &entry)) entries.push_back(entry);
   }
-  closedir(dir);
-  std::sort(entries.begin(), entries.end(), SearchOrder);
+  if (dir) closedir(dir);
   return entries;
 }
 
-std::string HostChild(const std::string& folder, const std::string& ansiName) {
-  DIR* dir = opendir(folder.c_str());
-  std::string found;
-  while (dirent* e = dir ? readdir(dir) : nullptr) {
-    if (found.empty() && SameAnsiFolded(Utf8ToAnsi(e->d_name), ansiName)) {
-      found = folder + "/" + e->d_name;
-    }
+// Wine lists "." and ".." first, and leaves out what it cannot look at: a broken link.
+std::vector<HostEntry> ListHostFolder(const std::string& folder) {
+  std::vector<HostEntry> entries;
+  if (!IsHostFolder(folder)) return entries;
+  for (const char* dot : {".", ".."}) {
+    entries.push_back({AttributesOf(folder + "/" + dot, dot, true), dot, dot, kHostFolder, false});
   }
-  if (dir) closedir(dir);
-  return found;
+  for (const HostEntry& entry : ListEveryHostEntry(folder)) {
+    if (!entry.link || entry.kind != kHostOther) entries.push_back(entry);
+  }
+  std::sort(entries.begin(), entries.end(), SearchOrder);
+  return entries;
 }
 
 bool IsHostFolder(const std::string& path) {
@@ -95,16 +121,29 @@ bool IsHostPlainFile(const std::string& path) {
 }
 
 std::string HostArgumentInAnsi(const char* argument) {
-  return Utf8ToAnsi(argument);
+  return HostNameInAnsi(argument);
 }
 
 std::string HostTextInUtf8(const std::string& text) {
-  return text;
+  return IsValidUtf8(text) ? text : AnsiToUtf8(text);
 }
 
 bool HostPathExists(const std::string& path) {
   struct stat info;
   return lstat(path.c_str(), &info) == 0;
+}
+
+std::string HostLinkTarget(const std::string& path) {
+  char target[4096];
+  const ssize_t length = readlink(path.c_str(), target, sizeof target);
+  return length > 0 ? std::string(target, static_cast<size_t>(length)) : "";
+}
+
+// Wine's hidden and system attributes of the model, set on the open file: true when it has none.
+bool CopyDosAttributes(const std::string& model, int file) {
+  char value[64];
+  const ssize_t length = getxattr(model.c_str(), kDosAttributes, value, sizeof value);
+  return length < 0 || fsetxattr(file, kDosAttributes, value, static_cast<size_t>(length), 0) == 0;
 }
 
 bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
@@ -118,7 +157,8 @@ bool WriteNewHostFile(const std::string& path, const std::string& bytes, const s
     written = n > 0;
     done += written ? static_cast<size_t>(n) : 0;
   }
-  written = written && fchmod(file, mode) == 0 && fsync(file) == 0;
+  written =
+      written && fchmod(file, mode) == 0 && CopyDosAttributes(model, file) && fsync(file) == 0;
   if (file >= 0 && close(file) != 0) written = false;
   if (!written) {
     *error = "cannot write " + path + ": " + strerror(errno);

@@ -11,16 +11,27 @@ std::vector<HostEntry> ListHostFolder(const std::string& folder) {
   HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &found);
   if (search == INVALID_HANDLE_VALUE) return entries;
   do {
-    entries.push_back({found.dwFileAttributes, found.cFileName});
+    const DWORD attributes = found.dwFileAttributes;
+    const HostKind kind = attributes & FILE_ATTRIBUTE_DIRECTORY ? kHostFolder
+                          : attributes & FILE_ATTRIBUTE_DEVICE  ? kHostOther
+                                                                : kHostFile;
+    entries.push_back({attributes, found.cFileName, found.cFileName, kind,
+                       (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
   } while (FindNextFileA(search, &found));
   FindClose(search);
   return entries;
 }
 
-std::string HostChild(const std::string& folder, const std::string& ansiName) {
-  if (ansiName.find_first_of("*?") != std::string::npos) return "";
-  const std::string path = folder + "\\" + ansiName;
-  return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES ? "" : path;
+std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
+  std::vector<HostEntry> entries;
+  for (const HostEntry& entry : ListHostFolder(folder)) {
+    if (entry.name != "." && entry.name != "..") entries.push_back(entry);
+  }
+  return entries;
+}
+
+std::string HostNameInAnsi(const std::string& hostName) {
+  return hostName;  // the A functions name files in the ANSI code page
 }
 
 bool IsHostFolder(const std::string& path) {
@@ -46,10 +57,29 @@ bool HostPathExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string&,
+std::string HostLinkTarget(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+    return "";
+  }
+  HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  char target[MAX_PATH] = "another file";
+  if (file != INVALID_HANDLE_VALUE) {
+    if (GetFinalPathNameByHandleA(file, target, MAX_PATH, 0) == 0) strcpy(target, "another file");
+    CloseHandle(file);
+  }
+  return target;
+}
+
+bool WriteNewHostFile(const std::string& path, const std::string& bytes, const std::string& model,
                       std::string* error) {
+  const DWORD modelAttributes = GetFileAttributesA(model.c_str());
+  const DWORD kept = modelAttributes == INVALID_FILE_ATTRIBUTES
+                         ? 0
+                         : modelAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
   HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+                            kept ? kept : FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD done = 0;
   bool written = file != INVALID_HANDLE_VALUE &&
                  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&

@@ -1,93 +1,11 @@
-// lanterpick-check --fix: mends an INI's encoding and its rows' slashes, and writes it anew.
+// lanterpick-check --fix: the INI the launcher reads in a folder, mended and written anew.
 #include "checker/ini_fix.h"
 
-#include "checker/ansi_text.h"
-#include "checker/findings.h"
 #include "checker/host_files.h"
+#include "checker/ini_mend.h"
 #include "checker/platform_host.h"
-#include "checker/profile_reader.h"
-#include "checker/text_encoding.h"
-#include "config/files_parser.h"
-#include "config/launch_list.h"
-#include "config/settings.h"
 
 namespace {
-
-// The first word of UTF-8 text that goes beyond ASCII.
-std::string FirstWordBeyondAscii(const std::string& utf8) {
-  const size_t at = FirstBeyondAscii(utf8);
-  return at == std::string::npos ? "" : WordAround(utf8, at);
-}
-
-// The encoding Windows reads as written, for every character the author wrote.
-void MendEncoding(const std::string& bytes, const FileEncoding& written, IniMend* mend) {
-  const size_t text = written.utf8Mark ? MarkLength(kUtf8Mark) : 0;
-  const std::string word = FirstWordBeyondAscii(bytes.substr(text));
-  switch (written.encoding) {
-    case kWrittenUtf16Be:
-      mend->bytes = kUtf16LeMarkBytes +
-                    Utf8ToUtf16Le(Utf16ToUtf8(bytes.substr(MarkLength(kUtf16BeMark)), true));
-      mend->changes.push_back(
-          "saved as UTF-16 LE with its byte-order mark: it was UTF-16 big-endian, which Windows "
-          "cannot read at all");
-      return;
-    case kWrittenUtf8:
-      mend->bytes = kUtf16LeMarkBytes + Utf8ToUtf16Le(bytes.substr(text));
-      mend->changes.push_back(
-          std::string("saved as UTF-16 LE with its byte-order mark, which Windows reads as "
-                      "written: it was UTF-8 ") +
-          (written.utf8Mark ? "with" : "without") + " a mark, which Windows reads as ANSI bytes" +
-          (word.empty() ? "" : ": \"" + word + "\" showed as \"" + AnsiToUtf8(word) + "\""));
-      return;
-    case kWrittenAscii:
-      if (!written.utf8Mark) return;
-      mend->bytes = bytes.substr(text);
-      mend->changes.push_back(
-          "removed the UTF-8 byte-order mark, which Windows reads as text in front of line 1 "
-          "(the rest is plain ASCII)");
-      return;
-    case kWrittenUtf8OrAnsi:
-      mend->leftAlone.push_back(
-          "the encoding: its one pair of bytes beyond ASCII is \"" + AnsiToUtf8(word) +
-          "\" in ANSI, which it more likely is and which Windows reads as written, or \"" + word +
-          "\" in UTF-8. If it is UTF-8, save it as UTF-16 LE.");
-      return;
-    case kWrittenUtf16NoMark:
-      mend->leftAlone.push_back(
-          "the encoding: it looks like UTF-16 without its byte-order mark. Save it as UTF-16 LE "
-          "with its mark (Notepad's \"UTF-16 LE\").");
-      return;
-    default:
-      return;
-  }
-}
-
-// In a [Files] line of the file, the path between the first two quotes gets \ for /.
-void MendSlashes(IniMend* mend) {
-  std::string& bytes = mend->bytes;
-  const ProfileFile profile = ReadProfile(bytes, kWindowsReading);
-  const size_t unit = profile.mark == kUtf16LeMark ? 2 : 1;
-  for (const SectionLine& line : ProfileSectionLines(profile, kFilesSection)) {
-    LaunchEntry entry;
-    uint32_t length = 0;
-    const uint32_t room = static_cast<uint32_t>(line.text.size() + 1);
-    if (ReadFileLine(line.text.c_str(), room, &entry, &length) != kEntryLine ||
-        std::string(entry.path).find('/') == std::string::npos) {
-      continue;
-    }
-    const ProfileLine& read = profile.lines[line.line - 1];
-    int quotes = 0;
-    for (size_t at = read.start; at + unit <= read.end && quotes < 2; at += unit) {
-      const bool narrow = unit == 1 || bytes[at + 1] == '\0';
-      quotes += narrow && bytes[at] == '"';
-      if (narrow && quotes == 1 && bytes[at] == '/') bytes[at] = '\\';
-    }
-    std::string mended = entry.path;
-    for (char& c : mended) c = c == '/' ? '\\' : c;
-    mend->changes.push_back("line " + std::to_string(line.line) + ": \"" + AnsiToUtf8(entry.path) +
-                            "\" is now \"" + AnsiToUtf8(mended) + "\"");
-  }
-}
 
 // The host file of the INI the launcher reads, or "" when there is none.
 std::string HostConfigurationFile(const std::string& folder, const std::string& programName) {
@@ -103,21 +21,6 @@ std::string NameOf(const std::string& path) {
 
 }  // namespace
 
-bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
-  const FileEncoding written = EncodingOf(bytes);
-  if (written.utf8Mark && written.invalidAt != std::string::npos) {
-    const int line = ProfileLineAt(ReadProfile(bytes, kWindowsReading), written.invalidAt);
-    *why = "line " + std::to_string(line) + " holds bytes that are not UTF-8 (" +
-           BrokenUtf8At(bytes, written.invalidAt) +
-           "), though the file starts with a UTF-8 mark: the text they stand for is not known";
-    return false;
-  }
-  mend->bytes = bytes;
-  MendEncoding(bytes, written, mend);
-  MendSlashes(mend);
-  return true;
-}
-
 bool FixFolderIni(const std::string& folder, const std::string& programName, FixReport* told,
                   std::string* error) {
   std::vector<std::string>* said = &told->said;
@@ -127,6 +30,12 @@ bool FixFolderIni(const std::string& folder, const std::string& programName, Fix
     return true;
   }
   const std::string name = NameOf(ini), original = ini + ".orig", partial = ini + ".fixing";
+  const std::string target = HostLinkTarget(ini);
+  if (!target.empty()) {
+    *error = name + " is a link to " + HostTextInUtf8(target) +
+             ": fix the file it points to; nothing was changed";
+    return false;
+  }
   const std::string bytes = ReadHostBytes(ini);
   IniMend mend;
   if (!MendIni(bytes, &mend, error)) {
@@ -143,7 +52,10 @@ bool FixFolderIni(const std::string& folder, const std::string& programName, Fix
              " is there already (from an earlier --fix?); move it away first; nothing was changed";
     return false;
   }
-  if (!WriteNewHostFile(original, bytes, ini, error)) return false;
+  if (!WriteNewHostFile(original, bytes, ini, error)) {
+    *error += "; nothing was changed";
+    return false;
+  }
   if (!WriteNewHostFile(partial, mend.bytes, ini, error) ||
       !MoveHostFileOver(partial, ini, error)) {
     RemoveHostFile(partial);

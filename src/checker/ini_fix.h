@@ -1,20 +1,11 @@
-// lanterpick-check --fix: mends what can be mended in an INI without guessing. A UTF-8 or UTF-16
-// big-endian file becomes UTF-16 LE with its mark, which Windows reads as written; a UTF-8 mark
-// on plain ASCII goes; a row's path with / gets \. Anything else is left to the author.
+// lanterpick-check --fix: the INI the launcher reads in a folder, mended where that needs no
+// guess (ini_mend.h) and written anew in its place.
 #pragma once
 
 #include <string>
 #include <vector>
 
-struct IniMend {
-  std::string bytes;                   // the file as mended
-  std::vector<std::string> changes;    // each change made, in UTF-8
-  std::vector<std::string> leftAlone;  // what was not mended, and why
-};
-
-// False, with why set, when the file's text is not known: bytes behind a UTF-8 mark that are no
-// UTF-8. Nothing is to be changed then.
-bool MendIni(const std::string& bytes, IniMend* mend, std::string* why);
+#include "checker/ini_mend.h"
 
 // What --fix tells, in UTF-8: what it did or left alone, then each change it made.
 struct FixReport {
@@ -23,6 +14,8 @@ struct FixReport {
 
 // Mends the INI the launcher named programName reads in folder, if it has one. The mended file
 // replaces it at once (written beside it, flushed, renamed over it); the original is kept as
-// NAME.orig, which must not exist yet. False, with error set and nothing changed, when it cannot.
+// NAME.orig, which must not exist yet; the new file keeps the old one's mode and hidden and system
+// attributes. An INI that is a link is refused. False, with error set and nothing changed, when it
+// cannot.
 bool FixFolderIni(const std::string& folder, const std::string& programName, FixReport* told,
                   std::string* error);

@@ -8,14 +8,28 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <unordered_map>
 
 #include "checker/ansi_text.h"
 #include "checker/profile_reader.h"
 #include "checker/system_profile.h"
+#include "checker/windows_path.h"
 
 const char kHostDriveRoot[] = "D:\\";
 
 namespace {
+
+// A folder's entries, listed once per check, by their names folded as Windows folds them.
+struct FolderIndex {
+  std::vector<HostEntry> entries;
+  std::unordered_map<std::string, size_t> byName;  // the first of names that fold alike
+};
+
+std::string Folded(const std::string& ansi) {
+  std::string folded = ansi;
+  for (char& c : folded) c = AnsiLower(c);
+  return folded;
+}
 
 struct HostState {
   ReadingPlatform platform = kReadAsWindows;
@@ -26,8 +40,39 @@ struct HostState {
   std::vector<HostEntry> search;
   size_t next = 0;
   bool configurationOpened = false;
+  std::map<std::string, FolderIndex> listed;
 };
 HostState State;
+
+const FolderIndex& IndexOf(const std::string& hostFolder) {
+  auto found = State.listed.find(hostFolder);
+  if (found != State.listed.end()) return found->second;
+  FolderIndex& index = State.listed[hostFolder];
+  index.entries = ListEveryHostEntry(hostFolder);
+  for (size_t i = 0; i < index.entries.size(); ++i) {
+    index.byName.emplace(Folded(index.entries[i].name), i);
+  }
+  return index;
+}
+
+// The entry Windows finds under that name in a host folder, or null.
+const HostEntry* EntryNamed(const std::string& hostFolder, const std::string& ansiName) {
+  const FolderIndex& index = IndexOf(hostFolder);
+  auto found = index.byName.find(Folded(ansiName));
+  return found == index.byName.end() ? nullptr : &index.entries[found->second];
+}
+
+// Follows the segments from the folder: each but the last a folder.
+HostLookup LookUpSegments(const std::vector<std::string>& segments) {
+  HostLookup lookup = {State.folder, kHostFolder};
+  for (const std::string& segment : segments) {
+    const HostEntry* entry =
+        lookup.kind == kHostFolder ? EntryNamed(lookup.host, segment) : nullptr;
+    if (entry == nullptr) return {"", kHostOther};
+    lookup = {lookup.host + "/" + entry->hostName, entry->kind};
+  }
+  return lookup;
+}
 
 }  // namespace
 
@@ -71,19 +116,25 @@ bool HostConfigurationOpened() {
 }
 
 std::string HostPathOf(const std::string& windowsPath) {
-  std::string rest = windowsPath;
-  std::replace(rest.begin(), rest.end(), '/', '\\');  // Windows opens a path with / as well
   const size_t root = strlen(kHostDriveRoot);
-  if (rest.size() < root || !SameAnsiFolded(rest.substr(0, root), kHostDriveRoot)) return "";
-  std::string path = State.folder;
-  std::stringstream parts(rest.substr(root));
-  std::string part;
-  while (std::getline(parts, part, '\\')) {
-    if (part.empty() || part == ".") continue;
-    path = HostChild(path, part);
-    if (path.empty()) return "";
+  if (windowsPath.size() < root || !SameAnsiFolded(windowsPath.substr(0, root), kHostDriveRoot)) {
+    return "";
   }
-  return path;
+  return LookUpSegments(ResolveWindowsPath(windowsPath.substr(root)).segments).host;
+}
+
+RowLookup LookUpRow(const std::string& path) {
+  RowLookup row;
+  row.path = ResolveWindowsPath(path);
+  if (row.path.problem != kNameFine) return row;
+  const HostLookup found = LookUpSegments(row.path.segments);
+  row.host = found.host;
+  row.kind = found.kind;
+  return row;
+}
+
+const std::vector<HostEntry>& HostFolderEntries(const std::string& hostFolder) {
+  return IndexOf(hostFolder).entries;
 }
 
 const char* PlatformCommandLine() {

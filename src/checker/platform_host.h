@@ -7,6 +7,7 @@
 
 #include "checker/host_files.h"
 #include "checker/profile_reader.h"
+#include "checker/windows_path.h"
 #include "launcher/platform.h"
 #include "launcher/program_path.h"
 
@@ -22,8 +23,27 @@ void UseHostFolder(const std::string& folder, const std::string& programName,
 // The message boxes the launcher showed since the last call, in UTF-8; the call forgets them.
 std::vector<HostMessage> TakeHostMessages();
 
-// The host file a launcher path names, found without regard to case; "" when there is none.
+// The host file a launcher path names, found as Windows finds it (windows_path.h) without
+// regard to case; "" when there is none.
 std::string HostPathOf(const std::string& windowsPath);
+
+struct HostLookup {
+  std::string host;  // "" when nothing stands there
+  HostKind kind;
+};
+
+// A row's path relative to the drive's root, made whole as Windows makes it, and what stands
+// there: nothing when the path names what Windows cannot open. Each folder is listed once per
+// check.
+struct RowLookup {
+  WindowsPath path;
+  std::string host;  // "" when none
+  HostKind kind = kHostOther;
+};
+RowLookup LookUpRow(const std::string& path);
+
+// A host folder's entries but "." and "..", listed once per check.
+const std::vector<HostEntry>& HostFolderEntries(const std::string& hostFolder);
 
 // The bytes of a host file; empty when it cannot be read.
 std::string ReadHostBytes(const std::string& hostPath);

@@ -3,10 +3,12 @@
 #include "checker/reading_warnings.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "checker/ansi_text.h"
 #include "checker/profile_reader.h"
 #include "checker/text_encoding.h"
+#include "config/files_parser.h"
 #include "config/launch_list.h"
 #include "config/settings.h"
 
@@ -92,21 +94,45 @@ struct Context {
   std::string Fixable() const { return Flag(written.invalidAt == std::string::npos); }
 };
 
-// UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes.
+// The characters of UTF-8 text that Windows-1252 lacks, each once: "ł, ő".
+std::string UnfitCharacters(const std::string& utf8) {
+  std::string listed;
+  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    const std::string character = utf8.substr(at, sequence.length);
+    if (!FitsAnsi(sequence.codePoint) &&  // ASCII and broken sequences (0) fit
+        (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
+      listed += (listed.empty() ? "" : ", ") + character;
+    }
+    return true;
+  });
+  return listed;
+}
+
+// Whether UTF-8 text holds a character beyond ASCII that Windows-1252 has.
+bool HoldsFitBeyondAscii(const std::string& utf8) {
+  bool found = false;
+  ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
+    found = sequence.length > 1 && FitsAnsi(sequence.codePoint);
+    return !found;
+  });
+  return found;
+}
+
+// UTF-8 text, which Windows (and, without a mark, Wine) shows as ANSI bytes. Each advice, when
+// followed, leaves the text Windows shows as the author wrote it, less what no save can show.
 void CheckUtf8Text(const Context& c, int line, const std::string& written, unsigned inPlay) {
   const size_t at = FirstBeyondAscii(written);
-  if (at == std::string::npos) return;
-  const std::string word = WordAround(written, at);
-  if (c.written.encoding == kWrittenUtf8OrAnsi) {
-    c.Add(kUtf8OrAnsi, line, 0, {word, AnsiToUtf8(word)});
-    return;
+  const unsigned concerns = inPlay & (c.written.utf8Marks > 0 ? kConcernsWindows : kConcernsBoth);
+  if (at == std::string::npos || concerns == 0) return;
+  const std::string word = WordAround(written, at), unfit = UnfitCharacters(written);
+  std::vector<std::string> arguments = {ValidUtf8(word), AnsiToUtf8(word), unfit,
+                                        Flag(HoldsFitBeyondAscii(written)), c.Fixable()};
+  if (c.written.encoding == kWrittenMixed) {
+    arguments.push_back(std::to_string(ProfileLineAt(c.windows.file, c.written.invalidAt)));
+    c.Add(kUtf8LineInAnsiFile, line, concerns, arguments);
+  } else {
+    c.Add(unfit.empty() ? kUtf8ReadAsAnsi : kUtf8BeyondWindows1252, line, concerns, arguments);
   }
-  const unsigned concerns = inPlay & (c.written.utf8Mark ? kConcernsWindows : kConcernsBoth);
-  if (concerns == 0) return;
-  const size_t unfit = FirstUnfit(written);
-  c.Add(c.written.lonePair ? kUtf8PairReadAsAnsi : kUtf8ReadAsAnsi, line, concerns,
-        {ValidUtf8(word), AnsiToUtf8(word), c.Fixable(),
-         unfit == std::string::npos ? "" : ValidUtf8(WordAround(written, unfit))});
 }
 
 // The text of a line as its author wrote it, against what the readings show of it.
@@ -114,22 +140,51 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const ProfileLine* read = c.Line(line);
   const std::string written = c.Written(line);
   const size_t invalid = c.written.invalidAt;
-  if (c.written.utf8Mark && invalid != std::string::npos &&
+  if (c.written.utf8Marks > 0 && invalid != std::string::npos &&
       ProfileLineAt(c.windows.file, invalid) == line) {
     c.Add(kNotUtf8BehindMark, line, kConcernsBoth, {BrokenUtf8At(c.bytes, invalid)});
-  } else if (c.written.encoding == kWrittenUtf8 || c.written.encoding == kWrittenUtf8OrAnsi) {
+  } else if (WindowsShowsBytesOtherwise(c.bytes, read->start, read->end, c.written)) {
     CheckUtf8Text(c, line, written, inPlay);
   } else if (FirstUnfit(written) != std::string::npos) {
     const std::string word = WordAround(written, FirstUnfit(written));
-    c.Add(kBeyondWindows1252, line, inPlay, {word, AnsiToUtf8(Utf8ToAnsi(word))});
+    c.Add(kBeyondWindows1252, line, inPlay,
+          {word, AnsiToUtf8(Utf8ToAnsi(word)), UnfitCharacters(written)});
   }
-  const size_t nul = read->text.find('\0');
+  // What Wine reads of the line, which the finding quotes.
+  const std::string& wineText = (c.wine.Line(line) != nullptr ? c.wine.Line(line) : read)->text;
+  const size_t nul = wineText.find('\0');
   if (nul != std::string::npos && c.written.encoding != kWrittenUtf16NoMark) {
-    c.Add(kNulByte, line, inPlay, {AnsiToUtf8(TrimmedProfileText(read->text.substr(0, nul)))});
+    c.Add(kNulByte, line, inPlay, {AnsiToUtf8(TrimmedProfileText(wineText.substr(0, nul)))});
   }
   if (read->trimmedUnmeasured && (inPlay & kConcernsWindows)) {
     c.Add(kUnmeasuredBlank, line, kConcernsWindows);
   }
+}
+
+// A form feed or 0x1A alone on a line of [Files] (copy a+b and DOS editors end a file so): Wine
+// reads a blank line; if Windows keeps it, [Files] gains a line without quotes.
+void CheckLoneBlankByte(const Context& c, int line) {
+  const ProfileLine* read = c.windows.Line(line);
+  const ProfileSection* files = FindProfileSection(c.windows.file, kFilesSection);
+  if (read != nullptr && files != nullptr && read->trimmedUnmeasured &&
+      read->section == files - c.windows.file.sections.data() &&
+      TrimmedProfileText(read->text).empty()) {
+    c.Add(kLoneBlankByte, line, kConcernsWindows);
+  }
+}
+
+// Whether two [Files] lines give the launcher the same row.
+bool SameRow(const std::string& a, const std::string& b) {
+  LaunchEntry rows[2];
+  uint32_t length = 0;
+  const std::string* lines[2] = {&a, &b};
+  for (int i = 0; i < 2; ++i) {
+    const uint32_t room = static_cast<uint32_t>(lines[i]->size() + 1);
+    if (ReadFileLine(lines[i]->c_str(), room, &rows[i], &length) != kEntryLine) return false;
+  }
+  return strcmp(rows[0].path, rows[1].path) == 0 &&
+         strcmp(rows[0].description, rows[1].description) == 0 &&
+         rows[0].keepOpenAllowed == rows[1].keepOpenAllowed;
 }
 
 // GetPrivateProfileSectionA joins "a = b" into "a=b": the row shows no blanks around the first
@@ -139,7 +194,11 @@ void CheckJoinedEquals(const Context& c, int line) {
   const ProfileKey* key = ProfileKeyOnLine(reading.file, line);
   const std::string written = TrimmedProfileText(reading.Line(line)->text);
   if (!key->hasValue || written.find('\0') != std::string::npos) return;
-  if (key->name.size() + 1 + key->value.size() == written.size()) return;  // no blank dropped
+  // No blank dropped, or none that changes the row.
+  if (key->name.size() + 1 + key->value.size() == written.size() ||
+      SameRow(written, key->name + "=" + key->value)) {
+    return;
+  }
   // The quoted field the '=' stands in: from the name's last quote to the value's first.
   const size_t start = key->name.find_last_of('"') + 1;  // npos + 1 is 0
   const size_t end = std::min(key->value.find('"'), key->value.size());
@@ -150,7 +209,19 @@ void CheckJoinedEquals(const Context& c, int line) {
   c.Add(kBlanksAroundEquals, line, c.InPlay(line), {AnsiToUtf8(joined), AnsiToUtf8(field)});
 }
 
+// Marks after the first are text in front of line 1 under every reading.
+void WarnOfMoreMarks(const Context& c, const char* kind, size_t marks) {
+  // With one UTF-16 mark, or none for UTF-8, as --fix leaves it: is line 1 a header read?
+  const std::string kept = c.written.utf16Marks > 0 ? kUtf16LeMarkBytes : "";
+  const Reading unmarked = ReadAs(kept + c.bytes.substr(TextStart(c.written)), kWindowsReading);
+  const bool lost = unmarked.RoleOf(1) != kUnread;
+  c.Add(lost ? kMarksHideHeader : kMarksBeforeText, 1, lost ? kConcernsBoth : 0,
+        {std::to_string(marks), kind, TrimmedProfileText(c.Written(1)),
+         Flag(c.written.encoding == kWrittenUtf8)});
+}
+
 void WarnOfUtf8Mark(const Context& c, bool loses) {
+  if (c.written.utf8Marks > 1) return WarnOfMoreMarks(c, "UTF-8", c.written.utf8Marks);
   const std::vector<std::string> arguments = {
       TrimmedProfileText(c.Written(1)), Flag(c.written.encoding == kWrittenAscii), c.Fixable()};
   if (loses) {
@@ -188,15 +259,19 @@ void CheckHeader(const Context& c, int line) {
   }
 }
 
+// A size Windows may read otherwise: the advice is the number the launcher reads as Wine, which
+// keeps its default for an empty value.
 void CheckButtonSize(const Context& c, const ProfileKey& key) {
   const bool quoted = IsQuotedProfileValue(key.value);
-  const ProfileNumber meant = ReadProfileNumber(UnquotedProfileValue(key.value), true);
+  const std::string inner = UnquotedProfileValue(key.value);
+  const ProfileNumber meant =
+      inner.empty() ? ProfileNumber{kDefaultButtonSize, 10} : ReadProfileNumber(inner, true);
   if (!quoted && meant.base == 10) return;
-  const int32_t wineReads = ProfileInt(c.wine.file, kSettingsSection, key.name, 0);
+  const int32_t wineReads = ProfileInt(c.wine.file, kSettingsSection, key.name, kDefaultButtonSize);
   c.Add(quoted ? kNumberInQuotes : kNumberWithBasePrefix, key.line,
         kConcernsWindows | (wineReads != meant.value ? kConcernsWine : 0),
         {AnsiToUtf8(key.name + "=" + key.value), std::to_string(wineReads), AnsiToUtf8(key.name),
-         std::to_string(meant.value), Flag(meant.base != 10)});
+         std::to_string(meant.value), Flag(meant.base != 10), Flag(inner.empty())});
 }
 
 // The settings the launcher reads, as Windows reads them: what it reads otherwise, or unknown.
@@ -265,9 +340,11 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
                      ReadAs(bytes, kWineReading), &findings};
   if (!CheckEncoding(c)) return findings;
   const size_t lines = std::max(c.windows.file.lines.size(), c.wine.file.lines.size());
-  if (c.written.utf8Mark) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
+  if (c.written.utf8Marks > 0) WarnOfUtf8Mark(c, HeaderReadOtherwise(c, 1));
+  if (c.written.utf16Marks > 1) WarnOfMoreMarks(c, "UTF-16", c.written.utf16Marks);
   for (int line = 1; static_cast<size_t>(line) <= lines; ++line) {
-    if (line > 1 || !c.written.utf8Mark) CheckHeader(c, line);
+    if (line > 1 || (c.written.utf8Marks == 0 && c.written.utf16Marks < 2)) CheckHeader(c, line);
+    CheckLoneBlankByte(c, line);
     const unsigned inPlay = c.InPlay(line);
     if (inPlay == 0) continue;
     CheckLineText(c, line, inPlay);

@@ -5,21 +5,20 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "checker/ansi_text.h"
+
 namespace {
 
 const char* const kModeNames[] = {"none", "configuration", "folder"};
 const char* const kPlatformNames[] = {"windows", "wine", "native"};
 
-// More warnings than this are counted, not listed.
-const size_t kShownFindings = 100;
-
-// A launcher text on one line: line breaks shown as \n.
+// A launcher text on one line: line breaks shown as \n, other control bytes as \xNN.
 std::string OneLine(const std::string& text) {
   std::string out;
   for (char c : text) {
     if (c != '\r') out += c == '\n' ? std::string("\\n") : std::string(1, c);
   }
-  return out;
+  return ShownText(out);
 }
 
 std::string LinePrefix(int line, int otherLine = 0) {
@@ -36,16 +35,13 @@ std::string BoxText(const CheckedBox& box) {
 
 std::string Json(const std::string& text) {
   std::string out = "\"";
-  for (char c : text) {
+  for (char c : ShownText(text, true)) {  // no control byte left but line breaks
     const char* escape = c == '"'    ? "\\\""
                          : c == '\\' ? "\\\\"
                          : c == '\n' ? "\\n"
                          : c == '\r' ? "\\r"
-                         : c == '\t' ? "\\t"
                                      : nullptr;
-    char control[8];
-    snprintf(control, sizeof control, "\\u%04x", static_cast<unsigned char>(c));
-    out += escape ? escape : static_cast<unsigned char>(c) < 0x20 ? control : std::string(1, c);
+    out += escape ? escape : std::string(1, c);
   }
   return out + "\"";
 }
@@ -95,7 +91,7 @@ std::string FindingsAsText(const char* heading, const std::vector<Finding>& find
   if (findings.empty()) return "";
   std::string out = "\n" + std::string(heading) + " (" + std::to_string(findings.size()) + "):\n";
   for (size_t i = 0; i < findings.size() && i < kShownFindings; ++i) {
-    out += "  " + LinePrefix(findings[i].line) + FindingText(findings[i]) + "\n";
+    out += "  " + LinePrefix(findings[i].line) + ShownText(FindingText(findings[i])) + "\n";
   }
   if (findings.size() > kShownFindings) {
     out += "  and " + std::to_string(findings.size() - kShownFindings) + " more\n";
@@ -109,7 +105,7 @@ std::string HeadingAsText(const ReportHeading& heading, const FolderReport& repo
   const std::string mode[] = {"none (the program's name has no \".exe\")",
                               "configuration (" + report.configName + ")",
                               "folder (no readable " + report.configName + ")"};
-  return "Folder:  " + heading.folder + "\nProgram: " + OneLine(heading.program) +
+  return "Folder:  " + ShownText(heading.folder) + "\nProgram: " + OneLine(heading.program) +
          (heading.programFrom.empty() ? ""
                                       : " (the name " + OneLine(heading.programFrom) +
                                             " calls for; --program NAME.exe for another)") +
@@ -151,7 +147,34 @@ std::string RowsAsText(const ReportHeading& heading, const FolderReport& report)
   return out;
 }
 
+std::string NotListed(const std::vector<Finding>& findings) {
+  return std::to_string(findings.size() - std::min(findings.size(), kShownFindings));
+}
+
+std::string JsonName(const Finding& name) {
+  return "{\"path\": " + Json(name.arguments[0]) + ", \"problem\": \"" + FindingName(name.kind) +
+         "\", \"text\": " + Json(FindingText(name)) + "}";
+}
+
 }  // namespace
+
+std::string ShownText(const std::string& text, bool keepBreaks) {
+  std::string out;
+  ForEachUtf8(text, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    const unsigned char c = static_cast<unsigned char>(text[at]);
+    if (sequence.length == 0) {
+      out += AnsiToUtf8(text.substr(at, sequence.invalid));
+    } else if (c < 0x20 && !(keepBreaks && (c == '\n' || c == '\r'))) {
+      char escaped[8];
+      snprintf(escaped, sizeof escaped, c == 0 ? "\\0" : "\\x%02X", c);
+      out += escaped;
+    } else {
+      out.append(text, at, sequence.length);
+    }
+    return true;
+  });
+  return out;
+}
 
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
   std::string out = HeadingAsText(heading, report) + VerdictAsText(report);
@@ -182,8 +205,6 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
   const auto entry = [](const CheckedEntry& e) {
     return "{\"name\": " + Json(e.name) + ", \"reason\": " + Json(e.reason) + "}";
   };
-  const size_t notListed =
-      report.warnings.size() - std::min(report.warnings.size(), kShownFindings);
   return "{\n  \"folder\": " + Json(heading.folder) + ",\n  \"program\": " + Json(heading.program) +
          ",\n  \"programFrom\": " +
          (heading.programFrom.empty() ? "null" : Json(heading.programFrom)) +
@@ -194,13 +215,15 @@ std::string ReportAsJson(const ReportHeading& heading, const FolderReport& repor
          ",\n  \"message\": " + (report.opens ? "null" : JsonBox(report.first)) +
          ",\n  \"problems\": " + JsonList(report.problems, JsonBox) +
          ",\n  \"warnings\": " + JsonList(report.warnings, JsonFinding, kShownFindings) +
-         ",\n  \"warningsNotListed\": " + std::to_string(notListed) +
+         ",\n  \"warningsNotListed\": " + NotListed(report.warnings) +
          ",\n  \"notes\": " + JsonList(report.notes, JsonFinding, kShownFindings) +
+         ",\n  \"notesNotListed\": " + NotListed(report.notes) +
          ",\n  \"windowTitle\": " + (report.opens ? Json(report.windowTitle) : "null") +
          ",\n  \"rowsOpenFrom\": " + (report.opens ? Json(report.rowsOpenFrom) : "null") +
          ",\n  \"width\": " + std::to_string(report.width) +
          ",\n  \"widthIsDefault\": " + JsonBool(heading.widthIsDefault) +
          ",\n  \"rows\": " + JsonList(report.rows, row) +
          ",\n  \"underWine\": " + JsonOtherVerdict(report.underWine) +
-         ",\n  \"leftOut\": " + JsonList(report.leftOut, entry) + "\n}\n";
+         ",\n  \"leftOut\": " + JsonList(report.leftOut, entry) +
+         ",\n  \"names\": " + JsonList(report.names, JsonName) + "\n}\n";
 }

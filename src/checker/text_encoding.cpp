@@ -10,23 +10,27 @@ struct Utf8Survey {
   bool valid = true;
   size_t firstInvalid = std::string::npos;
   size_t sequences = 0;  // beyond ASCII
-  size_t longest = 0;
-  uint32_t lastCodePoint = 0;
 };
 
-Utf8Survey SurveyUtf8(const std::string& bytes, size_t from) {
+Utf8Survey SurveyUtf8(const std::string& bytes, size_t from, size_t to) {
   Utf8Survey survey;
   ForEachUtf8(bytes, from, [&](size_t at, const Utf8Sequence& sequence) {
+    if (at >= to) return false;
     if (sequence.length == 0 && survey.valid) survey.firstInvalid = at;
     survey.valid &= sequence.length > 0;
-    if (sequence.length > 1) {
-      ++survey.sequences;
-      survey.longest = sequence.length > survey.longest ? sequence.length : survey.longest;
-      survey.lastCodePoint = sequence.codePoint;
-    }
+    survey.sequences += sequence.length > 1;
     return true;
   });
   return survey;
+}
+
+// How many times the mark the bytes begin with stands at their start.
+size_t CountMarks(const std::string& bytes) {
+  const size_t length = MarkLength(ByteOrderMarkOf(bytes));
+  const std::string mark = bytes.substr(0, length);
+  size_t marks = 0;
+  while (length > 0 && bytes.compare(marks * length, length, mark) == 0) ++marks;
+  return marks;
 }
 
 // A NUL byte in nearly every other place, and none between: UTF-16 without its mark.
@@ -42,17 +46,19 @@ bool LooksLikeUtf16(const std::string& bytes, bool bigEndian) {
 }  // namespace
 
 FileEncoding EncodingOf(const std::string& bytes) {
-  FileEncoding written = {kWrittenAscii, false, false, std::string::npos, false};
+  FileEncoding written = {kWrittenAscii, 0, 0, std::string::npos, false};
   switch (ByteOrderMarkOf(bytes)) {
     case kUtf16LeMark:
       written.encoding = kWrittenUtf16Le;
+      written.utf16Marks = CountMarks(bytes);
       return written;
     case kUtf16BeMark:
       written.encoding = kWrittenUtf16Be;
+      written.utf16Marks = CountMarks(bytes);
       return written;
     case kUtf8Mark: {
-      written.utf8Mark = true;
-      const Utf8Survey survey = SurveyUtf8(bytes, MarkLength(kUtf8Mark));
+      written.utf8Marks = CountMarks(bytes);
+      const Utf8Survey survey = SurveyUtf8(bytes, TextStart(written), bytes.size());
       written.invalidAt = survey.firstInvalid;
       written.encoding = survey.sequences == 0 && survey.valid ? kWrittenAscii : kWrittenUtf8;
       return written;
@@ -65,26 +71,36 @@ FileEncoding EncodingOf(const std::string& bytes) {
     written.bigEndian = !LooksLikeUtf16(bytes, false);
     return written;
   }
-  const Utf8Survey survey = SurveyUtf8(bytes, 0);
-  if (!survey.valid) {
+  const Utf8Survey survey = SurveyUtf8(bytes, 0, bytes.size());
+  if (!survey.valid && survey.sequences > 0) {
+    written.encoding = kWrittenMixed;
+    written.invalidAt = survey.firstInvalid;
+  } else if (!survey.valid) {
     written.encoding = kWrittenAnsi;
   } else if (survey.sequences > 0) {
-    // One pair alone may as well be two ANSI characters: it is taken for UTF-8 where it makes
-    // a character of the ANSI code page's own (é, ©), the likely one in a UTF-8 file.
-    written.lonePair = survey.sequences == 1 && survey.longest == 2;
-    const bool likely = survey.lastCodePoint >= 0xA0 && FitsAnsi(survey.lastCodePoint);
-    written.encoding = written.lonePair && !likely ? kWrittenUtf8OrAnsi : kWrittenUtf8;
+    written.encoding = kWrittenUtf8;
   }
   return written;
 }
 
+size_t TextStart(const FileEncoding& written) {
+  return written.utf8Marks * MarkLength(kUtf8Mark) + written.utf16Marks * MarkLength(kUtf16LeMark);
+}
+
+WrittenEncoding LineEncoding(const std::string& bytes, size_t start, size_t end,
+                             const FileEncoding& written) {
+  if (written.encoding != kWrittenMixed) return written.encoding;
+  const Utf8Survey survey = SurveyUtf8(bytes, start, end);
+  if (!survey.valid) return kWrittenAnsi;
+  return survey.sequences > 0 ? kWrittenUtf8 : kWrittenAscii;
+}
+
 std::string WrittenText(const std::string& bytes, size_t start, size_t end,
                         const FileEncoding& written) {
-  if (written.utf8Mark && start < MarkLength(kUtf8Mark)) start = MarkLength(kUtf8Mark);
+  if (start < TextStart(written)) start = TextStart(written);
   const std::string raw = start < end ? bytes.substr(start, end - start) : std::string();
-  switch (written.encoding) {
+  switch (LineEncoding(bytes, start, end, written)) {
     case kWrittenUtf8:
-    case kWrittenUtf8OrAnsi:
       return raw;
     case kWrittenUtf16Le:
     case kWrittenUtf16Be:
@@ -92,4 +108,9 @@ std::string WrittenText(const std::string& bytes, size_t start, size_t end,
     default:
       return AnsiToUtf8(raw);
   }
+}
+
+bool WindowsShowsBytesOtherwise(const std::string& bytes, size_t start, size_t end,
+                                const FileEncoding& written) {
+  return LineEncoding(bytes, start, end, written) == kWrittenUtf8;
 }

@@ -21,9 +21,9 @@ void ResetLaunchState() {
   SetText(s.filesLabel, "Files:");
   SetText(s.keepOpenLabel, "Keep this window open when launching files");
   SetText(s.okButton, "OK");
-  s.okButtonSize = 24;
+  s.okButtonSize = kDefaultButtonSize;
   SetText(s.cancelButton, "Cancel");
-  s.cancelButtonSize = 24;
+  s.cancelButtonSize = kDefaultButtonSize;
   SetText(s.noEntryErrorTitle, "No File Selected");
   SetText(s.noEntryErrorText, "Please select a file to launch.");
   SetText(s.couldNotLaunchErrorTitle, "Could Not Launch File");

@@ -7,6 +7,7 @@ enum {
   kMaxEntries = 1000,
   kMaxPathLength = 260,
   kMaxDescriptionLength = 500,
+  kDefaultButtonSize = 24,  // each button's, kept where its size is not written
 };
 
 struct LaunchEntry {

@@ -130,6 +130,14 @@ expect 1 '\{"line": 2, "kind": "number-with-base-prefix", "concerns": \["windows
 expect 0 '\{"line": 2, "kind": "number-with-base-prefix"' -- "$work/unknown" --strict --platform wine --json  # a note there
 expect 0 '^  and 50 more$' -- "$work/brackets"
 expect 0 '"warningsNotListed": 50,' -- "$work/brackets" --json
+# 100 findings are all listed, 101 are one too many.
+for n in 100 101; do
+  { printf '[Files]\n"Readme.txt"\n'; for i in $(seq 1 "$n"); do printf '[\n'; done; } | ini "brackets$n"
+done
+listed=$("$check" "$work/brackets100" | grep -c '^  line ')
+{ [ "$listed" -eq 100 ] && ! "$check" "$work/brackets100" | grep -q 'more$'; } ||
+  fails "100 warnings are not all listed, or said to have more ($listed listed)"
+expect 0 '^  and 1 more$' -- "$work/brackets101"
 expect 1 'WindowTitle is longer than .* \(70000 bytes; 69960 over\)' -- "$work/huge"
 expect 0 '\{"line": 1, "kind": "files-section-long", "concerns": \["windows"\]' -- "$work/long" --json
 expect 2 'native: only lanterpick-check.exe' -- "$work/good" --platform native
@@ -142,7 +150,12 @@ fixed() { # NAME HEX...: the file NAME/setup.ini starts with these bytes
 printf '[SystemSettings]\r\nWindowTitle=Relev\xC3\xA9s\r\n[Files]\r\n"Docs/Readme.txt"\r\n' | ini fixutf8
 mkdir "$work/fixutf8/Docs" && mv "$work/fixutf8/Readme.txt" "$work/fixutf8/Docs/"
 cp "$work/fixutf8/setup.ini" "$work/fixutf8.before"
-expect 0 'line 4: "Docs/Readme.txt" is now "Docs.Readme.txt"' -- "$work/fixutf8" --fix --strict
+out=$("$check" "$work/fixutf8" --fix --strict 2>&1)
+code=$?
+[ "$code" -eq 0 ] && [ "$(head -3 <<<"$out")" = 'Fix: mended setup.ini; the original is kept as setup.ini.orig:
+  saved as UTF-16 LE with its byte-order mark, which Windows reads as written: it was UTF-8 without a mark, which Windows reads as ANSI bytes: "Relevés" showed as "RelevÃ©s"
+  line 4: "Docs/Readme.txt" is now "Docs\Readme.txt"' ] ||
+  fails "--fix on UTF-8 with a / -> $code, said otherwise: $out"
 cmp -s "$work/fixutf8/setup.ini.orig" "$work/fixutf8.before" ||
   { echo "FAILED: --fix did not keep the original as setup.ini.orig"; failures=$((failures + 1)); }
 fixed fixutf8 ff fe 5b 00
@@ -164,9 +177,253 @@ expect 2 'native: only lanterpick-check.exe' -- "$work/good" --fix --platform na
 printf '[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini ansi
 printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"\r\n' |
   utf16 UTF-16LE '\xFF\xFE' | ini utf16le
+expect 0 '^Fix: nothing to mend in setup.ini$' -- "$work/ansi" --fix
 expect_no_warnings "$work/ansi"
 expect_no_warnings "$work/utf16le"
 expect_no_warnings "$(dirname "$0")/../../examples/disc"
+
+
+# expect_whole STATUS ARGS... <<'EXPECTED': the status and the whole of stdout and stderr, run from
+# $work so that folders are named as given
+expect_whole() {
+  local status=$1 code
+  shift
+  cat >"$work/expected.txt"
+  (cd "$work" && "$check" "$@") >"$work/actual.txt" 2>&1
+  code=$?
+  if [ "$code" -ne "$status" ] || ! cmp -s "$work/expected.txt" "$work/actual.txt"; then
+    echo "FAILED: lanterpick-check $* -> $code (wanted $status), output differs:"
+    diff "$work/expected.txt" "$work/actual.txt" | sed 's/^/    /'
+    failures=$((failures + 1))
+  fi
+}
+
+# fails WHY: counts a failed check of the files left behind
+fails() {
+  echo "FAILED: $1"
+  failures=$((failures + 1))
+}
+
+# A NUL byte and a control byte: every finding and the rest of the report, each byte shown.
+mkdir "$work/nul" && touch "$work/nul/a.txt"
+printf '[SystemSettings]\r\nWindowTitle=A\0B\r\n[Files]\r\n"Gone.txt"\r\n"a.txt" "x\x1A"\r\n' >"$work/nul/setup.ini"
+expect_whole 1 nul --strict <<'EXPECTED'
+Folder:  nul
+Program: Setup.exe (the name setup.ini calls for; --program NAME.exe for another)
+Read as: Windows reads it
+Mode:    configuration (setup.ini)
+Verdict: the dialog opens, titled "A".
+
+Warnings (2):
+  line 2: This line holds a NUL byte: Wine ends the line there, reading "WindowTitle=A"; what Windows does is not known. Remove it.
+  line 4: "Gone.txt" is not in the folder. The launcher opens it relative to its current folder when it runs, which is this folder only when it is started from here.
+Strict: the warnings fail this check (--strict).
+
+Rows open from: the launcher's current folder (relative paths)
+
+Rows at 48 characters (the default list width; --width W for another):
+  Gone.txt
+  a.txt  -- x\x1A
+EXPECTED
+
+# In JSON a control byte is shown as in the text, and a message's line breaks stay line breaks.
+[ "$("$check" "$work/nul" --json | jq -r '.rows[1].description')" = 'x\x1A' ] ||
+  fails "JSON does not show the control byte in a description as \\x1A"
+mkdir "$work/empty"
+[ "$("$check" "$work/empty" --json | jq -r '.message.text' | wc -l)" -gt 1 ] ||
+  fails "JSON does not keep the line breaks of a message"
+
+# Rows found only where Windows opens them, and every entry Windows cannot open or hold.
+mkdir -p "$work/paths/Docs"
+touch "$work/Outside.txt" "$work/paths/Readme.txt" "$work/paths/Chapter 1: Intro.pdf" \
+  "$work/paths/Q&A?.pdf" "$work/paths/con.txt" "$work/paths/Docs/a.txt" "$work/paths/Docs/a|b.txt" \
+  "$work/paths/Docs/trail." "$work/paths/D$(printf '\xE9')mo.txt"
+ln -s nowhere "$work/paths/broken.txt"
+mkfifo "$work/paths/Docs/pipe"
+printf '[Files]\r\n"..\\Outside.txt"\r\n"Chapter 1: Intro.pdf"\r\n"Q&A?.pdf"\r\n"con.txt"\r\n"broken.txt"\r\n"Readme.txt. "\r\n"Docs\\..\\Docs\\A.TXT"\r\n"Docs"\r\n"D\xE9mo.txt"\r\n' \
+  >"$work/paths/setup.ini"
+expect_whole 0 paths --json <<'EXPECTED'
+{
+  "folder": "paths",
+  "program": "Setup.exe",
+  "programFrom": "setup.ini",
+  "strict": false,
+  "platform": "windows",
+  "mode": "configuration",
+  "configuration": "setup.ini",
+  "opens": true,
+  "message": null,
+  "problems": [],
+  "warnings": [
+    {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so no one can open it there. Rename it."},
+    {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Docs/a|b.txt\": Windows does not allow \"|\" in a file name, so no one can open it there. Rename it."},
+    {"line": null, "kind": "not-a-file", "concerns": ["windows", "wine"], "text": "\"Docs/pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
+    {"line": null, "kind": "trailing-dot-or-space", "concerns": ["windows", "wine"], "text": "\"Docs/trail.\": Windows drops the trailing dots and spaces of a name, so it opens \"trail\" instead. Rename it."},
+    {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one can open it there. Rename it."},
+    {"line": null, "kind": "not-a-file", "concerns": ["windows", "wine"], "text": "\"broken.txt\" is a broken link, not a file Windows can open. Put the file itself there."},
+    {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"con.txt\": Windows 10 and earlier take CON for a device, with or without an extension, so no one can open it there. Rename it."},
+    {"line": 2, "kind": "row-leaves-folder", "concerns": ["windows", "wine"], "text": "\"..\\Outside.txt\" leaves the folder through \"..\", so it is not on the disc: the folder is the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\Outside.txt, which is not in the folder. Put the file in the folder and write its path from there."},
+    {"line": 3, "kind": "row-forbidden-character", "concerns": ["windows", "wine"], "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so it cannot open it. Rename the file, and the row with it."},
+    {"line": 4, "kind": "row-forbidden-character", "concerns": ["windows", "wine"], "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so it cannot open it. Rename the file, and the row with it."},
+    {"line": 5, "kind": "row-device-name", "concerns": ["windows"], "text": "\"con.txt\": Windows 10 and earlier take CON for a device, with or without an extension, not a file. Rename the file, and the row with it."},
+    {"line": 6, "kind": "row-not-a-file", "concerns": ["windows", "wine"], "text": "\"broken.txt\" is not a file Windows can open: a broken link, a pipe or a device stands there. Put the file itself there."},
+    {"line": 7, "kind": "row-trailing-dot-or-space", "concerns": ["windows", "wine"], "text": "\"Readme.txt. \": Windows drops the trailing dots and spaces and opens D:\\Readme.txt; whether the shell then opens it by its type is not known. Write \"Readme.txt\"."},
+    {"line": 9, "kind": "path-names-folder", "concerns": ["windows", "wine"], "text": "\"Docs\" names a folder, not a file."}
+  ],
+  "warningsNotListed": 0,
+  "notes": [],
+  "notesNotListed": 0,
+  "windowTitle": "Launch File",
+  "rowsOpenFrom": "",
+  "width": 48,
+  "widthIsDefault": true,
+  "rows": [
+    {"path": "..\\Outside.txt", "text": "Outside.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Chapter 1: Intro.pdf", "text": "Chapter 1: Intro.pdf", "description": "", "keepOpenAllowed": true},
+    {"path": "Q&A?.pdf", "text": "Q&A?.pdf", "description": "", "keepOpenAllowed": true},
+    {"path": "con.txt", "text": "con.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "broken.txt", "text": "broken.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Readme.txt. ", "text": "Readme.txt. ", "description": "", "keepOpenAllowed": true},
+    {"path": "Docs\\..\\Docs\\A.TXT", "text": "A.TXT", "description": "", "keepOpenAllowed": true},
+    {"path": "Docs", "text": "Docs", "description": "", "keepOpenAllowed": true},
+    {"path": "Démo.txt", "text": "Démo.txt", "description": "", "keepOpenAllowed": true}
+  ],
+  "underWine": null,
+  "leftOut": [],
+  "names": [
+    {"path": "Chapter 1: Intro.pdf", "problem": "forbidden-character", "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so no one can open it there. Rename it."},
+    {"path": "Docs/a|b.txt", "problem": "forbidden-character", "text": "\"Docs/a|b.txt\": Windows does not allow \"|\" in a file name, so no one can open it there. Rename it."},
+    {"path": "Docs/pipe", "problem": "not-a-file", "text": "\"Docs/pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
+    {"path": "Docs/trail.", "problem": "trailing-dot-or-space", "text": "\"Docs/trail.\": Windows drops the trailing dots and spaces of a name, so it opens \"trail\" instead. Rename it."},
+    {"path": "Q&A?.pdf", "problem": "forbidden-character", "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one can open it there. Rename it."},
+    {"path": "broken.txt", "problem": "not-a-file", "text": "\"broken.txt\" is a broken link, not a file Windows can open. Put the file itself there."},
+    {"path": "con.txt", "problem": "device-name", "text": "\"con.txt\": Windows 10 and earlier take CON for a device, with or without an extension, so no one can open it there. Rename it."}
+  ]
+}
+EXPECTED
+
+# JSON parses whatever the names and bytes: an INI named in ANSI, a broken header under a mark.
+mkdir "$work/ansiname"
+printf '\xEF\xBB\xBF[Sys\xE9]\r\n[Files]\r\n"D\xE9mo.txt"\r\n' >"$work/ansiname/D$(printf '\xE9')marrer.ini"
+touch "$work/ansiname/D$(printf '\xE9')mo.txt"
+for platform in windows wine; do
+  if ! "$check" "$work/ansiname" --json --platform "$platform" | jq -e '.programFrom == "Démarrer.ini" and .program == "Démarrer.exe"' >/dev/null; then
+    fails "JSON of an INI named in ANSI (--platform $platform) does not parse or names it otherwise"
+  fi
+done
+
+# The program name by the launcher's own rule: setup.exe.ini is read by no name.
+mkdir "$work/exeini" "$work/exeini2" "$work/unread"
+touch "$work/exeini/setup.exe.ini" "$work/exeini2/setup.exe.ini" "$work/unread/a.txt"
+printf '[Files]\r\n"setup.exe.ini"\r\n' >"$work/exeini2/setup.ini"
+printf '[Files]\r\n"a.txt"\r\n' >"$work/unread/setup.ini"
+expect 2 "no program name reads the folder's INI setup.exe.ini: .* so Setup.exe.exe reads setup.ini; rename the INI, or say which program with --program NAME.exe" -- "$work/exeini"
+expect 0 '^Program: Setup.exe \(the name setup.ini calls for' -- "$work/exeini2"
+expect 0 '\{"line": null, "kind": "unread-ini", "concerns": \["windows", "wine"\], "text": "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini."\}' -- "$work/unread" --program Start.exe --json
+expect 0 '^Fix: no INI to mend: the launcher lists the folder$' -- "$work/unread" --program Start.exe --fix
+expect_whole 1 unread --program Start.exe --strict <<'EXPECTED'
+Folder:  unread
+Program: Start.exe
+Read as: Windows reads it
+Mode:    folder (no readable start.ini)
+Verdict: the dialog opens, titled "Launch File".
+
+Warnings (1):
+  The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini.
+Strict: the warnings fail this check (--strict).
+
+Rows open from: D:\ (the folder listed; D:\ is this folder)
+
+Rows at 48 characters (the default list width; --width W for another):
+  a.txt
+
+Left out of the folder list:
+  setup.ini: a housekeeping extension
+EXPECTED
+
+# Folder mode meets the entries in the platform's search order: upper-cased, then by UTF-16 unit
+# (Z, _, Š, Ÿ); the folders it leaves out are listed in that order.
+mkdir -p "$work/order/"{_z,a,B,Z,$'\xC5\xA1',$'\xC3\xBF'}
+touch "$work/order/a.txt"
+left=$("$check" "$work/order" --program Start.exe --json | jq -r '.leftOut[].name' | tr '\n' ' ')
+[ "$left" = "a B Z _z š ÿ " ] || fails "folder mode meets the entries in another order: $left"
+
+# Folder mode offers a link to a file and a pipe, as Wine lists them; not a broken link.
+mkdir "$work/links"
+touch "$work/links/a.txt"
+ln -s a.txt "$work/links/b.txt"
+ln -s gone.txt "$work/links/c.txt"
+mkfifo "$work/links/d.txt"
+rows=$("$check" "$work/links" --json | jq -r '.rows[].path' | tr '\n' ' ')
+[ "$rows" = "a.txt b.txt d.txt " ] || fails "folder mode offers other rows than a.txt b.txt d.txt: $rows"
+
+# 1000 rows are read, 1001 are too many.
+for n in 1000 1001; do
+  mkdir "$work/rows$n"
+  (cd "$work/rows$n" && seq -f 'f%04g.txt' 1 "$n" | xargs touch)
+  { printf '[Files]\r\n'; seq -f '"f%04g.txt"' 1 "$n" | sed 's/$/\r/'; } >"$work/rows$n/setup.ini"
+done
+expect_no_warnings "$work/rows1000"
+expect_whole 1 rows1001 <<'EXPECTED'
+Folder:  rows1001
+Program: Setup.exe (the name setup.ini calls for; --program NAME.exe for another)
+Read as: Windows reads it
+Mode:    configuration (setup.ini)
+Verdict: the launcher refuses to start and shows one message:
+  [Too Many Files] The [Files] section of the configuration file contains more than 1000 entries.
+
+Problems (1):
+  [Too Many Files] The [Files] section of the configuration file contains more than 1000 entries.
+EXPECTED
+
+# Notes are counted beyond the first 100, as warnings are.
+{ printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"C:\\\\f%d.txt"\r\n' "$i"; done; } | ini absolute
+expect 0 '"notesNotListed": 30,' -- "$work/absolute" --json
+printf '[Files]\r\n"C:"\r\n' | ini drive
+expect 0 '\{"line": 2, "kind": "absolute-path", "concerns": \[\]' -- "$work/drive" --json
+[ "$("$check" "$work/folder" --program Start.com --json | jq '.problems | length')" = 1 ] ||
+  fails "a program name without .exe is not the one problem listed"
+
+# --fix: a link is refused, the file it points to untouched; mode and Wine's attributes are kept;
+# a mixed file is refused; every mark goes; at most 100 changes are listed.
+mkdir -p "$work/link/real"
+printf '[Files]\r\n"a.txt" "Caf\xC3\xA9"\r\n' >"$work/link/real/x.ini"
+cp "$work/link/real/x.ini" "$work/link.before"
+ln -s real/x.ini "$work/link/setup.ini"
+expect 2 'setup.ini is a link to real/x.ini: fix the file it points to; nothing was changed' -- "$work/link" --fix
+{ [ -L "$work/link/setup.ini" ] && cmp -s "$work/link/real/x.ini" "$work/link.before"; } ||
+  fails "--fix changed a linked INI or the file it points to"
+printf '\xEF\xBB\xBF\xEF\xBB\xBF[Files]\r\n"Readme.txt"\r\n' | ini fixattr
+chmod 664 "$work/fixattr/setup.ini"  # a mode the umask would not give a new file
+if setfattr -n user.DOSATTRIB -v '"0x2"' "$work/fixattr/setup.ini" 2>/dev/null; then
+  expect 0 'removed the 2 marks' -- "$work/fixattr" --fix --strict
+  [ "$(getfattr --absolute-names --only-values -n user.DOSATTRIB "$work/fixattr/setup.ini")" = 0x2 ] ||
+    fails "--fix lost the INI's hidden attribute (user.DOSATTRIB)"
+  [ "$(stat -c %a "$work/fixattr/setup.ini")" = 664 ] || fails "--fix lost the INI's mode"
+  [ "$(od -An -tx1 "$work/fixattr/setup.ini" | tr -d ' \n')" = "$(printf '[Files]\r\n"Readme.txt"\r\n' | od -An -tx1 | tr -d ' \n')" ] ||
+    fails "--fix left a mark in front of the text"
+else
+  echo "checker command line: this file system keeps no user attributes; the attribute check is skipped"
+fi
+printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini fixmixed
+cp "$work/fixmixed/setup.ini" "$work/fixmixed.before"
+expect 2 'the file mixes UTF-8 \(line 2\) with bytes that are no UTF-8 \(line 4\).*nothing was changed' -- "$work/fixmixed" --fix
+cmp -s "$work/fixmixed/setup.ini" "$work/fixmixed.before" && [ ! -e "$work/fixmixed/setup.ini.orig" ] ||
+  fails "--fix changed a file that mixes UTF-8 and ANSI"
+# A write that fails leaves the folder as it was: 0 blocks fails the copy of the original, 1 KiB
+# the mended file, which is twice as long.
+{ printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n'; for i in $(seq 1 40); do printf '"Readme.txt" "row %02d"\r\n' "$i"; done; } | ini fixfull
+cp "$work/fixfull/setup.ini" "$work/fixfull.before"
+for blocks in 0 1; do
+  out=$( (trap '' XFSZ; ulimit -f "$blocks"; "$check" "$work/fixfull" --fix) 2>&1)
+  code=$?
+  { [ "$code" -eq 2 ] && grep -q 'File too large; nothing was changed$' <<<"$out" &&
+    cmp -s "$work/fixfull/setup.ini" "$work/fixfull.before" &&
+    [ "$(ls "$work/fixfull")" = "$(printf 'Readme.txt\nsetup.ini')" ]; } ||
+    fails "--fix with writes limited to $blocks KiB -> $code, or left the folder changed: $out"
+done
+{ printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"D/f%d.txt"\r\n' "$i"; done; } | ini fixmany
+expect 0 '^  and 30 more$' -- "$work/fixmany" --fix
 
 if [ "$failures" -eq 0 ]; then echo "checker command line: all cases passed"; fi
 [ "$failures" -eq 0 ]

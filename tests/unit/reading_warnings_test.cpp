@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "checker/ini_mend.h"
+#include "checker/profile_reader.h"
+
 #include <string>
 #include <tuple>
 #include <vector>
@@ -25,6 +28,10 @@ std::string Utf16(const std::string& ascii, bool bigEndian) {
 }
 
 const std::string kFiles = "[Files]\r\n\"Readme.txt\"\r\n";
+
+std::string Title(const std::string& value) {
+  return "[SystemSettings]\r\nWindowTitle=" + value + "\r\n" + kFiles;
+}
 
 const std::vector<WarningCase> kCases = {
     // Sound files
@@ -59,19 +66,51 @@ const std::vector<WarningCase> kCases = {
      "\xEF\xBB\xBF; x\r\n[Files]\r\n\"a\xE9.txt\"\r\n\"b\xE9.txt\"\r\n",
      {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", ""}},
       {kNotUtf8BehindMark, 3, kBoth, {"E9"}},
-      {kUtf8ReadAsAnsi, 4, kWindows, {"b\xEF\xBF\xBD.txt", "b\xC3\xA9.txt", "", ""}}}},
+      {kUtf8ReadAsAnsi, 4, kWindows, {"b\xEF\xBF\xBD.txt", "b\xC3\xA9.txt", "", "", ""}}}},
     // UTF-8 without a mark: every line read, and only those
     {"UTF-8 on lines 3 and 5 after a comment",
      "; Caf\xC3\xA9\r\n[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 \xC3\xA0\r\n[Files]\r\n"
      "\"Readme.txt\" \"Th\xC3\xA9\"\r\n",
-     {{kUtf8ReadAsAnsi, 3, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "yes", ""}},
-      {kUtf8ReadAsAnsi, 5, kBoth, {"Th\xC3\xA9", "Th\xC3\x83\xC2\xA9", "yes", ""}}}},
-    {"one accented letter, likely UTF-8",
+     {{kUtf8ReadAsAnsi, 3, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "", "yes", "yes"}},
+      {kUtf8ReadAsAnsi, 5, kBoth, {"Th\xC3\xA9", "Th\xC3\x83\xC2\xA9", "", "yes", "yes"}}}},
+    {"one accented letter: UTF-8, as Notepad opens it",
      "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles,
-     {{kUtf8PairReadAsAnsi, 2, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "yes", ""}}}},
-    {"ANSI bytes that happen to be one UTF-8 pair",
-     "[SystemSettings]\r\nWindowTitle=CAF\xC9\x85\r\n" + kFiles,
-     {{kUtf8OrAnsi, 2, kNote, {"CAF\xC9\x85", "CAF\xC3\x89\xE2\x80\xA6"}}}},
+     {{kUtf8ReadAsAnsi, 2, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "", "yes", "yes"}}}},
+    {"one pair that could be two ANSI characters is UTF-8 too: Notepad showed P\xC5\x82yta",
+     "[SystemSettings]\r\nWindowTitle=P\xC5\x82yta\r\n" + kFiles,
+     {{kUtf8BeyondWindows1252,
+       2,
+       kBoth,
+       {"P\xC5\x82yta", "P\xC3\x85\xE2\x80\x9Ayta", "\xC5\x82", "", "yes"}}}},
+    {"characters Windows-1252 lacks beside one it has, behind a mark",
+     "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=\xC5\x90 \xC3\xA9 \xC5\x82 \xC5\x90\r\n" +
+         kFiles,
+     {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", "yes"}},
+      {kUtf8BeyondWindows1252,
+       3,
+       kWindows,
+       {"\xC5\x90", "\xC3\x85\xC2\x90", "\xC5\x90, \xC5\x82", "yes", "yes"}}}},
+    {"UTF-8 lines beside ANSI bytes",
+     "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 cr\xC3\xA8me\r\n[Files]\r\n"
+     "\"Readme.txt\" \"Caf\xE9\"\r\n\"b.txt\" \"\xC5\x82\"\r\n",
+     {{kUtf8LineInAnsiFile, 2, kBoth, {"Caf\xC3\xA9", "Caf\xC3\x83\xC2\xA9", "", "yes", "", "4"}},
+      {kUtf8LineInAnsiFile,
+       5,
+       kBoth,
+       {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}}}},
+    // Several marks: the second is text on line 1 to Windows and Wine alike
+    {"two UTF-8 marks before [SystemSettings]",
+     "\xEF\xBB\xBF\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Disc\r\n" + kFiles,
+     {{kMarksHideHeader, 1, kBoth, {"2", "UTF-8", "[SystemSettings]", ""}}}},
+    {"three UTF-8 marks before UTF-8 in [Files]",
+     "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[Files]\r\n\"\xC3\xA9.txt\"\r\n",
+     {{kMarksHideHeader, 1, kBoth, {"3", "UTF-8", "[Files]", "yes"}}}},
+    {"two UTF-8 marks before a comment",
+     "\xEF\xBB\xBF\xEF\xBB\xBF; notes\r\n" + kFiles,
+     {{kMarksBeforeText, 1, kNote, {"2", "UTF-8", "; notes", ""}}}},
+    {"two UTF-16 marks before [Files]",
+     "\xFF\xFE" + Utf16(kFiles, false),
+     {{kMarksHideHeader, 1, kBoth, {"2", "UTF-16", "[Files]", ""}}}},
     // Other encodings
     {"UTF-16 BE", Utf16(kFiles, true), {{kUtf16BigEndian, 0, kWindows, {}}}},
     {"UTF-16 LE that lost its mark",
@@ -80,9 +119,15 @@ const std::vector<WarningCase> kCases = {
     {"UTF-16 BE that lost its mark",
      Utf16(kFiles, true).substr(2),
      {{kUtf16WithoutMark, 0, kBoth, {"BE"}}}},
+    {"a character Windows-1252 lacks in a comment", Utf16("; \xA9\r\n", false) + Utf16(kFiles, false).substr(2), {}},
+    {"a NUL byte behind a UTF-8 mark: the line as Wine reads it",
+     "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=\xC3\xA9" + std::string("\0x", 2) + "\r\n" + kFiles,
+     {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", "yes"}},
+      {kUtf8ReadAsAnsi, 3, kWindows, {std::string("\xC3\xA9\0x", 4), std::string("\xC3\x83\xC2\xA9\0x", 6), "", "yes", "yes"}},
+      {kNulByte, 3, kBoth, {"WindowTitle=\xC3\xA9"}}}},
     {"a character Windows-1252 lacks",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0\xA9\x03\"\0", 24),
-     {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "?"}}}},
+     {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "?", "\xCE\xA9"}}}},
     // Section headers
     {"[ alone in [Files]",
      kFiles + "[\r\n\"a.txt\"\r\n",
@@ -100,13 +145,22 @@ const std::vector<WarningCase> kCases = {
     // Settings Windows may read otherwise
     {"an upper-case base prefix",
      "[SystemSettings]\r\nOkButtonSize=0X1E\r\n" + kFiles,
-     {{kNumberWithBasePrefix, 2, kBoth, {"OkButtonSize=0X1E", "0", "OkButtonSize", "30", "yes"}}}},
+     {{kNumberWithBasePrefix,
+       2,
+       kBoth,
+       {"OkButtonSize=0X1E", "0", "OkButtonSize", "30", "yes", ""}}}},
     {"a number in quotes",
      "[SystemSettings]\r\nCancelButtonSize=\"20\"\r\n" + kFiles,
      {{kNumberInQuotes,
        2,
        kWindows,
-       {"CancelButtonSize=\"20\"", "20", "CancelButtonSize", "20", ""}}}},
+       {"CancelButtonSize=\"20\"", "20", "CancelButtonSize", "20", "", ""}}}},
+    {"an empty size in quotes: the launcher keeps its default",
+     "[SystemSettings]\r\nOkButtonSize=\"\"\r\n" + kFiles,
+     {{kNumberInQuotes,
+       2,
+       kWindows,
+       {"OkButtonSize=\"\"", "24", "OkButtonSize", "24", "", "yes"}}}},
     {"a quoted text one over its limit",
      "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
      {{kQuotedTextOneOver, 2, kWindows, {"OkButton", "21", "20"}}}},
@@ -121,15 +175,48 @@ const std::vector<WarningCase> kCases = {
      kFiles + "\"a.txt\"\x1A\r\n",
      {{kUnmeasuredBlank, 3, kWindows, {}}}},
     {"a form feed after a row", kFiles + "\"a.txt\"\f\r\n", {{kUnmeasuredBlank, 3, kWindows, {}}}},
+    {"an end-of-file byte alone after the last line end, as copy a+b leaves it",
+     kFiles + "\x1A",
+     {{kLoneBlankByte, 3, kWindows, {}}}},
+    {"a form feed alone on a line of [Files]",
+     kFiles + "\f\r\n\"a.txt\"\r\n",
+     {{kLoneBlankByte, 3, kWindows, {}}}},
+    {"an end-of-file byte alone after [SystemSettings] changes no row",
+     "[SystemSettings]\r\nWindowTitle=X\r\n\x1A\r\n" + kFiles,
+     {}},
     {"a NUL byte in a row",
      kFiles + std::string("\"a.txt\"\0x\r\n", 11),
      {{kNulByte, 3, kBoth, {"\"a.txt\""}}}},
+    // Each limit, and one past it
+    {"a quoted title of 40 bytes", Title("\"" + std::string(40, 'x') + "\""), {}},
+    {"a quoted title of 41 bytes",
+     Title("\"" + std::string(41, 'x') + "\""),
+     {{kQuotedTextOneOver, 2, kWindows, {"WindowTitle", "41", "40"}}}},
+    {"a quoted title of 42 bytes: too long for both",
+     Title("\"" + std::string(42, 'x') + "\""),
+     {}},
+    {"a value of 65,535 bytes", Title(std::string(65535, 'x')), {}},
+    {"a value of 65,536 bytes reads as empty",
+     Title(std::string(65536, 'x')),
+     {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65536", "0", "40"}}}},
+    {"a value of 65,537 bytes reads as one",
+     Title(std::string(65537, 'x')),
+     {{kValueLengthWraps, 2, kWindows, {"WindowTitle", "65537", "1", "40"}}}},
+    {"a [Files] section of 32,767 characters",
+     "[Files]\r\n" + std::string(32765, 'x') + "\r\n",
+     {}},
+    {"a [Files] section of 32,768 characters",
+     "[Files]\r\n" + std::string(32766, 'x') + "\r\n",
+     {{kFilesSectionLong, 1, kWindows, {"32768"}}}},
     {"a [Files] section over the documented limit",
      "[Files]\r\n" + std::string(3300, 'x') + "\r\n" + std::string(30000, 'y') + "\r\n",
      {{kFilesSectionLong, 1, kWindows, {"33303"}}}},
     {"blanks around = in a row",
      "[Files]\r\n\"a.txt\" \"Speed = fast\"\r\n",
      {{kBlanksAroundEquals, 2, kBoth, {"Speed=fast", "Speed = fast"}}}},
+    {"blanks around = between fields give the same row",
+     "[Files]\r\n\"a.txt\" = \"Tide tables\"\r\n",
+     {}},
 };
 
 TEST(ReadingWarnings, WhatTheLauncherReads) {
@@ -143,6 +230,91 @@ TEST(ReadingWarnings, WhatTheLauncherReads) {
     for (const Finding& f : c.findings)
       wanted.emplace_back(f.line, f.kind, f.concerns, f.arguments);
     EXPECT_EQ(wanted, seen);
+  }
+}
+
+// Each advice followed to the letter: the file as it leaves it has no finding about Windows'
+// reading, and Windows reads there what the author meant.
+struct AdviceCase {
+  const char* name;
+  std::string before;  // warned of
+  std::string after;   // the file as edited by the advice; "" where it is left to --fix
+  bool fix;            // then lanterpick-check --fix, as the advice says
+  const char* key;     // of [SystemSettings] that shows what was meant; null for the [Files] lines
+  std::string meant;   // Windows-1252; [Files] lines each ended by '\n'
+};
+
+const std::string kFilesRead = "\"Readme.txt\"\n";
+
+const std::vector<AdviceCase> kAdvice = {
+    {"UTF-8 text: --fix", "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles, "", true,
+     "WindowTitle", "Caf\xE9"},
+    {"a UTF-8 mark before the header: --fix",
+     "\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n" + kFiles, "", true,
+     "WindowTitle", "Caf\xE9"},
+    {"two marks before the header: --fix",
+     "\xEF\xBB\xBF\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Disc\r\n" + kFiles, "", true,
+     "WindowTitle", "Disc"},
+    {"two UTF-16 marks: --fix", "\xFF\xFE" + Utf16(kFiles, false), "", true, nullptr, kFilesRead},
+    {"UTF-16 BE: --fix", Utf16(kFiles, true), "", true, nullptr, kFilesRead},
+    {"a character no save shows: write the text without it",
+     "[SystemSettings]\r\nWindowTitle=P\xC5\x82yta \xC3\xA9\r\n" + kFiles,
+     "[SystemSettings]\r\nWindowTitle=Pyta \xC3\xA9\r\n" + kFiles, true, "WindowTitle",
+     "Pyta \xE9"},
+    {"a UTF-8 line in an ANSI file: typed again as ANSI",
+     "[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 cr\xC3\xA8me\r\n[Files]\r\n\"Readme.txt\" "
+     "\"\xE9\"\r\n",
+     "[SystemSettings]\r\nWindowTitle=Caf\xE9 cr\xE8me\r\n[Files]\r\n\"Readme.txt\" \"\xE9\"\r\n",
+     false, "WindowTitle", "Caf\xE9 cr\xE8me"},
+    {"an empty size in quotes", "[SystemSettings]\r\nOkButtonSize=\"\"\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButtonSize=24\r\n" + kFiles, false, "OkButtonSize", "24"},
+    {"an upper-case base prefix", "[SystemSettings]\r\nOkButtonSize=0X1E\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButtonSize=30\r\n" + kFiles, false, "OkButtonSize", "30"},
+    {"a number in quotes", "[SystemSettings]\r\nCancelButtonSize=\"20\"\r\n" + kFiles,
+     "[SystemSettings]\r\nCancelButtonSize=20\r\n" + kFiles, false, "CancelButtonSize", "20"},
+    {"a quoted text one over",
+     "[SystemSettings]\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
+     "[SystemSettings]\r\nOkButton=" + std::string(20, 'x') + "\r\n" + kFiles, false, "OkButton",
+     std::string(20, 'x')},
+    {"[Files]] with two brackets", "[Files]]\r\n\"Readme.txt\"\r\n", kFiles, false, nullptr,
+     kFilesRead},
+    {"[SystemSettings without its bracket", "[SystemSettings\r\nWindowTitle=X\r\n" + kFiles,
+     "[SystemSettings]\r\nWindowTitle=X\r\n" + kFiles, false, "WindowTitle", "X"},
+    {"[ alone in [Files]: deleted", kFiles + "[\r\n\"a.txt\"\r\n", kFiles + "\"a.txt\"\r\n", false,
+     nullptr, kFilesRead + "\"a.txt\"\n"},
+    {"an end-of-file byte alone: removed", kFiles + "\x1A", kFiles, false, nullptr, kFilesRead},
+    {"an end-of-file byte after a row: removed", kFiles + "\"a.txt\"\x1A\r\n",
+     kFiles + "\"a.txt\"\r\n", false, nullptr, kFilesRead + "\"a.txt\"\n"},
+    {"blanks around =: written without them", "[Files]\r\n\"a.txt\" \"Speed = fast\"\r\n",
+     "[Files]\r\n\"a.txt\" \"Speed=fast\"\r\n", false, nullptr, "\"a.txt\" \"Speed=fast\"\n"},
+    {"a second [Files] section: moved into the first", kFiles + "[Files]\r\n\"a.txt\"\r\n",
+     kFiles + "\"a.txt\"\r\n", false, nullptr, kFilesRead + "\"a.txt\"\n"},
+};
+
+TEST(ReadingWarnings, AdviceFollowedGivesWhatWasMeant) {
+  for (const AdviceCase& c : kAdvice) {
+    SCOPED_TRACE(c.name);
+    bool warned = false;
+    for (const Finding& f : ReadingFindings(c.before)) warned |= (f.concerns & kWindows) != 0;
+    EXPECT_TRUE(warned);
+    std::string after = c.after.empty() ? c.before : c.after, why;
+    IniMend mend;
+    if (c.fix) {
+      ASSERT_TRUE(MendIni(after, &mend, &why)) << why;
+      after = mend.bytes;
+    }
+    for (const Finding& f : ReadingFindings(after)) {
+      EXPECT_EQ(0u, f.concerns & kWindows) << FindingText(f);
+    }
+    const ProfileFile windows = ReadProfile(after, kWindowsReading);
+    std::string read;
+    if (c.key != nullptr) {
+      read = ProfileString(windows, "SystemSettings", c.key, "(none)", 1000);
+    } else {
+      for (const SectionLine& line : ProfileSectionLines(windows, "Files"))
+        read += line.text + "\n";
+    }
+    EXPECT_EQ(c.meant, read);
   }
 }
 
@@ -165,11 +337,54 @@ TEST(Findings, WordsOfTheTable) {
        "The file starts with a UTF-8 byte-order mark, which Windows does not recognise: its three "
        "bytes stay in front of line 1, which the launcher does not read, so nothing changes "
        "today. Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\")."},
-      {{kUtf8ReadAsAnsi, 3, kBoth, {"a\xC3\xA9", "a\xC3\x83\xC2\xA9", "yes", "\xCE\xA9"}},
+      {{kUtf8BeyondWindows1252,
+        3,
+        kBoth,
+        {"a\xC3\xA9", "a\xC3\x83\xC2\xA9", "\xCE\xA9", "yes", "yes"}},
        "This is UTF-8 text, which Windows reads as ANSI bytes: \"a\xC3\xA9\" shows as "
-       "\"a\xC3\x83\xC2\xA9\". Save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
-       "lanterpick-check --fix does it). \"\xCE\xA9\" also holds characters that Windows-1252 "
-       "cannot hold, which show as \"?\" even then."},
+       "\"a\xC3\x83\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
+       "text without \xCE\xA9, then save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
+       "lanterpick-check --fix does it)."},
+      {{kUtf8BeyondWindows1252, 3, kBoth, {"\xCE\xA9", "\xC3\x8E\xC2\xA9", "\xCE\xA9", "", ""}},
+       "This is UTF-8 text, which Windows reads as ANSI bytes: \"\xCE\xA9\" shows as "
+       "\"\xC3\x8E\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
+       "text without \xCE\xA9."},
+      {{kUtf8LineInAnsiFile,
+        2,
+        kBoth,
+        {"\xC5\x82", "\xC3\x85\xE2\x80\x9A", "\xC5\x82", "", "", "4"}},
+       "This line is UTF-8, but line 4 holds bytes that are no UTF-8, so Notepad opens the file "
+       "as ANSI and shows \"\xC5\x82\" as \"\xC3\x85\xE2\x80\x9A\", as Windows does. Type the text "
+       "of this line again there, without \xC5\x82, and save the file as ANSI."},
+      {{kMarksHideHeader, 1, kBoth, {"2", "UTF-8", "[Files]", "yes"}},
+       "The file starts with 2 UTF-8 byte-order marks: an editor takes the first for a mark, but "
+       "the others are text in front of line 1 to Windows and Wine alike, so neither reads "
+       "\"[Files]\" as a header and the whole section is lost. Save the file without them "
+       "(lanterpick-check --fix removes them and saves it as UTF-16 LE)."},
+      {{kNumberInQuotes, 2, kWindows, {"K=\"\"", "24", "K", "24", "", "yes"}},
+       "K=\"\": Wine reads 24 (the launcher keeps its default for an empty value); what Windows "
+       "reads in quotes is not known. Write K=24, or remove the line."},
+      {{kRowLeavesFolder, 2, kBoth, {"..\\a.txt", "D:\\a.txt", "1"}},
+       "\"..\\a.txt\" leaves the folder through \"..\", so it is not on the disc: the folder is "
+       "the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\a.txt, this "
+       "folder's file. Put the file in the folder and write its path from there."},
+      {{kRowForbiddenCharacter, 2, kBoth, {"Chapter 1: Intro.pdf", ":", "1", ""}},
+       "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data "
+       "stream of another file), so it cannot open it. Rename the file, and the row with it."},
+      {{kNameForbiddenCharacter, 0, kBoth, {"Q&A?.pdf", "?", "", "1"}},
+       "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one "
+       "can open it there. Rename it."},
+      {{kNameNotAFile, 0, kBoth, {"Docs/old", "1"}},
+       "\"Docs/old\" is a broken link, not a file Windows can open. Put the file itself there."},
+      {{kNameNotAFile, 0, kBoth, {"pipe", ""}},
+       "\"pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
+      {{kUnreadIni, 0, kBoth, {"start.ini", "setup.ini", "Setup.exe"}},
+       "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, "
+       "though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to "
+       "start.ini."},
+      {{kUnreadIni, 0, kBoth, {"start.ini", "setup.exe.ini", ""}},
+       "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, "
+       "though the folder holds setup.exe.ini. Rename the INI to start.ini."},
       {{kValueLengthWraps, 2, kWindows, {"Author", "65537", "1", ""}},
        "Author is 65537 bytes long; Windows reads a value's length modulo 65,536, so it reads 1 "
        "of them, and Wine all. Shorten it."},
