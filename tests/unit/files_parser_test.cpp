@@ -72,6 +72,8 @@ const char* const kRejected[] = {
     "\t\"a.txt\"",
     "a.txt",
     "File1=a.txt",
+    "File1=\"a.txt\"",
+    "a.txt\"",
     "     ",
     "\"a.txt\" \"Notes\" \"Checkbox\xc9nabled\"",
     "\"a.txt\" \"Notes\" \"CheckboxEnabledX\"",

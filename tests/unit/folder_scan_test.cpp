@@ -199,6 +199,15 @@ TEST(ScanProgramFolder, FailedSearchStart) {
   EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
 }
 
+// The platform's names hold 259 bytes at most; a row keeps the whole of such a name.
+TEST(ScanProgramFolder, TheLongestNameIsListedWhole) {
+  ResetFake();
+  const std::string longest = std::string(255, 'n') + ".txt";
+  Fake.folder = {{0x20, longest}};
+  EXPECT_TRUE(Scan("c:\\d\\l.ini", "l.exe"));
+  EXPECT_EQ(std::vector<std::string>{longest}, Rows());
+}
+
 TEST(ScanProgramFolder, PatternWithoutBackslashUsesTheWholePath) {
   ResetFake();
   Fake.folder = {{0x20, "a.txt"}};

@@ -1,5 +1,9 @@
 // Program path, own name and configuration path from the command line.
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstring>
 
 #include <string>
 
@@ -95,6 +99,34 @@ TEST(ProgramPath, BareNameOfFullLengthStillFitsWithItsPrefix) {
   char configPath[kConfigPathRoom];
   ASSERT_TRUE(DeriveConfigPath(programPath, configPath));
   EXPECT_EQ(".\\" + std::string(259, 'n') + ".ini", configPath);
+}
+
+// The command line as the last bytes before memory that cannot be read: taking the program path
+// reads nothing past the line's end, with or without its closing quote.
+TEST(ProgramPath, ReadsNothingPastTheCommandLine) {
+  const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+  void* mapped =
+      mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(MAP_FAILED, mapped);
+  char* pages = static_cast<char*>(mapped);
+  ASSERT_EQ(0, mprotect(pages + page, page, PROT_NONE));
+  const struct {
+    const char* line;
+    const char* programPath;
+  } cases[] = {
+      {"\"D:\\open-ended.exe", "D:\\open-ended.exe"},
+      {"\"D:\\run.exe\"", "D:\\run.exe"},
+      {"D:\\run.exe", "D:\\run.exe"},
+      {"\"", ""},
+  };
+  for (const auto& c : cases) {
+    char* line = pages + page - (strlen(c.line) + 1);
+    memcpy(line, c.line, strlen(c.line) + 1);
+    char programPath[kProgramPathRoom];
+    TakeProgramPath(line, programPath);
+    EXPECT_STREQ(c.programPath, programPath) << c.line;
+  }
+  munmap(mapped, 2 * page);
 }
 
 TEST(ProgramPath, JoinFolderPath) {
