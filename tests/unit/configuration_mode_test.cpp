@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "config/configuration_mode.h"
 #include "config/launch_list.h"
@@ -72,8 +73,19 @@ TEST(ConfigurationMode, AllocationFailureReadsNothing) {
   EXPECT_STREQ("Launch File", TheSettings.windowTitle);
 }
 
-// The block is the file's size and two more bytes: a size that does not leave room for them
-// cannot be held, whatever the allocator would give.
+// The section is read into one block of the file's size and two bytes more.
+TEST(ConfigurationMode, TheBlockIsTheFileAndTwoBytes) {
+  for (uint32_t size : {0u, 1u, 60u, 0xFFFFFFFDu}) {
+    ResetFake();
+    Fake.configExists = true;
+    Fake.configText = "[Files]\n\"a.txt\"\n";
+    Fake.allocationFails = size > 60;  // the largest is only asked for
+    ReadConfiguration("c:\\l.ini", size);
+    EXPECT_EQ(std::vector<uint32_t>{size + 2}, Fake.allocations) << size;
+  }
+}
+
+// A size that leaves no room for the two bytes cannot be held, whatever the allocator would give.
 TEST(ConfigurationMode, AFileOfAlmost4GiBCannotBeHeld) {
   for (uint32_t size : {0xFFFFFFFEu, 0xFFFFFFFFu}) {
     ResetFake();
@@ -84,6 +96,7 @@ TEST(ConfigurationMode, AFileOfAlmost4GiBCannotBeHeld) {
     EXPECT_EQ(kNoMemory, Fake.messages[0].text) << size;
     EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
     EXPECT_EQ(0, Fake.blocksHeld);
+    EXPECT_TRUE(Fake.allocations.empty());
   }
 }
 

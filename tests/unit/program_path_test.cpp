@@ -1,9 +1,5 @@
 // Program path, own name and configuration path from the command line.
 #include <gtest/gtest.h>
-#include <sys/mman.h>
-#include <unistd.h>
-
-#include <cstring>
 
 #include <string>
 
@@ -104,12 +100,6 @@ TEST(ProgramPath, BareNameOfFullLengthStillFitsWithItsPrefix) {
 // The command line as the last bytes before memory that cannot be read: taking the program path
 // reads nothing past the line's end, with or without its closing quote.
 TEST(ProgramPath, ReadsNothingPastTheCommandLine) {
-  const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
-  void* mapped =
-      mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-  ASSERT_NE(MAP_FAILED, mapped);
-  char* pages = static_cast<char*>(mapped);
-  ASSERT_EQ(0, mprotect(pages + page, page, PROT_NONE));
   const struct {
     const char* line;
     const char* programPath;
@@ -120,13 +110,11 @@ TEST(ProgramPath, ReadsNothingPastTheCommandLine) {
       {"\"", ""},
   };
   for (const auto& c : cases) {
-    char* line = pages + page - (strlen(c.line) + 1);
-    memcpy(line, c.line, strlen(c.line) + 1);
+    const BytesAtMemoryEnd line(std::string(c.line) + '\0');
     char programPath[kProgramPathRoom];
-    TakeProgramPath(line, programPath);
+    TakeProgramPath(line.data(), programPath);
     EXPECT_STREQ(c.programPath, programPath) << c.line;
   }
-  munmap(mapped, 2 * page);
 }
 
 TEST(ProgramPath, JoinFolderPath) {

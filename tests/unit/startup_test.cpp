@@ -78,8 +78,14 @@ TEST(Startup, EachStartUpBeginsWithTheDefaults) {
   ASSERT_EQ(1, TheLaunchList.count);
   EXPECT_STREQ("b.txt", TheLaunchList.rows[0].path);
 
+  Fake.configText = "[Files]\n\"b.txt\" \"About b\" \"CheckboxDisabled\"\n";
+  ASSERT_TRUE(LoadLaunchList());
   Fake.configExists = false;
   ASSERT_TRUE(LoadLaunchList());
+  ASSERT_EQ(1, TheLaunchList.count);
+  EXPECT_STREQ("a.txt", TheLaunchList.rows[0].path);
+  EXPECT_STREQ("", TheLaunchList.rows[0].description);  // no row keeps the one before's text
+  EXPECT_EQ(1, TheLaunchList.rows[0].keepOpenAllowed);
   ASSERT_EQ(1, ShowFullPath);
   ResetLaunchState();
   EXPECT_EQ(0, ShowFullPath);
