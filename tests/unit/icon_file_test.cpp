@@ -43,7 +43,9 @@ std::string Icon(const std::vector<std::string>& images, int32_t offsetShift = 0
   uint32_t offset = 6 + 16 * images.size();
   for (const std::string& image : images) {
     const bool first = data.empty();
-    directory += std::string(8, '\0') + Le(image.size() + (first ? sizeShift : 0), 4) +
+    // 16x16, no palette, one plane, 32 bits: what the entry says is not what the reader trusts.
+    directory += std::string("\x10\x10\0\0\x01\0\x20\0", 8) +
+                 Le(image.size() + (first ? sizeShift : 0), 4) +
                  Le(offset + (first ? offsetShift : 0), 4);
     offset += image.size();
     data += image;
@@ -61,9 +63,11 @@ TEST(IconFile, ReadsBitmapsAndPngsWithTheirSizes) {
       {"the smallest side", Icon({Bitmap(1, 1), Png(1, 1)}), {"1x1", "1x1"}},
       {"sides that differ", Icon({Bitmap(256, 1), Png(1, 256)}), {"256x1", "1x256"}},
       {"the last image ends where the file does", Icon({Png(32, 32)}), {"32x32"}},
+      {"a PNG up to its size alone", Icon({Png(48, 48).substr(0, 24)}), {"48x48"}},
+      {"a bitmap header alone", Icon({Bitmap(32, 32).substr(0, 40)}), {"32x32"}},
   };
+  std::vector<IconImage> images;  // what a row before left in it is replaced
   for (const auto& c : cases) {
-    std::vector<IconImage> images;
     std::string why;
     EXPECT_TRUE(ReadIconFile(c.bytes, &images, &why)) << c.fact << ": " << why;
     std::vector<std::string> sizes;
@@ -72,7 +76,6 @@ TEST(IconFile, ReadsBitmapsAndPngsWithTheirSizes) {
     }
     EXPECT_EQ(c.sizes, sizes) << c.fact;
   }
-  std::vector<IconImage> images;
   std::string why;
   ASSERT_TRUE(ReadIconFile(Icon({Bitmap(16, 16), Png(256, 256)}), &images, &why));
   EXPECT_EQ(Bitmap(16, 16), images[0].data);
@@ -90,6 +93,8 @@ TEST(IconFile, RefusesWhatAnIconGroupCannotCarry) {
       {"a PNG file", Png(16, 16), notIcon},
       {"a cursor", Le(0, 2) + Le(2, 2) + Le(1, 2), notIcon},
       {"five bytes", Le(0, 2) + Le(1, 2) + Le(1, 1), notIcon},
+      {"its reserved word set", Le(0x100, 2) + Icon({Bitmap(16, 16)}).substr(2), notIcon},
+      {"a type of 257", Icon({Bitmap(16, 16)}).replace(2, 2, Le(0x101, 2)), notIcon},
       {"an empty directory", Le(0, 2) + Le(1, 2) + Le(0, 2), "its directory lists no images"},
       {"a directory cut short", Le(0, 2) + Le(1, 2) + Le(3, 2) + std::string(20, '\0'),
        "its directory lists 3 images but the file ends before the directory does"},
@@ -103,6 +108,8 @@ TEST(IconFile, RefusesWhatAnIconGroupCannotCarry) {
        "image 1 points outside the file (44 bytes at 21 of 66)"},
       {"an empty entry", Icon({Bitmap(16, 16)}, 0, -44),
        "image 1 points outside the file (0 bytes at 22 of 66)"},
+      {"a directory and nothing after it", Icon({Bitmap(16, 16)}).substr(0, 22),
+       "image 1 points outside the file (44 bytes at 22 of 22)"},
       {"neither PNG nor bitmap", Icon({std::string(40, 'x')}),
        "image 1 is neither a PNG nor a bitmap"},
       {"a PNG cut before its size", Icon({Png(16, 16).substr(0, 23)}),
@@ -113,6 +120,7 @@ TEST(IconFile, RefusesWhatAnIconGroupCannotCarry) {
       {"one over", Icon({Png(257, 256)}), "image 1 is 257x256" + sides},
       {"one over in height", Icon({Bitmap(256, 257)}), "image 1 is 256x257" + sides},
       {"no width", Icon({Png(0, 16)}), "image 1 is 0x16" + sides},
+      {"a width of 2^24 + 16", Icon({Png(0x1000010, 16)}), "image 1 is 16777232x16" + sides},
       {"no height", Icon({Bitmap(16, 0)}), "image 1 is 16x0" + sides},
   };
   for (const auto& c : cases) {

@@ -99,6 +99,8 @@ TEST(RowWidth, ClientWidthOverAverageLessOne) {
   EXPECT_EQ(290, RowWidth(290, 1));  // no divisor left: a pixel a character
   EXPECT_EQ(290, RowWidth(290, 0));
   EXPECT_EQ(0, RowWidth(-5, 7));
+  EXPECT_EQ(1, RowWidth(1, 2));  // one pixel is one character then
+  EXPECT_EQ(0, RowWidth(0, 2));
 }
 
 TEST(CountOccurrences, NonOverlappingFromTheLeft) {
