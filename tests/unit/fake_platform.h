@@ -1,5 +1,5 @@
 // A stand-in for Win32 behind platform.h: an INI file in memory, a folder as a list of entries,
-// and every message box recorded instead of shown.
+// and every message box recorded instead of shown; and bytes placed where reading past them faults.
 #pragma once
 
 #include <cstdint>
