@@ -74,6 +74,9 @@ add_executable(unit_tests
   tests/unit/windows_path_test.cpp
 )
 target_link_libraries(unit_tests PRIVATE fake_platform lanterpick_icon GTest::gtest_main)
+# The icon tests also run check-icon itself, as the build does.
+add_dependencies(unit_tests check-icon)
+target_compile_definitions(unit_tests PRIVATE CHECK_ICON_PROGRAM="$<TARGET_FILE:check-icon>")
 include(GoogleTest)
 gtest_discover_tests(unit_tests)
 

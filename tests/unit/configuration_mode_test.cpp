@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "config/configuration_mode.h"
 #include "config/launch_list.h"
@@ -56,6 +57,10 @@ TEST(ConfigurationMode, SyntaxErrorFreesTheBufferAndShowsOneBox) {
   EXPECT_EQ(0, Fake.blocksHeld);
 }
 
+const char kNoMemory[] =
+    "Unable to allocate sufficient memory to read in\nthe [Files] section of the configuration "
+    "file.";
+
 TEST(ConfigurationMode, AllocationFailureReadsNothing) {
   ResetFake();
   Fake.configExists = true;
@@ -63,20 +68,36 @@ TEST(ConfigurationMode, AllocationFailureReadsNothing) {
   Fake.allocationFails = true;
   EXPECT_FALSE(ReadConfiguration("c:\\l.ini", 40));
   ASSERT_EQ(1u, Fake.messages.size());
-  EXPECT_EQ(
-      "Unable to allocate sufficient memory to read in\nthe [Files] section of the "
-      "configuration file.",
-      Fake.messages[0].text);
+  EXPECT_EQ(kNoMemory, Fake.messages[0].text);
   EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
   EXPECT_STREQ("Launch File", TheSettings.windowTitle);
 }
 
+// The section is read into one block of the file's size and two bytes more.
+TEST(ConfigurationMode, TheBlockIsTheFileAndTwoBytes) {
+  for (uint32_t size : {0u, 1u, 60u, 0xFFFFFFFDu}) {
+    ResetFake();
+    Fake.configExists = true;
+    Fake.configText = "[Files]\n\"a.txt\"\n";
+    Fake.allocationFails = size > 60;  // the largest is only asked for
+    ReadConfiguration("c:\\l.ini", size);
+    EXPECT_EQ(std::vector<uint32_t>{size + 2}, Fake.allocations) << size;
+  }
+}
+
+// A size that leaves no room for the two bytes cannot be held, whatever the allocator would give.
 TEST(ConfigurationMode, AFileOfAlmost4GiBCannotBeHeld) {
-  ResetFake();
-  Fake.configExists = true;
-  EXPECT_FALSE(ReadConfiguration("c:\\l.ini", 0xFFFFFFFFu));
-  ASSERT_EQ(1u, Fake.messages.size());
-  EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
+  for (uint32_t size : {0xFFFFFFFEu, 0xFFFFFFFFu}) {
+    ResetFake();
+    Fake.configExists = true;
+    Fake.configText = "[Files]\n\"a.txt\"\n";
+    EXPECT_FALSE(ReadConfiguration("c:\\l.ini", size)) << size;
+    ASSERT_EQ(1u, Fake.messages.size()) << size;
+    EXPECT_EQ(kNoMemory, Fake.messages[0].text) << size;
+    EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
+    EXPECT_EQ(0, Fake.blocksHeld);
+    EXPECT_TRUE(Fake.allocations.empty());
+  }
 }
 
 }  // namespace

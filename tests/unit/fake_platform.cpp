@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "checker/profile_reader.h"
 #include "config/launch_list.h"
@@ -79,6 +81,7 @@ void PlatformProfileSection(const char* section, char* buffer, uint32_t size, co
 }
 
 char* PlatformAllocate(uint32_t size) {
+  Fake.allocations.push_back(size);
   if (Fake.allocationFails) return nullptr;
   ++Fake.blocksHeld;
   return static_cast<char*>(calloc(size, 1));
@@ -104,6 +107,7 @@ bool PlatformFindFirst(const char* pattern, FolderEntry* entry) {
   Fake.searchPattern = pattern;
   NextEntry = 0;
   if (Fake.findFails) return false;
+  Fake.searchOpen = true;
   return Deliver(entry);
 }
 
@@ -111,8 +115,27 @@ bool PlatformFindNext(FolderEntry* entry) {
   return Deliver(entry);
 }
 
-void PlatformFindClose() {}
+void PlatformFindClose() {
+  if (!Fake.searchOpen) abort();  // closing a search that is not open
+  Fake.searchOpen = false;
+}
 
 void PlatformShowMessage(const char* text, const char* caption, MessageIcon icon) {
   Fake.messages.push_back({text, caption, icon});
+}
+
+BytesAtMemoryEnd::BytesAtMemoryEnd(const std::string& bytes) {
+  const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+  const size_t pages = (bytes.size() + page - 1) / page + 1;
+  length_ = pages * page;
+  pages_ = mmap(nullptr, length_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (pages_ == MAP_FAILED) abort();
+  char* end = static_cast<char*>(pages_) + length_ - page;
+  if (mprotect(end, page, PROT_NONE) != 0) abort();
+  memcpy(end - bytes.size(), bytes.data(), bytes.size());
+  data_ = end - bytes.size();
+}
+
+BytesAtMemoryEnd::~BytesAtMemoryEnd() {
+  munmap(pages_, length_);
 }

@@ -1,5 +1,5 @@
 // A stand-in for Win32 behind platform.h: an INI file in memory, a folder as a list of entries,
-// and every message box recorded instead of shown.
+// and every message box recorded instead of shown; and bytes placed where reading past them faults.
 #pragma once
 
 #include <cstdint>
@@ -29,8 +29,10 @@ struct FakePlatform {
   bool findFails = false;
   std::vector<FakeFile> folder;
   std::string searchPattern;
-  int entriesRead = 0;  // how many entries the folder search delivered
-  int blocksHeld = 0;   // heap blocks allocated and not yet released
+  int entriesRead = 0;                // how many entries the folder search delivered
+  int blocksHeld = 0;                 // heap blocks allocated and not yet released
+  std::vector<uint32_t> allocations;  // the size of every block asked for, given or not
+  bool searchOpen = false;            // a folder search was started and not yet closed
   std::vector<ShownMessage> messages;
 };
 
@@ -45,3 +47,17 @@ void ResetFake();
 
 // Turns a profile-reader section (lines) into its buffer form: each line NUL-ended, then NUL.
 std::string SectionBuffer(const std::vector<std::string>& lines);
+
+// The bytes as the last ones before memory that cannot be read: a read past their end stops the
+// test with a fault instead of going unseen.
+class BytesAtMemoryEnd {
+ public:
+  explicit BytesAtMemoryEnd(const std::string& bytes);
+  ~BytesAtMemoryEnd();
+  const char* data() const { return data_; }
+
+ private:
+  void* pages_ = nullptr;
+  size_t length_ = 0;
+  const char* data_ = nullptr;
+};

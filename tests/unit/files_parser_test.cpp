@@ -72,6 +72,8 @@ const char* const kRejected[] = {
     "\t\"a.txt\"",
     "a.txt",
     "File1=a.txt",
+    "File1=\"a.txt\"",
+    "a.txt\"",
     "     ",
     "\"a.txt\" \"Notes\" \"Checkbox\xc9nabled\"",
     "\"a.txt\" \"Notes\" \"CheckboxEnabledX\"",
@@ -177,15 +179,39 @@ TEST(FilesParser, AMalformed1001stLineIsASyntaxError) {
   EXPECT_EQ("Syntax Error", Fake.messages[0].caption);
 }
 
+// The buffer ends where memory that cannot be read begins: no byte past size is read, whether
+// the lines and the list are ended by their zeros or not.
 TEST(FilesParser, StopsAtTheBufferEndEvenWithoutTerminators) {
-  ResetFake();
-  const char unterminated[] = {'"', 'a', '"'};
-  EXPECT_TRUE(ParseFileList(unterminated, 3));
-  EXPECT_STREQ("a", TheLaunchList.rows[0].path);
-  ResetFake();
-  const char open[] = {'"', 'a'};
-  EXPECT_FALSE(ParseFileList(open, 2));
-  EXPECT_EQ(std::string(kSyntax) + "\"a", Fake.messages[0].text);
+  const struct {
+    std::string buffer;
+    std::vector<std::string> rows;
+    std::string message;
+  } cases[] = {
+      {"\"a\"", {"a"}, ""},
+      {std::string("\"a\"\0\"b\"", 7), {"a", "b"}, ""},
+      {std::string("\"a\"\0", 4), {"a"}, ""},
+      {std::string("\"a\" \"about a\" \"CheckboxDisabled\"", 32), {"a"}, ""},
+      {std::string("\"a\"\0; last", 10), {"a"}, ""},
+      {"\"a", {}, std::string(kSyntax) + "\"a"},
+      {"\"", {}, std::string(kSyntax) + "\""},
+      {"a", {}, std::string(kSyntax) + "a"},
+      {std::string("\"a\"\0  \"b", 9), {"a"}, std::string(kSyntax) + "  \"b"},
+      {std::string("\"a\" \"about", 11), {}, std::string(kSyntax) + "\"a\" \"about"},
+      {"", {}, kNoFiles},
+  };
+  for (const auto& c : cases) {
+    ResetFake();
+    const BytesAtMemoryEnd buffer(c.buffer);
+    EXPECT_EQ(c.message.empty(), ParseFileList(buffer.data(), c.buffer.size())) << c.buffer;
+    std::vector<std::string> rows;
+    for (int i = 0; i < TheLaunchList.count; ++i) rows.push_back(TheLaunchList.rows[i].path);
+    EXPECT_EQ(c.rows, rows) << c.buffer;
+    std::vector<std::string> shown;
+    for (const ShownMessage& m : Fake.messages) shown.push_back(m.text);
+    EXPECT_EQ(c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message},
+              shown)
+        << c.buffer;
+  }
 }
 
 }  // namespace

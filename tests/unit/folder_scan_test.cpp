@@ -136,6 +136,7 @@ TEST(ScanProgramFolder, ListsOfferedFilesSortedByName) {
                  {0x10, "Docs"}};
   EXPECT_TRUE(Scan("c:\\disc\\launch.ini", "Launch.exe"));
   EXPECT_EQ("c:\\disc\\*.*", Fake.searchPattern);
+  EXPECT_FALSE(Fake.searchOpen);
   EXPECT_EQ(
       (std::vector<std::string>{"data.ini.txt", "manual.pdf", "notes.TXT", "README", "Setup.exe"}),
       Rows());
@@ -169,6 +170,7 @@ TEST(ScanProgramFolder, StopsAtTheThousandthOfferedEntry) {
   EXPECT_TRUE(Scan("c:\\d\\l.ini", "l.exe"));
   EXPECT_EQ(1000, TheLaunchList.count);
   EXPECT_EQ(1999, Fake.entriesRead);  // nothing is asked for after the 1000th row
+  EXPECT_FALSE(Fake.searchOpen);
   EXPECT_TRUE(Fake.messages.empty());
   std::vector<std::string> rows = Rows();
   EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
@@ -180,6 +182,7 @@ TEST(ScanProgramFolder, NothingOfferedShowsTheNoFilesMessage) {
   Fake.folder = {
       {0x10, "."}, {0x10, ".."}, {0x10, "Sub"}, {0x22, "hidden.txt"}, {0x20, "launch.exe"}};
   EXPECT_FALSE(Scan("c:\\d\\launch.ini", "launch.exe"));
+  EXPECT_FALSE(Fake.searchOpen);
   ASSERT_EQ(1u, Fake.messages.size());
   EXPECT_EQ(
       "There are no files available to list.\n\nN.B. If the configuration (.ini) file is not\n"
@@ -197,6 +200,15 @@ TEST(ScanProgramFolder, FailedSearchStart) {
   ASSERT_EQ(1u, Fake.messages.size());
   EXPECT_EQ("Could not find any files in the EXE directory.", Fake.messages[0].text);
   EXPECT_EQ("Unexpected Error", Fake.messages[0].caption);
+}
+
+// The platform's names hold 259 bytes at most; a row keeps the whole of such a name.
+TEST(ScanProgramFolder, TheLongestNameIsListedWhole) {
+  ResetFake();
+  const std::string longest = std::string(255, 'n') + ".txt";
+  Fake.folder = {{0x20, longest}};
+  EXPECT_TRUE(Scan("c:\\d\\l.ini", "l.exe"));
+  EXPECT_EQ(std::vector<std::string>{longest}, Rows());
 }
 
 TEST(ScanProgramFolder, PatternWithoutBackslashUsesTheWholePath) {

@@ -35,6 +35,8 @@ const RowCase kRows[] = {
     // Two backslashes side by side: L + 3.
     {"C:\\\\name-is-long.txt", 10, 1, "C:\\...\\name-is-long.txt"},
     {"C:\\Temp\\", 5, 1, "C:\\...\\"},
+    // An empty component (two backslashes side by side) is kept when it fits, like any other.
+    {"C:\\long-folder-name\\\\b.txt", 20, 1, "C:\\...\\\\b.txt"},
     {"C:\\a-rather-long-file-name.doc", 10, 1, "a-rather-long-file-name.doc"},
     {"C:/Users/Public/readme.txt", 15, 1, "C:/Users/Pub..."},
     {"C:/Users/Public/readme.txt", 15, 0, "C:/Users/Pub..."},
@@ -76,6 +78,8 @@ TEST(ShortenPath, ResultTellsWhetherAnyRuleApplied) {
   EXPECT_EQ(1, ShortenPath("C:\\a\\b.txt", out, 9));
   EXPECT_EQ(1, ShortenPath("C:\\b.txt", out, 3));
   EXPECT_EQ(1, ShortenPath("abc", out, 2));
+  EXPECT_EQ(1, ShortenPath("abc", out, -2));  // below 0 counts as 0: nothing of the text fits
+  EXPECT_STREQ("", out);
 }
 
 TEST(ShortenPath, LongestPathStaysInsideTheBuffer) {
@@ -95,6 +99,8 @@ TEST(RowWidth, ClientWidthOverAverageLessOne) {
   EXPECT_EQ(290, RowWidth(290, 1));  // no divisor left: a pixel a character
   EXPECT_EQ(290, RowWidth(290, 0));
   EXPECT_EQ(0, RowWidth(-5, 7));
+  EXPECT_EQ(1, RowWidth(1, 2));  // one pixel is one character then
+  EXPECT_EQ(0, RowWidth(0, 2));
 }
 
 TEST(CountOccurrences, NonOverlappingFromTheLeft) {

@@ -1,6 +1,7 @@
 // The two message-box routines.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "fake_platform.h"
@@ -44,6 +45,27 @@ TEST(Messages, WarningKeepsA300CharacterText) {
   text += "\\n";
   ShowWarning(text.c_str(), "T");
   EXPECT_EQ(std::string(298, 'x') + "\r\n", Fake.messages[0].text);
+}
+
+// The copy holds room - 1 bytes of the text at most, and its ending zero; a cut may fall between
+// a backslash and its n.
+TEST(Messages, ExpandLineBreaksStaysInItsRoom) {
+  const struct {
+    const char* text;
+    int room;
+    const char* out;
+  } cases[] = {
+      {"abc", 4, "abc"},   {"abcd", 4, "abc"}, {"a\\nb", 4, "a\r\n"},
+      {"a\\nb", 3, "a\\"}, {"", 1, ""},        {"abc", 1, ""},
+  };
+  for (const auto& c : cases) {
+    char out[8];
+    memset(out, 'G', sizeof out);
+    ExpandLineBreaks(c.text, out, c.room);
+    EXPECT_STREQ(c.out, out) << c.text << " in " << c.room;
+    EXPECT_EQ(std::string(sizeof out - c.room, 'G'), std::string(out + c.room, sizeof out - c.room))
+        << c.text << " in " << c.room;
+  }
 }
 
 }  // namespace

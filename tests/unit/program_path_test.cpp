@@ -1,6 +1,7 @@
 // Program path, own name and configuration path from the command line.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "fake_platform.h"
@@ -97,11 +98,78 @@ TEST(ProgramPath, BareNameOfFullLengthStillFitsWithItsPrefix) {
   EXPECT_EQ(".\\" + std::string(259, 'n') + ".ini", configPath);
 }
 
+// The command line as the last bytes before memory that cannot be read: taking the program path
+// reads nothing past the line's end, with or without its closing quote.
+TEST(ProgramPath, ReadsNothingPastTheCommandLine) {
+  const struct {
+    const char* line;
+    const char* programPath;
+  } cases[] = {
+      {"\"D:\\open-ended.exe", "D:\\open-ended.exe"},
+      {"\"D:\\run.exe\"", "D:\\run.exe"},
+      {"D:\\run.exe", "D:\\run.exe"},
+      {"\"", ""},
+  };
+  for (const auto& c : cases) {
+    const BytesAtMemoryEnd line(std::string(c.line) + '\0');
+    char programPath[kProgramPathRoom];
+    TakeProgramPath(line.data(), programPath);
+    EXPECT_STREQ(c.programPath, programPath) << c.line;
+  }
+}
+
+// The joined path and its zero fill room bytes at most; nothing beyond them is written.
 TEST(ProgramPath, JoinFolderPath) {
-  char joined[16];
-  EXPECT_TRUE(JoinFolderPath("D:\\CD\\", "a.txt", joined, sizeof joined));
-  EXPECT_STREQ("D:\\CD\\a.txt", joined);
-  EXPECT_FALSE(JoinFolderPath("D:\\CD\\", "a-long-name.txt", joined, sizeof joined));
+  const struct {
+    const char* folder;
+    const char* name;
+    const char* joined;  // nullptr: does not fit
+  } cases[] = {
+      {"D:\\CD\\", "a.txt", "D:\\CD\\a.txt"},
+      {"D:\\CD\\", "abcdefghi", "D:\\CD\\abcdefghi"},  // 15 bytes and the zero
+      {"D:\\CD\\", "abcdefghij", nullptr},
+      {"", "abcdefghijklmno", "abcdefghijklmno"},
+      {"D:\\CD\\", "a-long-name.txt", nullptr},
+  };
+  for (const auto& c : cases) {
+    char joined[24];
+    memset(joined, 'G', sizeof joined);
+    EXPECT_EQ(c.joined != nullptr, JoinFolderPath(c.folder, c.name, joined, 16)) << c.name;
+    if (c.joined != nullptr) {
+      EXPECT_STREQ(c.joined, joined);
+    }
+    EXPECT_EQ(std::string(8, 'G'), std::string(joined + 16, 8)) << c.name;
+  }
+}
+
+// The folder of the configuration path's first folderLength bytes, in the program path's case and
+// ended by a backslash; empty when it does not fit room - 1 bytes. Nothing outside room is
+// written.
+TEST(ProgramPath, TakeListedFolder) {
+  const struct {
+    const char* programPath;
+    int folderLength, room;
+    const char* folder;
+  } cases[] = {
+      {"D:\\Disc\\Setup.exe", 8, 15, "D:\\Disc\\"},
+      {"Launch.EXE", 2, 15, ".\\"},
+      {"\\Setup.exe", 1, 15, "\\"},
+      {"c:Setup.exe", 12, 15, "c:Setup.ini\\"},  // no backslash: the scan added one
+      {"c:Setup.exe", 12, 13, "c:Setup.ini\\"},
+      {"c:Setup.exe", 12, 12, ""},
+      {"D:\\Disc\\Setup.exe", 0, 15, ""},
+      {"D:\\Disc\\Setup", 8, 15, ""},  // no ".exe": no folder
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.programPath) + " " + std::to_string(c.folderLength) + " in " +
+                 std::to_string(c.room));
+    char folder[24];
+    memset(folder, 'G', sizeof folder);
+    TakeListedFolder(c.programPath, c.folderLength, folder + 4, c.room);
+    EXPECT_STREQ(c.folder, folder + 4);
+    EXPECT_EQ("GGGG", std::string(folder, 4));
+    EXPECT_EQ(std::string(20 - c.room, 'G'), std::string(folder + 4 + c.room, 20 - c.room));
+  }
 }
 
 }  // namespace

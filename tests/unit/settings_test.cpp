@@ -80,14 +80,17 @@ TEST(Settings, DefaultsWithoutTheSection) {
   EXPECT_EQ(0, ShowFullPath);
 }
 
-TEST(Settings, EveryTextAtItsLimitEmptyAndOneOver) {
+// Each text's room holds one byte over its limit and the zero: a value two over is cut to one
+// over by the reading, and still refused.
+TEST(Settings, EveryTextAtItsLimitEmptyAndOneOrTwoOver) {
   for (const TextKey& t : kTextKeys) {
-    std::string key = t.key;
+    const std::string key = t.key;
+    const std::string over =
+        key + " is longer than the maximum permitted length of " + std::to_string(t.longest) + ".";
     EXPECT_EQ("", Validate(Settings(key + "=" + std::string(t.longest, 'x'))));
     EXPECT_EQ(key + " has been left blank.", Validate(Settings(key + "=")));
-    EXPECT_EQ(
-        key + " is longer than the maximum permitted length of " + std::to_string(t.longest) + ".",
-        Validate(Settings(key + "=" + std::string(t.longest + 1, 'x'))));
+    EXPECT_EQ(over, Validate(Settings(key + "=" + std::string(t.longest + 1, 'x'))));
+    EXPECT_EQ(over, Validate(Settings(key + "=" + std::string(t.longest + 2, 'x'))));
   }
 }
 
@@ -200,4 +203,33 @@ TEST(Settings, EverySettingCheckListsEachFailureInTheFixedOrder) {
   EXPECT_EQ(std::vector<std::string>{kCombined},
             EveryFailure(Settings("OkButtonSize=44\nCancelButtonSize=45")));
   EXPECT_EQ(std::vector<std::string>{}, EveryFailure(Settings("WindowTitle=Fine")));
+}
+
+// What the checker is told of each failure: its key or keys (the sum names each size above 0) and
+// a text's limit, so that it can show the lines and how far over a text is.
+TEST(Settings, EverySettingCheckNotesTheKeysOfEachFailure) {
+  const struct {
+    std::string lines;
+    std::vector<std::string> failed;  // "key[,other key]:longest"
+  } cases[] = {
+      {"CancelButtonSize=3\nOkButtonSize=99\nShowFilepath=x\nOkButton=" + std::string(21, 'o') +
+           "\nNoEntryErrorText=\n",
+       {"OkButton:20", "NoEntryErrorText:300", "ShowFilepath:0", "OkButtonSize:0",
+        "CancelButtonSize:0"}},
+      {"OkButtonSize=44\nCancelButtonSize=45", {"OkButtonSize,CancelButtonSize:0"}},
+      {"OkButtonSize=5\nCancelButtonSize=0", {"OkButtonSize:0"}},
+      {"OkButtonSize=0\nCancelButtonSize=6", {"CancelButtonSize:0"}},
+      {"WindowTitle=Fine", {}},
+  };
+  for (const auto& c : cases) {
+    FailedSetting failed[kSettingChecks];
+    const int failures = ValidateEverySetting(ReadFrom(Settings(c.lines)), failed);
+    std::vector<std::string> noted;
+    for (int i = 0; i < failures; ++i) {
+      std::string keys = failed[i].keys[0];
+      if (failed[i].keys[1] != nullptr) keys += std::string(",") + failed[i].keys[1];
+      noted.push_back(keys + ":" + std::to_string(failed[i].longest));
+    }
+    EXPECT_EQ(c.failed, noted) << c.lines;
+  }
 }
