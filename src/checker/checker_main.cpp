@@ -122,7 +122,7 @@ bool Fix(const Options& o, std::string* error) {
 }
 
 int CheckerError(const std::string& error) {
-  fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
+  fprintf(stderr, "lanterpick-check: %s\n", ShownText(error).c_str());
   return kCheckerError;
 }
 
@@ -132,7 +132,7 @@ int main(int argc, char** argv) {
   Options o;
   std::string error, programFrom;
   if (!ParseOptions(argc, argv, &o, &error)) {
-    fprintf(stderr, "lanterpick-check: %s\n%s", error.c_str(), kUsage);
+    fprintf(stderr, "lanterpick-check: %s\n%s", ShownText(error).c_str(), kUsage);
     return kCheckerError;
   }
   if (o.help) {
