@@ -142,9 +142,8 @@ constexpr KindWords kWords[] = {
      "file.",
      "Rename the file, and the row with it."},
     {kRowLeavesFolder, "row-leaves-folder",
-     "\"{1}\" leaves the folder through \"..\", so it is not on the disc: the folder is the "
-     "disc's root, above which \"..\" goes nowhere, so Windows opens {2}{3#, this folder's "
-     "file|, which is not in the folder}.",
+     "\"{1}\" is not on the disc: the folder is the disc's root, above which \"..\" goes "
+     "nowhere, so Windows opens {2}, which is not in the folder.",
      "Put the file in the folder and write its path from there."},
     {kRowTrailingDotOrSpace, "row-trailing-dot-or-space",
      "\"{1}\": Windows drops the trailing dots and spaces and opens {2}; whether the shell then "

@@ -232,10 +232,11 @@ mkdir "$work/empty"
 mkdir -p "$work/paths/Docs"
 touch "$work/Outside.txt" "$work/paths/Readme.txt" "$work/paths/Chapter 1: Intro.pdf" \
   "$work/paths/Q&A?.pdf" "$work/paths/con.txt" "$work/paths/Docs/a.txt" "$work/paths/Docs/a|b.txt" \
-  "$work/paths/Docs/trail." "$work/paths/D$(printf '\xE9')mo.txt"
+  "$work/paths/Docs/trail." "$work/paths/D$(printf '\xE9')mo.txt" "$work/paths/COM¹.txt" \
+  "$work/paths/Docs/"$'new\nline.txt' "$work/paths/Docs/"$'esc\e[31mred.txt'
 ln -s nowhere "$work/paths/broken.txt"
 mkfifo "$work/paths/Docs/pipe"
-printf '[Files]\r\n"..\\Outside.txt"\r\n"Chapter 1: Intro.pdf"\r\n"Q&A?.pdf"\r\n"con.txt"\r\n"broken.txt"\r\n"Readme.txt. "\r\n"Docs\\..\\Docs\\A.TXT"\r\n"Docs"\r\n"D\xE9mo.txt"\r\n' \
+printf '[Files]\r\n"..\\Outside.txt"\r\n"Chapter 1: Intro.pdf"\r\n"Q&A?.pdf"\r\n"con.txt"\r\n"broken.txt"\r\n"Readme.txt. "\r\n"Docs\\..\\Docs\\A.TXT"\r\n"Docs"\r\n"D\xE9mo.txt"\r\n"COM\xB9.txt"\r\n"Readme.txt\\"\r\n"Docs\\..\\..\\Readme.txt"\r\n"..\\paths\\Readme.txt"\r\n' \
   >"$work/paths/setup.ini"
 expect_whole 0 paths --json <<'EXPECTED'
 {
@@ -250,20 +251,27 @@ expect_whole 0 paths --json <<'EXPECTED'
   "message": null,
   "problems": [],
   "warnings": [
+    {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"COM¹.txt\": Windows 10 and earlier take COM¹ for a device, with or without an extension, so no one can open it there. Rename it."},
     {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so no one can open it there. Rename it."},
     {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Docs/a|b.txt\": Windows does not allow \"|\" in a file name, so no one can open it there. Rename it."},
+    {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Docs/esc\\x1B[31mred.txt\": Windows does not allow \"\\x1B\" in a file name, so no one can open it there. Rename it."},
+    {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Docs/new\\x0Aline.txt\": Windows does not allow \"\\x0A\" in a file name, so no one can open it there. Rename it."},
     {"line": null, "kind": "not-a-file", "concerns": ["windows", "wine"], "text": "\"Docs/pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
     {"line": null, "kind": "trailing-dot-or-space", "concerns": ["windows", "wine"], "text": "\"Docs/trail.\": Windows drops the trailing dots and spaces of a name, so it opens \"trail\" instead. Rename it."},
     {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one can open it there. Rename it."},
     {"line": null, "kind": "not-a-file", "concerns": ["windows", "wine"], "text": "\"broken.txt\" is a broken link, not a file Windows can open. Put the file itself there."},
     {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"con.txt\": Windows 10 and earlier take CON for a device, with or without an extension, so no one can open it there. Rename it."},
-    {"line": 2, "kind": "row-leaves-folder", "concerns": ["windows", "wine"], "text": "\"..\\Outside.txt\" leaves the folder through \"..\", so it is not on the disc: the folder is the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\Outside.txt, which is not in the folder. Put the file in the folder and write its path from there."},
+    {"line": 2, "kind": "row-leaves-folder", "concerns": ["windows", "wine"], "text": "\"..\\Outside.txt\" is not on the disc: the folder is the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\Outside.txt, which is not in the folder. Put the file in the folder and write its path from there."},
     {"line": 3, "kind": "row-forbidden-character", "concerns": ["windows", "wine"], "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so it cannot open it. Rename the file, and the row with it."},
     {"line": 4, "kind": "row-forbidden-character", "concerns": ["windows", "wine"], "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so it cannot open it. Rename the file, and the row with it."},
     {"line": 5, "kind": "row-device-name", "concerns": ["windows"], "text": "\"con.txt\": Windows 10 and earlier take CON for a device, with or without an extension, not a file. Rename the file, and the row with it."},
     {"line": 6, "kind": "row-not-a-file", "concerns": ["windows", "wine"], "text": "\"broken.txt\" is not a file Windows can open: a broken link, a pipe or a device stands there. Put the file itself there."},
     {"line": 7, "kind": "row-trailing-dot-or-space", "concerns": ["windows", "wine"], "text": "\"Readme.txt. \": Windows drops the trailing dots and spaces and opens D:\\Readme.txt; whether the shell then opens it by its type is not known. Write \"Readme.txt\"."},
-    {"line": 9, "kind": "path-names-folder", "concerns": ["windows", "wine"], "text": "\"Docs\" names a folder, not a file."}
+    {"line": 9, "kind": "path-names-folder", "concerns": ["windows", "wine"], "text": "\"Docs\" names a folder, not a file."},
+    {"line": 11, "kind": "row-device-name", "concerns": ["windows"], "text": "\"COM¹.txt\": Windows 10 and earlier take COM¹ for a device, with or without an extension, not a file. Rename the file, and the row with it."},
+    {"line": 12, "kind": "row-ends-in-separator", "concerns": ["windows", "wine"], "text": "\"Readme.txt\\\" ends in \"\\\", so Windows looks for a folder named \"Readme.txt\" and cannot open the file of that name. Write \"Readme.txt\"."},
+    {"line": 13, "kind": "row-dots-stop-at-root", "concerns": ["windows", "wine"], "text": "\"Docs\\..\\..\\Readme.txt\" climbs above the folder through \"..\": on the disc, whose root the folder is, \"..\" stops there and Windows opens D:\\Readme.txt, this folder's file; copied into a folder of a stick or share, the row would open a file outside it. Write \"Readme.txt\"."},
+    {"line": 14, "kind": "row-leaves-folder", "concerns": ["windows", "wine"], "text": "\"..\\paths\\Readme.txt\" is not on the disc: the folder is the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\paths\\Readme.txt, which is not in the folder. Put the file in the folder and write its path from there."}
   ],
   "warningsNotListed": 0,
   "notes": [],
@@ -281,13 +289,20 @@ expect_whole 0 paths --json <<'EXPECTED'
     {"path": "Readme.txt. ", "text": "Readme.txt. ", "description": "", "keepOpenAllowed": true},
     {"path": "Docs\\..\\Docs\\A.TXT", "text": "A.TXT", "description": "", "keepOpenAllowed": true},
     {"path": "Docs", "text": "Docs", "description": "", "keepOpenAllowed": true},
-    {"path": "Démo.txt", "text": "Démo.txt", "description": "", "keepOpenAllowed": true}
+    {"path": "Démo.txt", "text": "Démo.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "COM¹.txt", "text": "COM¹.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Readme.txt\\", "text": "", "description": "", "keepOpenAllowed": true},
+    {"path": "Docs\\..\\..\\Readme.txt", "text": "Readme.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "..\\paths\\Readme.txt", "text": "Readme.txt", "description": "", "keepOpenAllowed": true}
   ],
   "underWine": null,
   "leftOut": [],
   "names": [
+    {"path": "COM¹.txt", "problem": "device-name", "text": "\"COM¹.txt\": Windows 10 and earlier take COM¹ for a device, with or without an extension, so no one can open it there. Rename it."},
     {"path": "Chapter 1: Intro.pdf", "problem": "forbidden-character", "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so no one can open it there. Rename it."},
     {"path": "Docs/a|b.txt", "problem": "forbidden-character", "text": "\"Docs/a|b.txt\": Windows does not allow \"|\" in a file name, so no one can open it there. Rename it."},
+    {"path": "Docs/esc\\x1B[31mred.txt", "problem": "forbidden-character", "text": "\"Docs/esc\\x1B[31mred.txt\": Windows does not allow \"\\x1B\" in a file name, so no one can open it there. Rename it."},
+    {"path": "Docs/new\\x0Aline.txt", "problem": "forbidden-character", "text": "\"Docs/new\\x0Aline.txt\": Windows does not allow \"\\x0A\" in a file name, so no one can open it there. Rename it."},
     {"path": "Docs/pipe", "problem": "not-a-file", "text": "\"Docs/pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
     {"path": "Docs/trail.", "problem": "trailing-dot-or-space", "text": "\"Docs/trail.\": Windows drops the trailing dots and spaces of a name, so it opens \"trail\" instead. Rename it."},
     {"path": "Q&A?.pdf", "problem": "forbidden-character", "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one can open it there. Rename it."},
