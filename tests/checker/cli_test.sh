@@ -351,6 +351,82 @@ Left out of the folder list:
   setup.ini: a housekeeping extension
 EXPECTED
 
+# Names Windows-1252 cannot hold: folder mode lists them with a "?" it cannot open (an accent
+# kept apart from its letter, as macOS writes "Café", among them); no launcher name reads such an
+# INI, nor two INIs that are one name to Windows; a name given to --program must fit too; an
+# error names the folder in UTF-8.
+mkdir "$work/unfit" "$work/omega" "$work/twoini"
+touch "$work/unfit/Ωmega.txt" "$work/unfit/naïve.txt" "$work/unfit/"$'Cafe\xcc\x81.txt' \
+  "$work/unfit/lpt³" "$work/omega/Readme.txt" "$work/twoini/Readme.txt"
+printf '[Files]\r\n"Readme.txt"\r\n' >"$work/omega/Ωmega.ini"
+printf '[Files]\r\n"Readme.txt"\r\n' >"$work/twoini/setup.ini"
+printf '[Files]\r\n"Other.txt"\r\n' >"$work/twoini/SETUP.INI"
+expect_whole 1 unfit --strict --json <<'EXPECTED'
+{
+  "folder": "unfit",
+  "program": "Setup.exe",
+  "programFrom": null,
+  "strict": true,
+  "platform": "windows",
+  "mode": "folder",
+  "configuration": "setup.ini",
+  "opens": true,
+  "message": null,
+  "problems": [],
+  "warnings": [
+    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe?.txt\" and cannot open that name (\"?\" is a wildcard). Rename it with each accented letter as one character."},
+    {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"lpt³\": Windows 10 and earlier take LPT³ for a device, with or without an extension, so no one can open it there. Rename it."},
+    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"?mega.txt\" and cannot open that name (\"?\" is a wildcard). Rename it."}
+  ],
+  "warningsNotListed": 0,
+  "notes": [],
+  "notesNotListed": 0,
+  "windowTitle": "Launch File",
+  "rowsOpenFrom": "D:\\",
+  "width": 48,
+  "widthIsDefault": true,
+  "rows": [
+    {"path": "?mega.txt", "text": "?mega.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Cafe?.txt", "text": "Cafe?.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "lpt³", "text": "lpt³", "description": "", "keepOpenAllowed": true},
+    {"path": "naïve.txt", "text": "naïve.txt", "description": "", "keepOpenAllowed": true}
+  ],
+  "underWine": null,
+  "leftOut": [],
+  "names": [
+    {"path": "Café.txt", "problem": "not-in-windows-1252", "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe?.txt\" and cannot open that name (\"?\" is a wildcard). Rename it with each accented letter as one character."},
+    {"path": "lpt³", "problem": "device-name", "text": "\"lpt³\": Windows 10 and earlier take LPT³ for a device, with or without an extension, so no one can open it there. Rename it."},
+    {"path": "Ωmega.txt", "problem": "not-in-windows-1252", "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"?mega.txt\" and cannot open that name (\"?\" is a wildcard). Rename it."}
+  ]
+}
+EXPECTED
+expect_whole 2 omega <<'EXPECTED'
+lanterpick-check: no program name reads the folder's INI Ωmega.ini: Windows-1252 cannot hold Ω, so a launcher of that name gets its own name with "?" for it and looks for ?mega.ini; rename the INI, or say which program with --program NAME.exe
+EXPECTED
+expect_whole 2 twoini <<'EXPECTED'
+lanterpick-check: the folder holds SETUP.INI and setup.ini, one name to Windows, which compares names without regard to case: a copy keeps only one of them; remove all but one
+EXPECTED
+expect_whole 1 twoini --program Setup.exe --strict <<'EXPECTED'
+Folder:  twoini
+Program: Setup.exe
+Read as: Windows reads it
+Mode:    configuration (setup.ini)
+Verdict: the dialog opens, titled "Launch File".
+
+Warnings (1):
+  The folder holds SETUP.INI and setup.ini, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them, and the launcher reads whichever that is. Remove all but one.
+Strict: the warnings fail this check (--strict).
+
+Rows open from: the launcher's current folder (relative paths)
+
+Rows at 48 characters (the default list width; --width W for another):
+  Readme.txt
+EXPECTED
+expect 2 '^lanterpick-check: --program: Windows-1252 cannot hold Ω, so the launcher would get its own name as \?mega.exe; take a name without it$' -- "$work/omega" --program Ωmega.exe
+expect_whole 2 missing$'\xe9' <<'EXPECTED'
+lanterpick-check: no such folder: missingé
+EXPECTED
+
 # Folder mode meets the entries in the platform's search order: upper-cased, then by UTF-16 unit
 # (Z, _, Š, Ÿ); the folders it leaves out are listed in that order.
 mkdir -p "$work/order/"{_z,a,B,Z,$'\xC5\xA1',$'\xC3\xBF'}
@@ -411,6 +487,16 @@ if setfattr -n user.DOSATTRIB -v '"0x2"' "$work/fixattr/setup.ini" 2>/dev/null; 
 else
   echo "checker command line: this file system keeps no user attributes; the attribute check is skipped"
 fi
+# An earlier original in another case is the same name to Windows: refused, nothing written.
+printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n"Readme.txt"\r\n' | ini fixcase
+echo "earlier original" >"$work/fixcase/Setup.INI.ORIG"
+cp "$work/fixcase/setup.ini" "$work/fixcase.before"
+expect_whole 2 fixcase --fix <<'EXPECTED'
+lanterpick-check: --fix: Setup.INI.ORIG is there already (from an earlier --fix?); move it away first; nothing was changed
+EXPECTED
+{ cmp -s "$work/fixcase/setup.ini" "$work/fixcase.before" &&
+  [ "$(LC_ALL=C ls "$work/fixcase")" = "$(printf 'Readme.txt\nSetup.INI.ORIG\nsetup.ini')" ]; } ||
+  fails "--fix wrote beside an earlier original in another case: $(LC_ALL=C ls "$work/fixcase" | tr '\n' ' ')"
 printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini fixmixed
 cp "$work/fixmixed/setup.ini" "$work/fixmixed.before"
 expect 2 'the file mixes UTF-8 \(line 2\) with bytes that are no UTF-8 \(line 4\).*nothing was changed' -- "$work/fixmixed" --fix
