@@ -142,7 +142,7 @@ const FindingKind kNameKinds[] = {kNameNotAFile, kNameForbiddenCharacter, kNameD
 void WalkNames(const std::string& host, const std::string& shown, FolderReport* report) {
   for (const HostEntry& entry : HostFolderEntries(host)) {
     const std::string path = shown + ShownName(entry);
-    const bool fits = FirstUnfit(entry.hostName) == std::string::npos;
+    const bool fits = FirstUnfit(HostTextInUtf8(entry.hostName)) == std::string::npos;
     const NameProblem problem = NameProblemOf(fits ? entry.name : entry.hostName);
     if (problem != kNameFine) {
       report->names.push_back({kNameKinds[problem], 0,
@@ -172,14 +172,16 @@ void CheckUnfitRows(const std::string& folder, const char* ownName, FolderReport
   for (const HostEntry& entry : ListHostFolder(folder)) {
     if (entry.name == "." || entry.name == ".." ||
         JudgeEntry(entry.attributes, entry.name.c_str(), ownName) != kOffered ||
-        ++offered > kMaxEntries || FirstUnfit(entry.hostName) == std::string::npos) {
+        ++offered > kMaxEntries) {
       continue;
     }
+    const std::string name = HostTextInUtf8(entry.hostName), unfit = UnfitCharacters(name);
+    if (unfit.empty()) continue;
     report->names.push_back({kNameBeyondWindows1252,
                              0,
                              kConcernsBoth,
-                             {ShownName(entry), UnfitCharacters(entry.hostName),
-                              AnsiToUtf8(entry.name), HoldsAccentApart(entry.hostName) ? "1" : ""}});
+                             {ShownName(entry), unfit, AnsiToUtf8(entry.name),
+                              HoldsAccentApart(name) ? "1" : ""}});
   }
 }
 
@@ -336,7 +338,7 @@ std::string IniReadBy(const std::string& program) {
 // capital (setup.ini: Setup.exe); "" when the launcher's rule makes that name read another, or
 // when Windows-1252 cannot hold the name, which the launcher then gets with a "?" in it.
 std::string ProgramReading(const HostEntry& ini) {
-  if (FirstUnfit(ini.hostName) != std::string::npos) return "";
+  if (FirstUnfit(HostTextInUtf8(ini.hostName)) != std::string::npos) return "";
   std::string program = ini.name.substr(0, ini.name.size() - 4) + ".exe";
   program[0] = AnsiUpper(program[0]);
   return SameAnsiFolded(IniReadBy(program), ini.name) ? program : "";
@@ -363,7 +365,7 @@ void CheckIniCaseClash(const std::string& folder, const std::string& ini, Folder
 
 // Why no program name reads the INI.
 std::string UnreadableIni(const HostEntry& ini) {
-  const std::string unfit = UnfitCharacters(ini.hostName);
+  const std::string unfit = UnfitCharacters(HostTextInUtf8(ini.hostName));
   if (!unfit.empty()) {
     return "no program name reads the folder's INI " + ShownName(ini) + ": Windows-1252 cannot hold " +
            unfit + ", so a launcher of that name gets its own name with \"?\" for it and looks for " +
