@@ -20,13 +20,10 @@ std::string NameOf(const std::string& path) {
   return path.substr(path.find_last_of("/\\") + 1);  // npos + 1 is 0
 }
 
-// The name of an entry beside path that is path's name to Windows, in any case; "" for none.
-std::string EntryNamed(const std::string& path) {
-  const size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-  const std::string name = HostNameInAnsi(NameOf(path));
+// The entry of the folder that is name to Windows, in any case; "" for none.
+std::string EntryNamed(const std::string& folder, const std::string& name) {
   for (const HostEntry& entry : ListEveryHostEntry(folder)) {
-    if (SameAnsiFolded(entry.name, name)) return entry.hostName;
+    if (SameAnsiFolded(entry.name, HostNameInAnsi(name))) return entry.hostName;
   }
   return "";
 }
@@ -59,7 +56,8 @@ bool FixFolderIni(const std::string& folder, const std::string& programName, Fix
     said->push_back("nothing to mend in " + name);
     return true;
   }
-  const std::string there = EntryNamed(original).empty() ? EntryNamed(partial) : EntryNamed(original);
+  std::string there = EntryNamed(folder, NameOf(original));
+  if (there.empty()) there = EntryNamed(folder, NameOf(partial));
   if (!there.empty()) {
     *error = there + " is there already (from an earlier --fix?); move it away first; nothing was "
                      "changed";

@@ -497,6 +497,9 @@ EXPECTED
 { cmp -s "$work/fixcase/setup.ini" "$work/fixcase.before" &&
   [ "$(LC_ALL=C ls "$work/fixcase")" = "$(printf 'Readme.txt\nSetup.INI.ORIG\nsetup.ini')" ]; } ||
   fails "--fix wrote beside an earlier original in another case: $(LC_ALL=C ls "$work/fixcase" | tr '\n' ' ')"
+mv "$work/fixcase/Setup.INI.ORIG" "$work/fixcase/SETUP.ini.Fixing"
+expect 2 '^lanterpick-check: --fix: SETUP.ini.Fixing is there already' -- "$work/fixcase" --fix
+cmp -s "$work/fixcase/setup.ini" "$work/fixcase.before" || fails "--fix wrote beside a .fixing in another case"
 printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini fixmixed
 cp "$work/fixmixed/setup.ini" "$work/fixmixed.before"
 expect 2 'the file mixes UTF-8 \(line 2\) with bytes that are no UTF-8 \(line 4\).*nothing was changed' -- "$work/fixmixed" --fix
