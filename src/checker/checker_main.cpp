@@ -73,8 +73,9 @@ bool TakeValue(const std::string& option, const char* value, Options* o, std::st
     if (o->program.empty() || o->program.find_first_of("\\/") != std::string::npos) {
       *why = "--program takes a file name without a folder";
     } else if (!unfit.empty()) {
-      *why = "--program: Windows-1252 cannot hold " + unfit + ", so the launcher would get its own "
-             "name as " + AnsiToUtf8(o->program) + "; take a name without it";
+      *why = "--program: Windows-1252 cannot hold " + unfit +
+             ", so the launcher would get its own name as " + AnsiToUtf8(o->program) +
+             "; take a name without it";
     }
   } else if (option == "--width" && !(o->widthGiven = ParseWidth(value, &o->width))) {
     *why = "--width takes a number from 0 to 1000";

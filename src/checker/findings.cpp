@@ -178,8 +178,8 @@ constexpr KindWords kWords[] = {
      "{2#Put the file itself there.|Remove it.}"},
     {kNameBeyondWindows1252, "not-in-windows-1252",
      "\"{1}\": Windows-1252 cannot hold {2}{4# as written here (its accent kept apart from its "
-     "letter, as macOS writes names)|}, so the launcher lists it as \"{3}\" and cannot open that name (\"?\" is "
-     "a wildcard).",
+     "letter, as macOS writes names)|}, so the launcher lists it as \"{3}\" and cannot open that "
+     "name (\"?\" is a wildcard).",
      "Rename it{4# with each accented letter as one character|}."},
     {kUnreadIni, "unread-ini",
      "The launcher reads {1}, which is not in the folder, so it lists its folder instead, though "

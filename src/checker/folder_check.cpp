@@ -177,11 +177,11 @@ void CheckUnfitRows(const std::string& folder, const char* ownName, FolderReport
     }
     const std::string name = HostTextInUtf8(entry.hostName), unfit = UnfitCharacters(name);
     if (unfit.empty()) continue;
-    report->names.push_back({kNameBeyondWindows1252,
-                             0,
-                             kConcernsBoth,
-                             {ShownName(entry), unfit, AnsiToUtf8(entry.name),
-                              HoldsAccentApart(name) ? "1" : ""}});
+    report->names.push_back(
+        {kNameBeyondWindows1252,
+         0,
+         kConcernsBoth,
+         {ShownName(entry), unfit, AnsiToUtf8(entry.name), HoldsAccentApart(name) ? "1" : ""}});
   }
 }
 
@@ -317,7 +317,8 @@ std::string Listed(const std::vector<std::string>& names) {
 }
 
 // The INI files that are one name to Windows with name, by their names; empty for fewer than two.
-std::vector<std::string> SameNamedInis(const std::vector<HostEntry>& inis, const std::string& name) {
+std::vector<std::string> SameNamedInis(const std::vector<HostEntry>& inis,
+                                       const std::string& name) {
   std::vector<std::string> same;
   for (const HostEntry& ini : inis) {
     if (SameAnsiFolded(ini.name, name)) same.push_back(ShownName(ini));
@@ -367,8 +368,9 @@ void CheckIniCaseClash(const std::string& folder, const std::string& ini, Folder
 std::string UnreadableIni(const HostEntry& ini) {
   const std::string unfit = UnfitCharacters(HostTextInUtf8(ini.hostName));
   if (!unfit.empty()) {
-    return "no program name reads the folder's INI " + ShownName(ini) + ": Windows-1252 cannot hold " +
-           unfit + ", so a launcher of that name gets its own name with \"?\" for it and looks for " +
+    return "no program name reads the folder's INI " + ShownName(ini) +
+           ": Windows-1252 cannot hold " + unfit +
+           ", so a launcher of that name gets its own name with \"?\" for it and looks for " +
            AnsiToUtf8(ini.name) + "; rename the INI, or say which program with --program NAME.exe";
   }
   std::string candidate = ini.name.substr(0, ini.name.size() - 4) + ".exe";

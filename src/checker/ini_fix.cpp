@@ -59,8 +59,8 @@ bool FixFolderIni(const std::string& folder, const std::string& programName, Fix
   std::string there = EntryNamed(folder, NameOf(original));
   if (there.empty()) there = EntryNamed(folder, NameOf(partial));
   if (!there.empty()) {
-    *error = there + " is there already (from an earlier --fix?); move it away first; nothing was "
-                     "changed";
+    *error = there + " is there already (from an earlier --fix?); move it away first; " +
+             "nothing was changed";
     return false;
   }
   if (!WriteNewHostFile(original, bytes, ini, error)) {
