@@ -426,6 +426,20 @@ expect 2 '^lanterpick-check: --program: Windows-1252 cannot hold Ω, so the laun
 expect_whole 2 missing$'\xe9' <<'EXPECTED'
 lanterpick-check: no such folder: missingé
 EXPECTED
+mkdir "$work/accentini" && touch "$work/accentini/a.txt"
+printf '[Files]\r\n"a.txt"\r\n' >"$work/accentini/été.ini"
+expect_whole 0 accentini <<'EXPECTED'
+Folder:  accentini
+Program: Été.exe (the name été.ini calls for; --program NAME.exe for another)
+Read as: Windows reads it
+Mode:    configuration (été.ini)
+Verdict: the dialog opens, titled "Launch File".
+
+Rows open from: the launcher's current folder (relative paths)
+
+Rows at 48 characters (the default list width; --width W for another):
+  a.txt
+EXPECTED
 
 # Folder mode meets the entries in the platform's search order: upper-cased, then by UTF-16 unit
 # (Z, _, Š, Ÿ); the folders it leaves out are listed in that order.
