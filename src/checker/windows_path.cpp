@@ -103,7 +103,7 @@ WindowsPath ResolveWindowsPath(const std::string& path) {
     resolved.trimmedLast = true;
   }
   if (last != nullptr && last->empty()) resolved.segments.pop_back();
-  resolved.endsInSeparator = parts.size() > 1 && parts.back().empty() && !resolved.segments.empty();
+  resolved.endsInSeparator = parts.back().empty() && !resolved.segments.empty();
   for (const std::string& segment : resolved.segments) {
     const NameProblem problem = NameProblemOf(segment);
     if (problem == kForbiddenCharacter || problem == kDeviceName) {

@@ -316,6 +316,20 @@ TEST(ReadingWarnings, AdviceFollowedGivesWhatWasMeant) {
 }
 
 // The words: every choice the table makes between two forms, as whole texts.
+// The characters Windows-1252 lacks, each once; an accent kept apart (U+0300-U+036F) on its letter.
+TEST(Findings, CharactersWindows1252Lacks) {
+  const struct {
+    const char *text, *unfit;
+  } cases[] = {
+      {"Caf\xC3\xA9", ""},
+      {"\xC5\x82\xC3\xB3\xC5\x82\xCE\xA9", "\xC5\x82, \xCE\xA9"},
+      {"e\xCC\x80 and e\xCC\x80", "e\xCC\x80"},
+      {"x\xCD\xAF", "x\xCD\xAF"},  // U+036F, the last of them
+      {"x\xCD\xB0", "\xCD\xB0"},   // U+0370, a letter of its own
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.unfit, UnfitCharacters(c.text)) << c.text;
+}
+
 TEST(Findings, WordsOfTheTable) {
   const struct {
     Finding finding;

@@ -24,6 +24,7 @@ const PathCase kPaths[] = {
     {"Readme.txt.", "Readme.txt", false, true, kNameFine, ""},
     {"Readme.txt ", "Readme.txt", false, true, kNameFine, ""},
     {"Readme.txt. . ", "Readme.txt", false, true, kNameFine, ""},
+    {"Docs\\ . ", "Docs", false, true, kNameFine, ""},  // a last name of dots and spaces goes
     {"Docs.\\a.txt", "Docs\\a.txt", false, false, kNameFine, ""},  // one dot off an inner name
     {"Docs\\", "Docs", false, false, kNameFine, "", true},         // a separator keeps the name
     {"Readme.txt\\", "Readme.txt", false, false, kNameFine, "", true},  // and asks for a folder
