@@ -150,7 +150,12 @@ fixed() { # NAME HEX...: the file NAME/setup.ini starts with these bytes
 printf '[SystemSettings]\r\nWindowTitle=Relev\xC3\xA9s\r\n[Files]\r\n"Docs/Readme.txt"\r\n' | ini fixutf8
 mkdir "$work/fixutf8/Docs" && mv "$work/fixutf8/Readme.txt" "$work/fixutf8/Docs/"
 cp "$work/fixutf8/setup.ini" "$work/fixutf8.before"
-expect 0 'line 4: "Docs/Readme.txt" is now "Docs.Readme.txt"' -- "$work/fixutf8" --fix --strict
+out=$("$check" "$work/fixutf8" --fix --strict 2>&1)
+code=$?
+[ "$code" -eq 0 ] && [ "$(head -3 <<<"$out")" = 'Fix: mended setup.ini; the original is kept as setup.ini.orig:
+  saved as UTF-16 LE with its byte-order mark, which Windows reads as written: it was UTF-8 without a mark, which Windows reads as ANSI bytes: "Relevés" showed as "RelevÃ©s"
+  line 4: "Docs/Readme.txt" is now "Docs\Readme.txt"' ] ||
+  fails "--fix on UTF-8 with a / -> $code, said otherwise: $out"
 cmp -s "$work/fixutf8/setup.ini.orig" "$work/fixutf8.before" ||
   { echo "FAILED: --fix did not keep the original as setup.ini.orig"; failures=$((failures + 1)); }
 fixed fixutf8 ff fe 5b 00
@@ -479,6 +484,10 @@ EXPECTED
 # Notes are counted beyond the first 100, as warnings are.
 { printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"C:\\\\f%d.txt"\r\n' "$i"; done; } | ini absolute
 expect 0 '"notesNotListed": 30,' -- "$work/absolute" --json
+printf '[Files]\r\n"C:"\r\n' | ini drive
+expect 0 '\{"line": 2, "kind": "absolute-path", "concerns": \[\]' -- "$work/drive" --json
+[ "$("$check" "$work/folder" --program Start.com --json | jq '.problems | length')" = 1 ] ||
+  fails "a program name without .exe is not the one problem listed"
 
 # --fix: a link is refused, the file it points to untouched; mode and Wine's attributes are kept;
 # a mixed file is refused; every mark goes; at most 100 changes are listed.
