@@ -165,30 +165,20 @@ bool HoldsAccentApart(const std::string& utf8) {
   return found;
 }
 
-// Folder mode: the rows whose names Windows-1252 cannot hold, which the launcher lists with a
-// "?" for each such character and then cannot open.
-void CheckUnfitRows(const std::string& folder, const char* ownName, FolderReport* report) {
-  int offered = 0;
-  for (const HostEntry& entry : ListHostFolder(folder)) {
-    if (entry.name == "." || entry.name == ".." ||
-        JudgeEntry(entry.attributes, entry.name.c_str(), ownName) != kOffered ||
-        ++offered > kMaxEntries) {
-      continue;
-    }
-    const std::string name = HostTextInUtf8(entry.hostName), unfit = UnfitCharacters(name);
-    if (unfit.empty()) continue;
-    report->names.push_back(
-        {kNameBeyondWindows1252,
-         0,
-         kConcernsBoth,
-         {ShownName(entry), unfit, AnsiToUtf8(entry.name), HoldsAccentApart(name) ? "1" : ""}});
-  }
+// A row of folder mode whose name Windows-1252 cannot hold: the launcher lists it with a "?" for
+// each such character and then cannot open it.
+void CheckRowName(const HostEntry& entry, FolderReport* report) {
+  const std::string name = HostTextInUtf8(entry.hostName), unfit = UnfitCharacters(name);
+  if (unfit.empty()) return;
+  report->names.push_back(
+      {kNameBeyondWindows1252,
+       0,
+       kConcernsBoth,
+       {ShownName(entry), unfit, AnsiToUtf8(entry.name), HoldsAccentApart(name) ? "1" : ""}});
 }
 
-// Every name Windows cannot open or hold; in folder mode (ownName set), the rows it cannot open.
-void CheckNames(const std::string& folder, const char* ownName, FolderReport* report) {
-  WalkNames(folder, "", report);
-  if (ownName != nullptr) CheckUnfitRows(folder, ownName, report);
+// The names found, in the order of their paths, each also a warning or note.
+void PublishNames(FolderReport* report) {
   std::sort(report->names.begin(), report->names.end(),
             [](const Finding& a, const Finding& b) { return a.arguments[0] < b.arguments[0]; });
   for (const Finding& name : report->names) AddFinding(name, report);
@@ -227,7 +217,8 @@ void CheckConfiguration(const std::string& hostConfig, const char* configPath,
   std::stable_sort(report->notes.begin(), report->notes.end(), byLine);
 }
 
-void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* report) {
+// Folder mode: every entry left out, and the rows whose names Windows-1252 cannot hold.
+void JudgeFolderEntries(const std::string& folder, const char* ownName, FolderReport* report) {
   const std::string beyond = "beyond the first " + std::to_string(kMaxEntries) + " files";
   int offered = 0;
   for (const HostEntry& entry : ListHostFolder(folder)) {
@@ -237,6 +228,8 @@ void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* r
       report->leftOut.push_back({AnsiToUtf8(entry.name), kReasons[verdict]});
     } else if (++offered > kMaxEntries) {
       report->leftOut.push_back({AnsiToUtf8(entry.name), beyond});
+    } else {
+      CheckRowName(entry, report);
     }
   }
 }
@@ -360,8 +353,13 @@ void CheckUnreadIni(const std::string& folder, FolderReport* report) {
 
 // The INI the launcher reads, where the folder holds it under two names Windows takes for one.
 void CheckIniCaseClash(const std::string& folder, const std::string& ini, FolderReport* report) {
-  const std::vector<std::string> same = SameNamedInis(IniFilesIn(folder), ini);
-  if (!same.empty()) AddFinding({kIniCaseClash, 0, kConcernsBoth, {Listed(same)}}, report);
+  std::vector<std::string> same;
+  for (const HostEntry& entry : HostFolderEntries(folder)) {
+    if (entry.kind == kHostFile && SameAnsiFolded(entry.name, ini))
+      same.push_back(ShownName(entry));
+  }
+  std::sort(same.begin(), same.end());
+  if (same.size() > 1) AddFinding({kIniCaseClash, 0, kConcernsBoth, {Listed(same)}}, report);
 }
 
 // Why no program name reads the INI.
@@ -439,18 +437,19 @@ FolderReport CheckFolder(const std::string& folder, const std::string& programNa
   report.configName = paths.derived ? AnsiToUtf8(OwnName(paths.configPath)) : "";
   RunStartUp(&report);
   const bool folderMode = paths.derived && report.mode == kFolderMode;
-  CheckNames(folder, folderMode ? OwnName(paths.programPath) : nullptr, &report);
+  WalkNames(folder, "", &report);
+  if (folderMode) JudgeFolderEntries(folder, OwnName(paths.programPath), &report);
+  PublishNames(&report);
   if (paths.derived) CheckIniCaseClash(folder, OwnName(paths.configPath), &report);
   if (!paths.derived) {
     report.mode = kStoppedBeforeChoosing;
     report.problems.push_back(report.first);
-  } else if (report.mode == kConfigurationMode) {
+  } else if (!folderMode) {
     CheckConfiguration(paths.hostConfig, paths.configPath, &report);
     FindLineOfFirstProblem(&report);
   } else {
     if (!report.opens) report.problems.push_back(report.first);
     CheckUnreadIni(folder, &report);
-    ListLeftOut(folder, OwnName(paths.programPath), &report);
   }
   return report;
 }
