@@ -33,6 +33,27 @@ expect_no_warnings() {
   fi
 }
 
+# expect_whole STATUS ARGS... <<'EXPECTED': the status and the whole of stdout and stderr, run from
+# $work so that folders are named as given
+expect_whole() {
+  local status=$1 code
+  shift
+  cat >"$work/expected.txt"
+  (cd "$work" && "$check" "$@") >"$work/actual.txt" 2>&1
+  code=$?
+  if [ "$code" -ne "$status" ] || ! cmp -s "$work/expected.txt" "$work/actual.txt"; then
+    echo "FAILED: lanterpick-check $* -> $code (wanted $status), output differs:"
+    diff "$work/expected.txt" "$work/actual.txt" | sed 's/^/    /'
+    failures=$((failures + 1))
+  fi
+}
+
+# fails WHY: counts a failed check of the files left behind
+fails() {
+  echo "FAILED: $1"
+  failures=$((failures + 1))
+}
+
 # ini NAME: writes stdin as NAME/setup.ini beside a Readme.txt
 ini() {
   mkdir -p "$work/$1"
@@ -182,27 +203,6 @@ expect_no_warnings "$work/ansi"
 expect_no_warnings "$work/utf16le"
 expect_no_warnings "$(dirname "$0")/../../examples/disc"
 
-
-# expect_whole STATUS ARGS... <<'EXPECTED': the status and the whole of stdout and stderr, run from
-# $work so that folders are named as given
-expect_whole() {
-  local status=$1 code
-  shift
-  cat >"$work/expected.txt"
-  (cd "$work" && "$check" "$@") >"$work/actual.txt" 2>&1
-  code=$?
-  if [ "$code" -ne "$status" ] || ! cmp -s "$work/expected.txt" "$work/actual.txt"; then
-    echo "FAILED: lanterpick-check $* -> $code (wanted $status), output differs:"
-    diff "$work/expected.txt" "$work/actual.txt" | sed 's/^/    /'
-    failures=$((failures + 1))
-  fi
-}
-
-# fails WHY: counts a failed check of the files left behind
-fails() {
-  echo "FAILED: $1"
-  failures=$((failures + 1))
-}
 
 # A NUL byte and a control byte: every finding and the rest of the report, each byte shown.
 mkdir "$work/nul" && touch "$work/nul/a.txt"
