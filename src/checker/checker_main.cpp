@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "checker/ansi_text.h"
+#include "checker/findings.h"
 #include "checker/folder_check.h"
 #include "checker/host_files.h"
 #include "checker/ini_fix.h"
@@ -68,8 +69,13 @@ bool TakeValue(const std::string& option, const char* value, Options* o, std::st
                : "--platform takes windows or wine (native: only lanterpick-check.exe, on Windows)";
   } else if (option == "--program") {
     o->program = HostArgumentInAnsi(value);
+    const std::string unfit = UnfitCharacters(HostTextInUtf8(value));
     if (o->program.empty() || o->program.find_first_of("\\/") != std::string::npos) {
       *why = "--program takes a file name without a folder";
+    } else if (!unfit.empty()) {
+      *why = "--program: Windows-1252 cannot hold " + unfit +
+             ", so the launcher would get its own name as " + AnsiToUtf8(o->program) +
+             "; take a name without it";
     }
   } else if (option == "--width" && !(o->widthGiven = ParseWidth(value, &o->width))) {
     *why = "--width takes a number from 0 to 1000";
@@ -122,7 +128,7 @@ bool Fix(const Options& o, std::string* error) {
 }
 
 int CheckerError(const std::string& error) {
-  fprintf(stderr, "lanterpick-check: %s\n", error.c_str());
+  fprintf(stderr, "lanterpick-check: %s\n", ShownText(error).c_str());
   return kCheckerError;
 }
 
@@ -132,7 +138,7 @@ int main(int argc, char** argv) {
   Options o;
   std::string error, programFrom;
   if (!ParseOptions(argc, argv, &o, &error)) {
-    fprintf(stderr, "lanterpick-check: %s\n%s", error.c_str(), kUsage);
+    fprintf(stderr, "lanterpick-check: %s\n%s", ShownText(error).c_str(), kUsage);
     return kCheckerError;
   }
   if (o.help) {

@@ -142,9 +142,8 @@ constexpr KindWords kWords[] = {
      "file.",
      "Rename the file, and the row with it."},
     {kRowLeavesFolder, "row-leaves-folder",
-     "\"{1}\" leaves the folder through \"..\", so it is not on the disc: the folder is the "
-     "disc's root, above which \"..\" goes nowhere, so Windows opens {2}{3#, this folder's "
-     "file|, which is not in the folder}.",
+     "\"{1}\" is not on the disc: the folder is the disc's root, above which \"..\" goes "
+     "nowhere, so Windows opens {2}, which is not in the folder.",
      "Put the file in the folder and write its path from there."},
     {kRowTrailingDotOrSpace, "row-trailing-dot-or-space",
      "\"{1}\": Windows drops the trailing dots and spaces and opens {2}; whether the shell then "
@@ -153,6 +152,15 @@ constexpr KindWords kWords[] = {
     {kRowNotAFile, "row-not-a-file",
      "\"{1}\" is not a file Windows can open: a broken link, a pipe or a device stands there.",
      "Put the file itself there."},
+    {kRowDotsStopAtRoot, "row-dots-stop-at-root",
+     "\"{1}\" climbs above the folder through \"..\": on the disc, whose root the folder is, "
+     "\"..\" stops there and Windows opens {2}, this folder's file; copied into a folder of a "
+     "stick or share, the row would open a file outside it.",
+     "Write \"{3}\"."},
+    {kRowEndsInSeparator, "row-ends-in-separator",
+     "\"{1}\" ends in \"\\\", so Windows looks for a folder named \"{2}\" and cannot open the file "
+     "of that name.",
+     "Write \"{3}\"."},
     {kNameForbiddenCharacter, "forbidden-character",
      "\"{1}\": Windows does not allow \"{2}\" in a file name" FORBIDDEN_WHY
      ", so no one can open it there.",
@@ -168,10 +176,19 @@ constexpr KindWords kWords[] = {
     {kNameNotAFile, "not-a-file",
      "\"{1}\" is {2#a broken link|a pipe, a socket or a device}, not a file Windows can open.",
      "{2#Put the file itself there.|Remove it.}"},
+    {kNameBeyondWindows1252, "not-in-windows-1252",
+     "\"{1}\": Windows-1252 cannot hold {2}{4# as written here (its accent kept apart from its "
+     "letter, as macOS writes names)|}, so the launcher lists it as \"{3}\" and cannot open that "
+     "name (\"?\" is a wildcard).",
+     "Rename it{4# with each accented letter as one character|}."},
     {kUnreadIni, "unread-ini",
      "The launcher reads {1}, which is not in the folder, so it lists its folder instead, though "
      "the folder holds {2}.",
      "{3?Name the launcher {3}, or rename|Rename} the INI to {1}."},
+    {kIniCaseClash, "ini-case-clash",
+     "The folder holds {1}, one name to Windows, which compares names without regard to case: a "
+     "copy to a disc or stick keeps only one of them, and the launcher reads whichever that is.",
+     "Remove all but one."},
 };
 constexpr bool EachKindInItsPlace() {
   for (int kind = 0; kind < kFindingKinds; ++kind) {
@@ -244,6 +261,27 @@ std::string WordAround(const std::string& text, size_t at) {
   const size_t start = text.find_last_of(" \t\"=\r\n", at) + 1;  // npos + 1 is 0
   const size_t end = text.find_first_of(" \t\"\r\n", at);
   return text.substr(start, (end == std::string::npos ? text.size() : end) - start);
+}
+
+bool IsAccentApart(uint32_t codePoint) {
+  return codePoint >= 0x300 && codePoint <= 0x36F;
+}
+
+std::string UnfitCharacters(const std::string& utf8) {
+  std::string listed;
+  size_t previous = 0;
+  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    // An accent kept apart from its letter is shown on it.
+    const size_t from = IsAccentApart(sequence.codePoint) ? previous : at;
+    const std::string character = utf8.substr(from, at + sequence.length - from);
+    if (!FitsAnsi(sequence.codePoint) &&  // ASCII and broken sequences (0) fit
+        (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
+      listed += (listed.empty() ? "" : ", ") + character;
+    }
+    previous = at;
+    return true;
+  });
+  return listed;
 }
 
 std::string BrokenUtf8At(const std::string& bytes, size_t at) {

@@ -2,6 +2,7 @@
 // kind, line, the readings it concerns and its arguments); one table gives each kind its words.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,11 +42,15 @@ enum FindingKind {
   kRowLeavesFolder,
   kRowTrailingDotOrSpace,
   kRowNotAFile,
+  kRowDotsStopAtRoot,
+  kRowEndsInSeparator,
   kNameForbiddenCharacter,
   kNameDeviceName,
   kNameTrailingDotOrSpace,
   kNameNotAFile,
+  kNameBeyondWindows1252,
   kUnreadIni,
+  kIniCaseClash,
   kFindingKinds
 };
 
@@ -76,6 +81,13 @@ size_t FirstBeyondAscii(const std::string& text);
 
 // The word of a text around position at: up to blanks, quotes, '=' and line ends.
 std::string WordAround(const std::string& text, size_t at);
+
+// Whether a code point is an accent kept apart from the letter before it (U+0300-U+036F).
+bool IsAccentApart(uint32_t codePoint);
+
+// The characters of UTF-8 text that Windows-1252 lacks, each once: "ł, ő"; an accent kept apart
+// from its letter, with that letter.
+std::string UnfitCharacters(const std::string& utf8);
 
 // The bytes of the broken UTF-8 sequence at at, in hexadecimal: "E2 82".
 std::string BrokenUtf8At(const std::string& bytes, size_t at);

@@ -9,6 +9,7 @@
 #include "checker/platform_host.h"
 #include "checker/profile_reader.h"
 #include "checker/reading_warnings.h"
+#include "checker/report_output.h"
 #include "checker/windows_path.h"
 #include "config/files_parser.h"
 #include "config/folder_scan.h"
@@ -68,6 +69,11 @@ bool IsAbsolute(const std::string& path) {
          (!path.empty() && (path[0] == '\\' || path[0] == '/'));
 }
 
+// A host entry's name as the report shows it.
+std::string ShownName(const HostEntry& entry) {
+  return ShownText(HostTextInUtf8(entry.hostName));
+}
+
 // A warning where it changes the reading checked, else a note.
 void AddFinding(const Finding& finding, FolderReport* report) {
   (finding.concerns & ConcernOf(DialectOf(report->platform)) ? report->warnings : report->notes)
@@ -97,6 +103,7 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   if (IsAbsolute(path)) return AddFinding({kAbsolutePath, line, 0, shown}, report);
   const RowLookup row = LookUpRow(path);
   const std::string opens = AnsiToUtf8(kHostDriveRoot + JoinedWindowsPath(row.path));
+  const std::string written = AnsiToUtf8(JoinedWindowsPath(row.path));
   if (row.path.problem != kNameFine) {
     const std::string name = AnsiToUtf8(row.path.problemName);
     const bool device = row.path.problem == kDeviceName;
@@ -104,23 +111,25 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
                 device ? kConcernsWindows : kConcernsBoth,
                 NameArguments(row.path.problem, shown[0], name)},
                report);
-  } else if (row.path.climbsAboveRoot) {
-    AddFinding({kRowLeavesFolder,
-                line,
-                kConcernsBoth,
-                {shown[0], opens, row.kind == kHostFile ? "1" : ""}},
-               report);
+  } else if (row.path.climbsAboveRoot && row.host.empty()) {
+    AddFinding({kRowLeavesFolder, line, kConcernsBoth, {shown[0], opens}}, report);
   } else if (row.host.empty()) {
     AddFinding({kFileNotInFolder, line, kConcernsBoth, shown}, report);
   } else if (row.kind == kHostOther) {
     AddFinding({kRowNotAFile, line, kConcernsBoth, shown}, report);
   } else if (row.kind == kHostFolder) {
     AddFinding({kPathNamesFolder, line, kConcernsBoth, shown}, report);
-  } else if (row.path.trimmedLast) {
-    AddFinding({kRowTrailingDotOrSpace,
+  } else if (row.path.endsInSeparator) {
+    AddFinding({kRowEndsInSeparator,
                 line,
                 kConcernsBoth,
-                {shown[0], opens, AnsiToUtf8(JoinedWindowsPath(row.path))}},
+                {shown[0], AnsiToUtf8(row.path.segments.back()), written}},
+               report);
+  } else if (row.path.climbsAboveRoot || row.path.trimmedLast) {
+    AddFinding({row.path.climbsAboveRoot ? kRowDotsStopAtRoot : kRowTrailingDotOrSpace,
+                line,
+                kConcernsBoth,
+                {shown[0], opens, written}},
                report);
   }
 }
@@ -132,8 +141,9 @@ const FindingKind kNameKinds[] = {kNameNotAFile, kNameForbiddenCharacter, kNameD
 // folder, found in one walk that does not follow links.
 void WalkNames(const std::string& host, const std::string& shown, FolderReport* report) {
   for (const HostEntry& entry : HostFolderEntries(host)) {
-    const std::string path = shown + HostTextInUtf8(entry.hostName);
-    const NameProblem problem = NameProblemOf(entry.hostName);
+    const std::string path = shown + ShownName(entry);
+    const bool fits = FirstUnfit(HostTextInUtf8(entry.hostName)) == std::string::npos;
+    const NameProblem problem = NameProblemOf(fits ? entry.name : entry.hostName);
     if (problem != kNameFine) {
       report->names.push_back({kNameKinds[problem], 0,
                                problem == kDeviceName ? kConcernsWindows : kConcernsBoth,
@@ -147,8 +157,28 @@ void WalkNames(const std::string& host, const std::string& shown, FolderReport* 
   }
 }
 
-void CheckNames(const std::string& folder, FolderReport* report) {
-  WalkNames(folder, "", report);
+bool HoldsAccentApart(const std::string& utf8) {
+  bool found = false;
+  ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
+    return !(found = IsAccentApart(sequence.codePoint));
+  });
+  return found;
+}
+
+// A row of folder mode whose name Windows-1252 cannot hold: the launcher lists it with a "?" for
+// each such character and then cannot open it.
+void CheckRowName(const HostEntry& entry, FolderReport* report) {
+  const std::string name = HostTextInUtf8(entry.hostName), unfit = UnfitCharacters(name);
+  if (unfit.empty()) return;
+  report->names.push_back(
+      {kNameBeyondWindows1252,
+       0,
+       kConcernsBoth,
+       {ShownName(entry), unfit, AnsiToUtf8(entry.name), HoldsAccentApart(name) ? "1" : ""}});
+}
+
+// The names found, in the order of their paths, each also a warning or note.
+void PublishNames(FolderReport* report) {
   std::sort(report->names.begin(), report->names.end(),
             [](const Finding& a, const Finding& b) { return a.arguments[0] < b.arguments[0]; });
   for (const Finding& name : report->names) AddFinding(name, report);
@@ -187,7 +217,8 @@ void CheckConfiguration(const std::string& hostConfig, const char* configPath,
   std::stable_sort(report->notes.begin(), report->notes.end(), byLine);
 }
 
-void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* report) {
+// Folder mode: every entry left out, and the rows whose names Windows-1252 cannot hold.
+void JudgeFolderEntries(const std::string& folder, const char* ownName, FolderReport* report) {
   const std::string beyond = "beyond the first " + std::to_string(kMaxEntries) + " files";
   int offered = 0;
   for (const HostEntry& entry : ListHostFolder(folder)) {
@@ -197,6 +228,8 @@ void ListLeftOut(const std::string& folder, const char* ownName, FolderReport* r
       report->leftOut.push_back({AnsiToUtf8(entry.name), kReasons[verdict]});
     } else if (++offered > kMaxEntries) {
       report->leftOut.push_back({AnsiToUtf8(entry.name), beyond});
+    } else {
+      CheckRowName(entry, report);
     }
   }
 }
@@ -253,18 +286,37 @@ void CompareWithWine(const FolderReport& wine, FolderReport* report) {
 
 namespace {
 
-// The folder's INI files, desktop.ini aside, by their ANSI names.
-std::vector<std::string> IniFilesIn(const std::string& folder) {
-  std::vector<std::string> inis;
+// The folder's INI files, desktop.ini aside.
+std::vector<HostEntry> IniFilesIn(const std::string& folder) {
+  std::vector<HostEntry> inis;
   for (const HostEntry& entry : ListHostFolder(folder)) {
     const std::string& name = entry.name;
     if (entry.kind != kHostFile || name.size() <= 4) continue;
     if (SameAnsiFolded(name.substr(name.size() - 4), ".ini") &&
         !SameAnsiFolded(name, "desktop.ini")) {
-      inis.push_back(name);
+      inis.push_back(entry);
     }
   }
   return inis;
+}
+
+// The names joined: "a, b and c".
+std::string Listed(const std::vector<std::string>& names) {
+  std::string out;
+  for (size_t i = 0; i < names.size(); ++i) {
+    out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+  }
+  return out;
+}
+
+// The INI files that are one name to Windows with name, by their names; empty for fewer than two.
+std::vector<std::string> SameNamedInis(const std::vector<HostEntry>& inis,
+                                       const std::string& name) {
+  std::vector<std::string> same;
+  for (const HostEntry& ini : inis) {
+    if (SameAnsiFolded(ini.name, name)) same.push_back(ShownName(ini));
+  }
+  return same.size() > 1 ? same : std::vector<std::string>();
 }
 
 // The INI the launcher started as D:\program reads, by the launcher's own rule; "" for none.
@@ -277,52 +329,84 @@ std::string IniReadBy(const std::string& program) {
 }
 
 // The program name that reads the INI: its name with ".exe", a lower-case first letter made a
-// capital (setup.ini: Setup.exe); "" when the launcher's rule makes that name read another.
-std::string ProgramReading(const std::string& ini) {
-  std::string program = ini.substr(0, ini.size() - 4) + ".exe";
+// capital (setup.ini: Setup.exe); "" when the launcher's rule makes that name read another, or
+// when Windows-1252 cannot hold the name, which the launcher then gets with a "?" in it.
+std::string ProgramReading(const HostEntry& ini) {
+  if (FirstUnfit(HostTextInUtf8(ini.hostName)) != std::string::npos) return "";
+  std::string program = ini.name.substr(0, ini.name.size() - 4) + ".exe";
   program[0] = AnsiUpper(program[0]);
-  return SameAnsiFolded(IniReadBy(program), ini) ? program : "";
+  return SameAnsiFolded(IniReadBy(program), ini.name) ? program : "";
 }
 
 // Folder mode, where the folder holds an INI: the program would read another.
 void CheckUnreadIni(const std::string& folder, FolderReport* report) {
-  const std::vector<std::string> inis = IniFilesIn(folder);
+  const std::vector<HostEntry> inis = IniFilesIn(folder);
   if (inis.empty()) return;
   std::string held, programs;
-  for (const std::string& ini : inis) {
+  for (const HostEntry& ini : inis) {
     const std::string program = ProgramReading(ini);
-    held += (held.empty() ? "" : ", ") + AnsiToUtf8(ini);
+    held += (held.empty() ? "" : ", ") + ShownName(ini);
     if (!program.empty()) programs += (programs.empty() ? "" : " or ") + AnsiToUtf8(program);
   }
   AddFinding({kUnreadIni, 0, kConcernsBoth, {report->configName, held, programs}}, report);
+}
+
+// The INI the launcher reads, where the folder holds it under two names Windows takes for one.
+void CheckIniCaseClash(const std::string& folder, const std::string& ini, FolderReport* report) {
+  std::vector<std::string> same;
+  for (const HostEntry& entry : HostFolderEntries(folder)) {
+    if (entry.kind == kHostFile && SameAnsiFolded(entry.name, ini))
+      same.push_back(ShownName(entry));
+  }
+  std::sort(same.begin(), same.end());
+  if (same.size() > 1) AddFinding({kIniCaseClash, 0, kConcernsBoth, {Listed(same)}}, report);
+}
+
+// Why no program name reads the INI.
+std::string UnreadableIni(const HostEntry& ini) {
+  const std::string unfit = UnfitCharacters(HostTextInUtf8(ini.hostName));
+  if (!unfit.empty()) {
+    return "no program name reads the folder's INI " + ShownName(ini) +
+           ": Windows-1252 cannot hold " + unfit +
+           ", so a launcher of that name gets its own name with \"?\" for it and looks for " +
+           AnsiToUtf8(ini.name) + "; rename the INI, or say which program with --program NAME.exe";
+  }
+  std::string candidate = ini.name.substr(0, ini.name.size() - 4) + ".exe";
+  candidate[0] = AnsiUpper(candidate[0]);
+  return "no program name reads the folder's INI " + ShownName(ini) +
+         ": the launcher takes its own name up to the first \".exe\" and adds \".ini\", so " +
+         AnsiToUtf8(candidate) + " reads " + AnsiToUtf8(IniReadBy(candidate)) +
+         "; rename the INI, or say which program with --program NAME.exe";
 }
 
 }  // namespace
 
 bool ProgramNameFor(const std::string& folder, std::string* program, std::string* ini,
                     std::string* error) {
-  const std::vector<std::string> inis = IniFilesIn(folder);
-  std::vector<std::string> readable;
-  for (const std::string& name : inis) {
-    if (!ProgramReading(name).empty()) readable.push_back(name);
+  const std::vector<HostEntry> inis = IniFilesIn(folder);
+  std::vector<HostEntry> readable;
+  for (const HostEntry& entry : inis) {
+    if (!ProgramReading(entry).empty()) readable.push_back(entry);
+  }
+  for (const HostEntry& entry : readable) {
+    const std::vector<std::string> same = SameNamedInis(readable, entry.name);
+    if (same.empty()) continue;
+    *error = "the folder holds " + Listed(same) +
+             ", one name to Windows, which compares names without regard to case: a copy keeps "
+             "only one of them; remove all but one";
+    return false;
   }
   if (readable.size() > 1) {
     *error = "the folder holds several INI files (";
-    for (size_t i = 0; i < readable.size(); ++i)
-      *error += (i ? ", " : "") + AnsiToUtf8(readable[i]);
+    for (size_t i = 0; i < readable.size(); ++i) *error += (i ? ", " : "") + ShownName(readable[i]);
     *error += "); say which with --program NAME.exe";
     return false;
   }
   if (readable.empty() && !inis.empty()) {
-    std::string candidate = inis[0].substr(0, inis[0].size() - 4) + ".exe";
-    candidate[0] = AnsiUpper(candidate[0]);
-    *error = "no program name reads the folder's INI " + AnsiToUtf8(inis[0]) +
-             ": the launcher takes its own name up to the first \".exe\" and adds \".ini\", so " +
-             AnsiToUtf8(candidate) + " reads " + AnsiToUtf8(IniReadBy(candidate)) +
-             "; rename the INI, or say which program with --program NAME.exe";
+    *error = UnreadableIni(inis[0]);
     return false;
   }
-  *ini = readable.empty() ? "" : readable[0];
+  *ini = readable.empty() ? "" : readable[0].name;
   *program = readable.empty() ? "Setup.exe" : ProgramReading(readable[0]);
   return true;
 }
@@ -351,18 +435,21 @@ FolderReport CheckFolder(const std::string& folder, const std::string& programNa
     return report;
   }
   report.configName = paths.derived ? AnsiToUtf8(OwnName(paths.configPath)) : "";
-  CheckNames(folder, &report);
   RunStartUp(&report);
+  const bool folderMode = paths.derived && report.mode == kFolderMode;
+  WalkNames(folder, "", &report);
+  if (folderMode) JudgeFolderEntries(folder, OwnName(paths.programPath), &report);
+  PublishNames(&report);
+  if (paths.derived) CheckIniCaseClash(folder, OwnName(paths.configPath), &report);
   if (!paths.derived) {
     report.mode = kStoppedBeforeChoosing;
     report.problems.push_back(report.first);
-  } else if (report.mode == kConfigurationMode) {
+  } else if (!folderMode) {
     CheckConfiguration(paths.hostConfig, paths.configPath, &report);
     FindLineOfFirstProblem(&report);
   } else {
     if (!report.opens) report.problems.push_back(report.first);
     CheckUnreadIni(folder, &report);
-    ListLeftOut(folder, OwnName(paths.programPath), &report);
   }
   return report;
 }

@@ -1,6 +1,7 @@
 // lanterpick-check --fix: the INI the launcher reads in a folder, mended and written anew.
 #include "checker/ini_fix.h"
 
+#include "checker/ansi_text.h"
 #include "checker/host_files.h"
 #include "checker/ini_mend.h"
 #include "checker/platform_host.h"
@@ -17,6 +18,14 @@ std::string HostConfigurationFile(const std::string& folder, const std::string& 
 
 std::string NameOf(const std::string& path) {
   return path.substr(path.find_last_of("/\\") + 1);  // npos + 1 is 0
+}
+
+// The entry of the folder that is name to Windows, in any case; "" for none.
+std::string EntryNamed(const std::string& folder, const std::string& name) {
+  for (const HostEntry& entry : ListEveryHostEntry(folder)) {
+    if (SameAnsiFolded(entry.name, HostNameInAnsi(name))) return entry.hostName;
+  }
+  return "";
 }
 
 }  // namespace
@@ -47,9 +56,11 @@ bool FixFolderIni(const std::string& folder, const std::string& programName, Fix
     said->push_back("nothing to mend in " + name);
     return true;
   }
-  if (HostPathExists(original) || HostPathExists(partial)) {
-    *error = NameOf(HostPathExists(original) ? original : partial) +
-             " is there already (from an earlier --fix?); move it away first; nothing was changed";
+  std::string there = EntryNamed(folder, NameOf(original));
+  if (there.empty()) there = EntryNamed(folder, NameOf(partial));
+  if (!there.empty()) {
+    *error = there + " is there already (from an earlier --fix?); move it away first; " +
+             "nothing was changed";
     return false;
   }
   if (!WriteNewHostFile(original, bytes, ini, error)) {

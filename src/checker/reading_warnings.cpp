@@ -94,20 +94,6 @@ struct Context {
   std::string Fixable() const { return Flag(written.invalidAt == std::string::npos); }
 };
 
-// The characters of UTF-8 text that Windows-1252 lacks, each once: "ł, ő".
-std::string UnfitCharacters(const std::string& utf8) {
-  std::string listed;
-  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
-    const std::string character = utf8.substr(at, sequence.length);
-    if (!FitsAnsi(sequence.codePoint) &&  // ASCII and broken sequences (0) fit
-        (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
-      listed += (listed.empty() ? "" : ", ") + character;
-    }
-    return true;
-  });
-  return listed;
-}
-
 // Whether UTF-8 text holds a character beyond ASCII that Windows-1252 has.
 bool HoldsFitBeyondAscii(const std::string& utf8) {
   bool found = false;

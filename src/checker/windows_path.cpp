@@ -10,6 +10,11 @@ namespace {
 const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL"};
 const char* const kNumberedDevices[] = {"COM", "LPT"};
 
+// 1-9, and the superscripts 1, 2 and 3 of Windows-1252, which Windows takes for digits there.
+bool IsDeviceDigit(char c) {
+  return (c >= '1' && c <= '9') || c == '\xB9' || c == '\xB2' || c == '\xB3';
+}
+
 // The name before its first dot, less trailing spaces, is what Windows 10 takes for a device.
 bool IsDeviceName(const std::string& name) {
   std::string base = name.substr(0, name.find('.'));
@@ -18,8 +23,7 @@ bool IsDeviceName(const std::string& name) {
     if (SameAsciiFolded(base, device)) return true;
   }
   for (const char* prefix : kNumberedDevices) {
-    if (base.size() == 4 && SameAsciiFolded(base.substr(0, 3), prefix) && base[3] >= '1' &&
-        base[3] <= '9') {
+    if (base.size() == 4 && SameAsciiFolded(base.substr(0, 3), prefix) && IsDeviceDigit(base[3])) {
       return true;
     }
   }
@@ -99,6 +103,7 @@ WindowsPath ResolveWindowsPath(const std::string& path) {
     resolved.trimmedLast = true;
   }
   if (last != nullptr && last->empty()) resolved.segments.pop_back();
+  resolved.endsInSeparator = parts.back().empty() && !resolved.segments.empty();
   for (const std::string& segment : resolved.segments) {
     const NameProblem problem = NameProblemOf(segment);
     if (problem == kForbiddenCharacter || problem == kDeviceName) {

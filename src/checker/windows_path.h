@@ -12,7 +12,7 @@ enum NameProblem {
   kTrailingDotOrSpace,  // Windows drops them, and finds another name
 };
 
-// The first problem a single name (one segment of a path, Windows-1252 or UTF-8) has.
+// The first problem a single name (one segment of a path, in Windows-1252) has.
 NameProblem NameProblemOf(const std::string& name);
 
 // The name's problem as the checker's JSON calls it: "forbidden-character", "device-name",
@@ -29,6 +29,7 @@ struct WindowsPath {
   std::vector<std::string> segments;  // from the root
   bool climbsAboveRoot = false;       // a ".." met the root and stayed there
   bool trimmedLast = false;           // trailing dots or spaces were dropped from the last segment
+  bool endsInSeparator = false;       // a \ or / after the last name: Windows wants a folder
   NameProblem problem = kNameFine;    // the first segment's problem that keeps Windows from it
   std::string problemName;            // that segment
 };

@@ -237,10 +237,11 @@ mkdir "$work/empty"
 mkdir -p "$work/paths/Docs"
 touch "$work/Outside.txt" "$work/paths/Readme.txt" "$work/paths/Chapter 1: Intro.pdf" \
   "$work/paths/Q&A?.pdf" "$work/paths/con.txt" "$work/paths/Docs/a.txt" "$work/paths/Docs/a|b.txt" \
-  "$work/paths/Docs/trail." "$work/paths/D$(printf '\xE9')mo.txt"
+  "$work/paths/Docs/trail." "$work/paths/D$(printf '\xE9')mo.txt" "$work/paths/COM¹.txt" \
+  "$work/paths/Docs/"$'new\nline.txt' "$work/paths/Docs/"$'esc\e[31mred.txt'
 ln -s nowhere "$work/paths/broken.txt"
 mkfifo "$work/paths/Docs/pipe"
-printf '[Files]\r\n"..\\Outside.txt"\r\n"Chapter 1: Intro.pdf"\r\n"Q&A?.pdf"\r\n"con.txt"\r\n"broken.txt"\r\n"Readme.txt. "\r\n"Docs\\..\\Docs\\A.TXT"\r\n"Docs"\r\n"D\xE9mo.txt"\r\n' \
+printf '[Files]\r\n"..\\Outside.txt"\r\n"Chapter 1: Intro.pdf"\r\n"Q&A?.pdf"\r\n"con.txt"\r\n"broken.txt"\r\n"Readme.txt. "\r\n"Docs\\..\\Docs\\A.TXT"\r\n"Docs"\r\n"D\xE9mo.txt"\r\n"COM\xB9.txt"\r\n"Readme.txt\\"\r\n"Docs\\..\\..\\Readme.txt"\r\n"..\\paths\\Readme.txt"\r\n' \
   >"$work/paths/setup.ini"
 expect_whole 0 paths --json <<'EXPECTED'
 {
@@ -255,20 +256,27 @@ expect_whole 0 paths --json <<'EXPECTED'
   "message": null,
   "problems": [],
   "warnings": [
+    {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"COM¹.txt\": Windows 10 and earlier take COM¹ for a device, with or without an extension, so no one can open it there. Rename it."},
     {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so no one can open it there. Rename it."},
     {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Docs/a|b.txt\": Windows does not allow \"|\" in a file name, so no one can open it there. Rename it."},
+    {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Docs/esc\\x1B[31mred.txt\": Windows does not allow \"\\x1B\" in a file name, so no one can open it there. Rename it."},
+    {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Docs/new\\x0Aline.txt\": Windows does not allow \"\\x0A\" in a file name, so no one can open it there. Rename it."},
     {"line": null, "kind": "not-a-file", "concerns": ["windows", "wine"], "text": "\"Docs/pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
     {"line": null, "kind": "trailing-dot-or-space", "concerns": ["windows", "wine"], "text": "\"Docs/trail.\": Windows drops the trailing dots and spaces of a name, so it opens \"trail\" instead. Rename it."},
     {"line": null, "kind": "forbidden-character", "concerns": ["windows", "wine"], "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one can open it there. Rename it."},
     {"line": null, "kind": "not-a-file", "concerns": ["windows", "wine"], "text": "\"broken.txt\" is a broken link, not a file Windows can open. Put the file itself there."},
     {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"con.txt\": Windows 10 and earlier take CON for a device, with or without an extension, so no one can open it there. Rename it."},
-    {"line": 2, "kind": "row-leaves-folder", "concerns": ["windows", "wine"], "text": "\"..\\Outside.txt\" leaves the folder through \"..\", so it is not on the disc: the folder is the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\Outside.txt, which is not in the folder. Put the file in the folder and write its path from there."},
+    {"line": 2, "kind": "row-leaves-folder", "concerns": ["windows", "wine"], "text": "\"..\\Outside.txt\" is not on the disc: the folder is the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\Outside.txt, which is not in the folder. Put the file in the folder and write its path from there."},
     {"line": 3, "kind": "row-forbidden-character", "concerns": ["windows", "wine"], "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so it cannot open it. Rename the file, and the row with it."},
     {"line": 4, "kind": "row-forbidden-character", "concerns": ["windows", "wine"], "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so it cannot open it. Rename the file, and the row with it."},
     {"line": 5, "kind": "row-device-name", "concerns": ["windows"], "text": "\"con.txt\": Windows 10 and earlier take CON for a device, with or without an extension, not a file. Rename the file, and the row with it."},
     {"line": 6, "kind": "row-not-a-file", "concerns": ["windows", "wine"], "text": "\"broken.txt\" is not a file Windows can open: a broken link, a pipe or a device stands there. Put the file itself there."},
     {"line": 7, "kind": "row-trailing-dot-or-space", "concerns": ["windows", "wine"], "text": "\"Readme.txt. \": Windows drops the trailing dots and spaces and opens D:\\Readme.txt; whether the shell then opens it by its type is not known. Write \"Readme.txt\"."},
-    {"line": 9, "kind": "path-names-folder", "concerns": ["windows", "wine"], "text": "\"Docs\" names a folder, not a file."}
+    {"line": 9, "kind": "path-names-folder", "concerns": ["windows", "wine"], "text": "\"Docs\" names a folder, not a file."},
+    {"line": 11, "kind": "row-device-name", "concerns": ["windows"], "text": "\"COM¹.txt\": Windows 10 and earlier take COM¹ for a device, with or without an extension, not a file. Rename the file, and the row with it."},
+    {"line": 12, "kind": "row-ends-in-separator", "concerns": ["windows", "wine"], "text": "\"Readme.txt\\\" ends in \"\\\", so Windows looks for a folder named \"Readme.txt\" and cannot open the file of that name. Write \"Readme.txt\"."},
+    {"line": 13, "kind": "row-dots-stop-at-root", "concerns": ["windows", "wine"], "text": "\"Docs\\..\\..\\Readme.txt\" climbs above the folder through \"..\": on the disc, whose root the folder is, \"..\" stops there and Windows opens D:\\Readme.txt, this folder's file; copied into a folder of a stick or share, the row would open a file outside it. Write \"Readme.txt\"."},
+    {"line": 14, "kind": "row-leaves-folder", "concerns": ["windows", "wine"], "text": "\"..\\paths\\Readme.txt\" is not on the disc: the folder is the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\paths\\Readme.txt, which is not in the folder. Put the file in the folder and write its path from there."}
   ],
   "warningsNotListed": 0,
   "notes": [],
@@ -286,13 +294,20 @@ expect_whole 0 paths --json <<'EXPECTED'
     {"path": "Readme.txt. ", "text": "Readme.txt. ", "description": "", "keepOpenAllowed": true},
     {"path": "Docs\\..\\Docs\\A.TXT", "text": "A.TXT", "description": "", "keepOpenAllowed": true},
     {"path": "Docs", "text": "Docs", "description": "", "keepOpenAllowed": true},
-    {"path": "Démo.txt", "text": "Démo.txt", "description": "", "keepOpenAllowed": true}
+    {"path": "Démo.txt", "text": "Démo.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "COM¹.txt", "text": "COM¹.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Readme.txt\\", "text": "", "description": "", "keepOpenAllowed": true},
+    {"path": "Docs\\..\\..\\Readme.txt", "text": "Readme.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "..\\paths\\Readme.txt", "text": "Readme.txt", "description": "", "keepOpenAllowed": true}
   ],
   "underWine": null,
   "leftOut": [],
   "names": [
+    {"path": "COM¹.txt", "problem": "device-name", "text": "\"COM¹.txt\": Windows 10 and earlier take COM¹ for a device, with or without an extension, so no one can open it there. Rename it."},
     {"path": "Chapter 1: Intro.pdf", "problem": "forbidden-character", "text": "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data stream of another file), so no one can open it there. Rename it."},
     {"path": "Docs/a|b.txt", "problem": "forbidden-character", "text": "\"Docs/a|b.txt\": Windows does not allow \"|\" in a file name, so no one can open it there. Rename it."},
+    {"path": "Docs/esc\\x1B[31mred.txt", "problem": "forbidden-character", "text": "\"Docs/esc\\x1B[31mred.txt\": Windows does not allow \"\\x1B\" in a file name, so no one can open it there. Rename it."},
+    {"path": "Docs/new\\x0Aline.txt", "problem": "forbidden-character", "text": "\"Docs/new\\x0Aline.txt\": Windows does not allow \"\\x0A\" in a file name, so no one can open it there. Rename it."},
     {"path": "Docs/pipe", "problem": "not-a-file", "text": "\"Docs/pipe\" is a pipe, a socket or a device, not a file Windows can open. Remove it."},
     {"path": "Docs/trail.", "problem": "trailing-dot-or-space", "text": "\"Docs/trail.\": Windows drops the trailing dots and spaces of a name, so it opens \"trail\" instead. Rename it."},
     {"path": "Q&A?.pdf", "problem": "forbidden-character", "text": "\"Q&A?.pdf\": Windows does not allow \"?\" in a file name (it is a wildcard), so no one can open it there. Rename it."},
@@ -339,6 +354,96 @@ Rows at 48 characters (the default list width; --width W for another):
 
 Left out of the folder list:
   setup.ini: a housekeeping extension
+EXPECTED
+
+# Names Windows-1252 cannot hold: folder mode lists them with a "?" it cannot open (an accent
+# kept apart from its letter, as macOS writes "Café", among them); no launcher name reads such an
+# INI, nor two INIs that are one name to Windows; a name given to --program must fit too; an
+# error names the folder in UTF-8.
+mkdir "$work/unfit" "$work/omega" "$work/twoini"
+touch "$work/unfit/Ωmega.txt" "$work/unfit/naïve.txt" "$work/unfit/"$'Cafe\xcc\x81.txt' \
+  "$work/unfit/lpt³" "$work/omega/Readme.txt" "$work/twoini/Readme.txt"
+printf '[Files]\r\n"Readme.txt"\r\n' >"$work/omega/Ωmega.ini"
+printf '[Files]\r\n"Readme.txt"\r\n' >"$work/twoini/setup.ini"
+printf '[Files]\r\n"Other.txt"\r\n' >"$work/twoini/SETUP.INI"
+expect_whole 1 unfit --strict --json <<'EXPECTED'
+{
+  "folder": "unfit",
+  "program": "Setup.exe",
+  "programFrom": null,
+  "strict": true,
+  "platform": "windows",
+  "mode": "folder",
+  "configuration": "setup.ini",
+  "opens": true,
+  "message": null,
+  "problems": [],
+  "warnings": [
+    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe?.txt\" and cannot open that name (\"?\" is a wildcard). Rename it with each accented letter as one character."},
+    {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"lpt³\": Windows 10 and earlier take LPT³ for a device, with or without an extension, so no one can open it there. Rename it."},
+    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"?mega.txt\" and cannot open that name (\"?\" is a wildcard). Rename it."}
+  ],
+  "warningsNotListed": 0,
+  "notes": [],
+  "notesNotListed": 0,
+  "windowTitle": "Launch File",
+  "rowsOpenFrom": "D:\\",
+  "width": 48,
+  "widthIsDefault": true,
+  "rows": [
+    {"path": "?mega.txt", "text": "?mega.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Cafe?.txt", "text": "Cafe?.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "lpt³", "text": "lpt³", "description": "", "keepOpenAllowed": true},
+    {"path": "naïve.txt", "text": "naïve.txt", "description": "", "keepOpenAllowed": true}
+  ],
+  "underWine": null,
+  "leftOut": [],
+  "names": [
+    {"path": "Café.txt", "problem": "not-in-windows-1252", "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe?.txt\" and cannot open that name (\"?\" is a wildcard). Rename it with each accented letter as one character."},
+    {"path": "lpt³", "problem": "device-name", "text": "\"lpt³\": Windows 10 and earlier take LPT³ for a device, with or without an extension, so no one can open it there. Rename it."},
+    {"path": "Ωmega.txt", "problem": "not-in-windows-1252", "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"?mega.txt\" and cannot open that name (\"?\" is a wildcard). Rename it."}
+  ]
+}
+EXPECTED
+expect_whole 2 omega <<'EXPECTED'
+lanterpick-check: no program name reads the folder's INI Ωmega.ini: Windows-1252 cannot hold Ω, so a launcher of that name gets its own name with "?" for it and looks for ?mega.ini; rename the INI, or say which program with --program NAME.exe
+EXPECTED
+expect_whole 2 twoini <<'EXPECTED'
+lanterpick-check: the folder holds SETUP.INI and setup.ini, one name to Windows, which compares names without regard to case: a copy keeps only one of them; remove all but one
+EXPECTED
+expect_whole 1 twoini --program Setup.exe --strict <<'EXPECTED'
+Folder:  twoini
+Program: Setup.exe
+Read as: Windows reads it
+Mode:    configuration (setup.ini)
+Verdict: the dialog opens, titled "Launch File".
+
+Warnings (1):
+  The folder holds SETUP.INI and setup.ini, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them, and the launcher reads whichever that is. Remove all but one.
+Strict: the warnings fail this check (--strict).
+
+Rows open from: the launcher's current folder (relative paths)
+
+Rows at 48 characters (the default list width; --width W for another):
+  Readme.txt
+EXPECTED
+expect 2 '^lanterpick-check: --program: Windows-1252 cannot hold Ω, so the launcher would get its own name as \?mega.exe; take a name without it$' -- "$work/omega" --program Ωmega.exe
+expect_whole 2 missing$'\xe9' <<'EXPECTED'
+lanterpick-check: no such folder: missingé
+EXPECTED
+mkdir "$work/accentini" && touch "$work/accentini/a.txt"
+printf '[Files]\r\n"a.txt"\r\n' >"$work/accentini/été.ini"
+expect_whole 0 accentini <<'EXPECTED'
+Folder:  accentini
+Program: Été.exe (the name été.ini calls for; --program NAME.exe for another)
+Read as: Windows reads it
+Mode:    configuration (été.ini)
+Verdict: the dialog opens, titled "Launch File".
+
+Rows open from: the launcher's current folder (relative paths)
+
+Rows at 48 characters (the default list width; --width W for another):
+  a.txt
 EXPECTED
 
 # Folder mode meets the entries in the platform's search order: upper-cased, then by UTF-16 unit
@@ -405,6 +510,19 @@ if setfattr -n user.DOSATTRIB -v '"0x2"' "$work/fixattr/setup.ini" 2>/dev/null; 
 else
   echo "checker command line: this file system keeps no user attributes; the attribute check is skipped"
 fi
+# An earlier original in another case is the same name to Windows: refused, nothing written.
+printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n"Readme.txt"\r\n' | ini fixcase
+echo "earlier original" >"$work/fixcase/Setup.INI.ORIG"
+cp "$work/fixcase/setup.ini" "$work/fixcase.before"
+expect_whole 2 fixcase --fix <<'EXPECTED'
+lanterpick-check: --fix: Setup.INI.ORIG is there already (from an earlier --fix?); move it away first; nothing was changed
+EXPECTED
+{ cmp -s "$work/fixcase/setup.ini" "$work/fixcase.before" &&
+  [ "$(LC_ALL=C ls "$work/fixcase")" = "$(printf 'Readme.txt\nSetup.INI.ORIG\nsetup.ini')" ]; } ||
+  fails "--fix wrote beside an earlier original in another case: $(LC_ALL=C ls "$work/fixcase" | tr '\n' ' ')"
+mv "$work/fixcase/Setup.INI.ORIG" "$work/fixcase/SETUP.ini.Fixing"
+expect 2 '^lanterpick-check: --fix: SETUP.ini.Fixing is there already' -- "$work/fixcase" --fix
+cmp -s "$work/fixcase/setup.ini" "$work/fixcase.before" || fails "--fix wrote beside a .fixing in another case"
 printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini fixmixed
 cp "$work/fixmixed/setup.ini" "$work/fixmixed.before"
 expect 2 'the file mixes UTF-8 \(line 2\) with bytes that are no UTF-8 \(line 4\).*nothing was changed' -- "$work/fixmixed" --fix

@@ -130,6 +130,9 @@ const std::vector<WarningCase> kCases = {
     {"a character Windows-1252 lacks",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0\xA9\x03\"\0", 24),
      {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "?", "\xCE\xA9"}}}},
+    {"an accent kept apart from its letter, listed on it",
+     std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0C\0a\0f\0e\0\x01\x03\"\0", 32),
+     {{kBeyondWindows1252, 2, kBoth, {"Cafe\xCC\x81", "Cafe?", "e\xCC\x81"}}}},
     // Section headers
     {"[ alone in [Files]",
      kFiles + "[\r\n\"a.txt\"\r\n",
@@ -321,6 +324,20 @@ TEST(ReadingWarnings, AdviceFollowedGivesWhatWasMeant) {
 }
 
 // The words: every choice the table makes between two forms, as whole texts.
+// The characters Windows-1252 lacks, each once; an accent kept apart (U+0300-U+036F) on its letter.
+TEST(Findings, CharactersWindows1252Lacks) {
+  const struct {
+    const char *text, *unfit;
+  } cases[] = {
+      {"Caf\xC3\xA9", ""},
+      {"\xC5\x82\xC3\xB3\xC5\x82\xCE\xA9", "\xC5\x82, \xCE\xA9"},
+      {"e\xCC\x80 and e\xCC\x80", "e\xCC\x80"},
+      {"x\xCD\xAF", "x\xCD\xAF"},  // U+036F, the last of them
+      {"x\xCD\xB0", "\xCD\xB0"},   // U+0370, a letter of its own
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.unfit, UnfitCharacters(c.text)) << c.text;
+}
+
 TEST(Findings, WordsOfTheTable) {
   const struct {
     Finding finding;
@@ -366,10 +383,30 @@ TEST(Findings, WordsOfTheTable) {
       {{kNumberInQuotes, 2, kWindows, {"K=\"\"", "24", "K", "24", "", "yes"}},
        "K=\"\": Wine reads 24 (the launcher keeps its default for an empty value); what Windows "
        "reads in quotes is not known. Write K=24, or remove the line."},
-      {{kRowLeavesFolder, 2, kBoth, {"..\\a.txt", "D:\\a.txt", "1"}},
-       "\"..\\a.txt\" leaves the folder through \"..\", so it is not on the disc: the folder is "
-       "the disc's root, above which \"..\" goes nowhere, so Windows opens D:\\a.txt, this "
-       "folder's file. Put the file in the folder and write its path from there."},
+      {{kRowLeavesFolder, 2, kBoth, {"..\\a.txt", "D:\\a.txt"}},
+       "\"..\\a.txt\" is not on the disc: the folder is the disc's root, above which \"..\" goes "
+       "nowhere, so Windows opens D:\\a.txt, which is not in the folder. Put the file in the "
+       "folder and write its path from there."},
+      {{kRowDotsStopAtRoot, 2, kBoth, {"Docs\\..\\..\\a.txt", "D:\\a.txt", "a.txt"}},
+       "\"Docs\\..\\..\\a.txt\" climbs above the folder through \"..\": on the disc, whose "
+       "root the folder is, \"..\" stops there and Windows opens D:\\a.txt, this folder's file; "
+       "copied into a folder of a stick or share, the row would open a file outside it. Write "
+       "\"a.txt\"."},
+      {{kRowEndsInSeparator, 2, kBoth, {"a.txt\\", "a.txt", "a.txt"}},
+       "\"a.txt\\\" ends in \"\\\", so Windows looks for a folder named \"a.txt\" and cannot "
+       "open the file of that name. Write \"a.txt\"."},
+      {{kNameBeyondWindows1252, 0, kBoth, {"\xCE\xA9.txt", "\xCE\xA9", "?.txt", ""}},
+       "\"\xCE\xA9.txt\": Windows-1252 cannot hold \xCE\xA9, so the launcher lists it as \"?.txt\" "
+       "and cannot open that name (\"?\" is a wildcard). Rename it."},
+      {{kNameBeyondWindows1252, 0, kBoth, {"e\xCC\x81", "e\xCC\x81", "e?", "1"}},
+       "\"e\xCC\x81\": Windows-1252 cannot hold e\xCC\x81 as written here (its accent kept apart "
+       "from its letter, as macOS writes names), so the launcher lists it as \"e?\" and cannot "
+       "open that name (\"?\" is a wildcard). Rename it with each accented letter as one "
+       "character."},
+      {{kIniCaseClash, 0, kBoth, {"SETUP.INI and setup.ini"}},
+       "The folder holds SETUP.INI and setup.ini, one name to Windows, which compares names "
+       "without regard to case: a copy to a disc or stick keeps only one of them, and the "
+       "launcher reads whichever that is. Remove all but one."},
       {{kRowForbiddenCharacter, 2, kBoth, {"Chapter 1: Intro.pdf", ":", "1", ""}},
        "\"Chapter 1: Intro.pdf\": Windows does not allow \":\" in a file name (it names a data "
        "stream of another file), so it cannot open it. Rename the file, and the row with it."},

@@ -11,6 +11,7 @@ struct PathCase {
   bool climbs, trimmed;
   NameProblem problem;
   const char* problemName;
+  bool endsInSeparator = false;
 };
 
 const PathCase kPaths[] = {
@@ -23,8 +24,13 @@ const PathCase kPaths[] = {
     {"Readme.txt.", "Readme.txt", false, true, kNameFine, ""},
     {"Readme.txt ", "Readme.txt", false, true, kNameFine, ""},
     {"Readme.txt. . ", "Readme.txt", false, true, kNameFine, ""},
+    {"Docs\\ . ", "Docs", false, true, kNameFine, ""},  // a last name of dots and spaces goes
     {"Docs.\\a.txt", "Docs\\a.txt", false, false, kNameFine, ""},  // one dot off an inner name
-    {"Docs\\", "Docs", false, false, kNameFine, ""},               // a separator keeps the name
+    {"Docs\\", "Docs", false, false, kNameFine, "", true},         // a separator keeps the name
+    {"Readme.txt\\", "Readme.txt", false, false, kNameFine, "", true},  // and asks for a folder
+    {"Docs\\..\\Readme.txt\\\\", "Readme.txt", false, false, kNameFine, "", true},
+    {"Readme.txt\\.", "Readme.txt", false, false, kNameFine, ""},
+    {"Docs\\..\\", "", false, false, kNameFine, ""},
     {"Chapter 1: Intro.pdf", "Chapter 1: Intro.pdf", false, false, kForbiddenCharacter,
      "Chapter 1: Intro.pdf"},
     {"Q&A?.pdf", "Q&A?.pdf", false, false, kForbiddenCharacter, "Q&A?.pdf"},
@@ -37,6 +43,10 @@ const PathCase kPaths[] = {
     {"com0.txt", "com0.txt", false, false, kNameFine, ""},
     {"console.txt", "console.txt", false, false, kNameFine, ""},
     {"COM10", "COM10", false, false, kNameFine, ""},
+    {"COM\xB9.txt", "COM\xB9.txt", false, false, kDeviceName, "COM\xB9.txt"},  // superscripts
+    {"Docs\\lpt\xB3", "Docs\\lpt\xB3", false, false, kDeviceName, "lpt\xB3"},
+    {"com\xB2 .txt", "com\xB2 .txt", false, false, kDeviceName, "com\xB2 .txt"},
+    {"COM\xBC.txt", "COM\xBC.txt", false, false, kNameFine, ""},  // a fraction is no digit
     {"aux.", "aux", false, true, kDeviceName, "aux"},
 };
 
@@ -49,6 +59,7 @@ TEST(WindowsPath, WhatWindowsOpensFromTheRoot) {
     EXPECT_EQ(c.trimmed, path.trimmedLast);
     EXPECT_EQ(c.problem, path.problem);
     EXPECT_EQ(c.problemName, path.problemName);
+    EXPECT_EQ(c.endsInSeparator, path.endsInSeparator);
   }
 }
 
@@ -65,6 +76,9 @@ TEST(WindowsPath, NamesAFolderCannotHoldOnWindows) {
       {"bell\x07", kForbiddenCharacter, "forbidden-character", "\\x07"},
       {"PRN", kDeviceName, "device-name", ""},
       {"Aux.Readme.txt", kDeviceName, "device-name", ""},
+      {"LPT\xB9", kDeviceName, "device-name", ""},
+      {"com\xB3.txt", kDeviceName, "device-name", ""},
+      {"COM\xB9\xB9", kNameFine, "", ""},
       {"name.", kTrailingDotOrSpace, "trailing-dot-or-space", ""},
       {"name ", kTrailingDotOrSpace, "trailing-dot-or-space", ""},
       {"D\xE9marrer.ini", kNameFine, "", ""},
