@@ -1,6 +1,7 @@
 // --fix byte for byte: each INI's bytes, and the exact bytes written and changes listed, or why
 // nothing may be changed.
 #include "checker/ini_mend.h"
+#include "utf16_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,6 @@ namespace {
 
 std::string Bytes(const char* literal, size_t size) {
   return std::string(literal, size);
-}
-
-// ASCII text as UTF-16 LE, no mark.
-std::string Le(const std::string& ascii) {
-  std::string out;
-  for (char c : ascii) out += std::string{c, '\0'};
-  return out;
-}
-
-std::string Be(const std::string& ascii) {
-  std::string out;
-  for (char c : ascii) out += std::string{'\0', c};
-  return out;
 }
 
 const std::string kMark = "\xEF\xBB\xBF", kLe = "\xFF\xFE", kBe = "\xFE\xFF";

@@ -8,20 +8,9 @@
 #include <vector>
 
 #include "checker/profile_reader.h"
+#include "utf16_bytes.h"
 
 namespace {
-
-std::string Le(const std::string& ascii) {
-  std::string out;
-  for (char c : ascii) out += std::string{c, '\0'};
-  return out;
-}
-
-std::string Be(const std::string& ascii) {
-  std::string out;
-  for (char c : ascii) out += std::string{'\0', c};
-  return out;
-}
 
 const std::string kMark = "\xEF\xBB\xBF";
 const size_t kNone = std::string::npos;
