@@ -405,15 +405,16 @@ check "selects it and saves a screenshot" bash -c "grep -qx 'selected: 1' '$work
 
 # The author edited the copy in the preview's folder and previews it: it is kept, byte for byte,
 # and its UTF-16 title is printed as the dialog shows it.
-mkdir -p "$work/edited/disc"
+rm -r "$work/preview/disc"
+mkdir "$work/preview/disc"
 { printf '\xFF\xFE'; printf '[SystemSettings]\r\nWindowTitle=Relev\xe9s c\xf4tiers\r\n[Files]\r\n"notes.txt"\r\n' |
-  iconv -f WINDOWS-1252 -t UTF-16LE; } >"$work/edited/disc/setup.ini"
-echo "the author's own words" >"$work/edited/disc/notes.txt"
-cp -r "$work/edited/disc" "$work/edited-before"
+  iconv -f WINDOWS-1252 -t UTF-16LE; } >"$work/preview/disc/setup.ini"
+echo "the author's own words" >"$work/preview/disc/notes.txt"
+cp -r "$work/preview/disc" "$work/edited-before"
 check "the demo of a folder inside its own preview" bash -c \
-  "scripts/demo '$work/edited/disc' --into '$work/edited' >'$work/edited.log'"
-check "keeps every file of it" bash -c "diff -r '$work/edited-before' '$work/edited/disc' | \
-  grep -vx 'Only in $work/edited/disc: Setup.exe' | { ! grep .; }"
+  "scripts/demo '$work/preview/disc' --into '$work/preview' >'$work/edited.log'"
+check "keeps every file of it" bash -c "diff -r '$work/edited-before' '$work/preview/disc' | \
+  grep -vx 'Only in $work/preview/disc: Setup.exe' | { ! grep .; }"
 check "and prints its title in UTF-8" grep -qx 'demo: dialog: Relevés côtiers' "$work/edited.log"
 row="$work/holder"
 mkdir -p "$row"
@@ -428,6 +429,12 @@ check "the demo refuses to preview into an author's folder, changing nothing" \
 cp -r examples/disc "$row/src"
 check "the demo refuses to preview into the folder that holds its source, changing nothing" \
   unchanged scripts/demo "$row/src" --into "$row"
+row="$work/discs"
+mkdir -p "$row"
+cp -r examples/disc "$row/disc"
+echo "the author's only copy" >"$row/disc/notes.txt"
+check "the demo refuses a folder holding only a disc folder no preview made, changing nothing" \
+  unchanged scripts/demo examples/disc --into "$row"
 
 # Every script answers --help with its usage, writing nothing and starting nothing.
 touch "$work/marker"
