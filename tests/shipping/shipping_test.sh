@@ -257,7 +257,7 @@ i686-w64-mingw32-gcc -shared -mwindows -nostdlib -o "$work/dll.dll" "$work/dll.c
 cp build/win/lanterpick.exe "$work/not-executable.exe"
 pe=$(od -An -tu4 -j60 -N4 "$work/not-executable.exe" | tr -d ' ')
 flags=$(($(od -An -tu2 -j$((pe + 22)) -N2 "$work/not-executable.exe" | tr -d ' ') & ~2))
-printf "\\x$(printf %02x $((flags & 255)))\\x$(printf %02x $((flags >> 8)))" |
+printf '%b' "$(printf '\\x%02x\\x%02x' $((flags & 255)) $((flags >> 8)))" |
   dd of="$work/not-executable.exe" bs=1 seek=$((pe + 22)) conv=notrunc 2>/dev/null
 aaa=$(printf 'a%.0s' $(seq 1 60))
 # says LINE LOG: LOG is all UTF-8 and holds LINE as a whole line.
