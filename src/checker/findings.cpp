@@ -59,7 +59,7 @@ constexpr KindWords kWords[] = {
     {kUtf8ReadAsAnsi, "utf8-read-as-ansi", UTF8_READ_AS_ANSI, SAVE_AS_UTF16("5")},
     {kUtf8BeyondWindows1252, "utf8-beyond-windows-1252",
      UTF8_READ_AS_ANSI " Windows-1252 cannot hold {3}, which no save shows.",
-     "Write the text without them{4?, then save the file as UTF-16 LE (Notepad's \"UTF-16 "
+     "Write the text without {3}{4?, then save the file as UTF-16 LE (Notepad's \"UTF-16 "
      "LE\"{5?; lanterpick-check --fix does it|}).|.}"},
     {kUtf8LineInAnsiFile, "utf8-line-in-ansi-file",
      "This line is UTF-8, but line {6} holds bytes that are no UTF-8, so Notepad opens the file "
@@ -75,7 +75,7 @@ constexpr KindWords kWords[] = {
     {kBeyondWindows1252, "beyond-windows-1252",
      "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows each as \"?\" "
      "(\"{2}\"), whatever the file is saved as.",
-     "Write the text without them."},
+     "Write the text without {3}."},
     {kNulByte, "nul-byte",
      "This line holds a NUL byte: Wine ends the line there, reading \"{1}\"; what Windows does is "
      "not known.",

@@ -52,7 +52,10 @@ bool FixFolderIni(const std::string& folder, const std::string& programName, Fix
              " is there already (from an earlier --fix?); move it away first; nothing was changed";
     return false;
   }
-  if (!WriteNewHostFile(original, bytes, ini, error)) return false;
+  if (!WriteNewHostFile(original, bytes, ini, error)) {
+    *error += "; nothing was changed";
+    return false;
+  }
   if (!WriteNewHostFile(partial, mend.bytes, ini, error) ||
       !MoveHostFileOver(partial, ini, error)) {
     RemoveHostFile(partial);

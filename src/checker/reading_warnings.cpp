@@ -99,7 +99,7 @@ std::string UnfitCharacters(const std::string& utf8) {
   std::string listed;
   ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
     const std::string character = utf8.substr(at, sequence.length);
-    if (sequence.length > 1 && !FitsAnsi(sequence.codePoint) &&
+    if (!FitsAnsi(sequence.codePoint) &&  // ASCII and broken sequences (0) fit
         (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
       listed += (listed.empty() ? "" : ", ") + character;
     }
@@ -150,9 +150,11 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
     c.Add(kBeyondWindows1252, line, inPlay,
           {word, AnsiToUtf8(Utf8ToAnsi(word)), UnfitCharacters(written)});
   }
-  const size_t nul = read->text.find('\0');
+  // What Wine reads of the line, which the finding quotes.
+  const std::string& wineText = (c.wine.Line(line) != nullptr ? c.wine.Line(line) : read)->text;
+  const size_t nul = wineText.find('\0');
   if (nul != std::string::npos && c.written.encoding != kWrittenUtf16NoMark) {
-    c.Add(kNulByte, line, inPlay, {AnsiToUtf8(TrimmedProfileText(read->text.substr(0, nul)))});
+    c.Add(kNulByte, line, inPlay, {AnsiToUtf8(TrimmedProfileText(wineText.substr(0, nul)))});
   }
   if (read->trimmedUnmeasured && (inPlay & kConcernsWindows)) {
     c.Add(kUnmeasuredBlank, line, kConcernsWindows);

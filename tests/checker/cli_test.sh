@@ -130,6 +130,14 @@ expect 1 '\{"line": 2, "kind": "number-with-base-prefix", "concerns": \["windows
 expect 0 '\{"line": 2, "kind": "number-with-base-prefix"' -- "$work/unknown" --strict --platform wine --json  # a note there
 expect 0 '^  and 50 more$' -- "$work/brackets"
 expect 0 '"warningsNotListed": 50,' -- "$work/brackets" --json
+# 100 findings are all listed, 101 are one too many.
+for n in 100 101; do
+  { printf '[Files]\n"Readme.txt"\n'; for i in $(seq 1 "$n"); do printf '[\n'; done; } | ini "brackets$n"
+done
+listed=$("$check" "$work/brackets100" | grep -c '^  line ')
+{ [ "$listed" -eq 100 ] && ! "$check" "$work/brackets100" | grep -q 'more$'; } ||
+  fails "100 warnings are not all listed, or said to have more ($listed listed)"
+expect 0 '^  and 1 more$' -- "$work/brackets101"
 expect 1 'WindowTitle is longer than .* \(70000 bytes; 69960 over\)' -- "$work/huge"
 expect 0 '\{"line": 1, "kind": "files-section-long", "concerns": \["windows"\]' -- "$work/long" --json
 expect 2 'native: only lanterpick-check.exe' -- "$work/good" --platform native
@@ -142,7 +150,12 @@ fixed() { # NAME HEX...: the file NAME/setup.ini starts with these bytes
 printf '[SystemSettings]\r\nWindowTitle=Relev\xC3\xA9s\r\n[Files]\r\n"Docs/Readme.txt"\r\n' | ini fixutf8
 mkdir "$work/fixutf8/Docs" && mv "$work/fixutf8/Readme.txt" "$work/fixutf8/Docs/"
 cp "$work/fixutf8/setup.ini" "$work/fixutf8.before"
-expect 0 'line 4: "Docs/Readme.txt" is now "Docs.Readme.txt"' -- "$work/fixutf8" --fix --strict
+out=$("$check" "$work/fixutf8" --fix --strict 2>&1)
+code=$?
+[ "$code" -eq 0 ] && [ "$(head -3 <<<"$out")" = 'Fix: mended setup.ini; the original is kept as setup.ini.orig:
+  saved as UTF-16 LE with its byte-order mark, which Windows reads as written: it was UTF-8 without a mark, which Windows reads as ANSI bytes: "Relevés" showed as "RelevÃ©s"
+  line 4: "Docs/Readme.txt" is now "Docs\Readme.txt"' ] ||
+  fails "--fix on UTF-8 with a / -> $code, said otherwise: $out"
 cmp -s "$work/fixutf8/setup.ini.orig" "$work/fixutf8.before" ||
   { echo "FAILED: --fix did not keep the original as setup.ini.orig"; failures=$((failures + 1)); }
 fixed fixutf8 ff fe 5b 00
@@ -164,6 +177,7 @@ expect 2 'native: only lanterpick-check.exe' -- "$work/good" --fix --platform na
 printf '[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n[Files]\r\n"Readme.txt" "Caf\xE9"\r\n' | ini ansi
 printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"\r\n' |
   utf16 UTF-16LE '\xFF\xFE' | ini utf16le
+expect 0 '^Fix: nothing to mend in setup.ini$' -- "$work/ansi" --fix
 expect_no_warnings "$work/ansi"
 expect_no_warnings "$work/utf16le"
 expect_no_warnings "$(dirname "$0")/../../examples/disc"
@@ -211,6 +225,13 @@ Rows at 48 characters (the default list width; --width W for another):
   Gone.txt
   a.txt  -- x\x1A
 EXPECTED
+
+# In JSON a control byte is shown as in the text, and a message's line breaks stay line breaks.
+[ "$("$check" "$work/nul" --json | jq -r '.rows[1].description')" = 'x\x1A' ] ||
+  fails "JSON does not show the control byte in a description as \\x1A"
+mkdir "$work/empty"
+[ "$("$check" "$work/empty" --json | jq -r '.message.text' | wc -l)" -gt 1 ] ||
+  fails "JSON does not keep the line breaks of a message"
 
 # Rows found only where Windows opens them, and every entry Windows cannot open or hold.
 mkdir -p "$work/paths/Docs"
@@ -300,7 +321,25 @@ expect 2 "no program name reads the folder's INI setup.exe.ini: .* so Setup.exe.
 expect 0 '^Program: Setup.exe \(the name setup.ini calls for' -- "$work/exeini2"
 expect 0 '\{"line": null, "kind": "unread-ini", "concerns": \["windows", "wine"\], "text": "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini."\}' -- "$work/unread" --program Start.exe --json
 expect 0 '^Fix: no INI to mend: the launcher lists the folder$' -- "$work/unread" --program Start.exe --fix
-expect 1 'Strict: the warnings fail' -- "$work/unread" --program Start.exe --strict
+expect_whole 1 unread --program Start.exe --strict <<'EXPECTED'
+Folder:  unread
+Program: Start.exe
+Read as: Windows reads it
+Mode:    folder (no readable start.ini)
+Verdict: the dialog opens, titled "Launch File".
+
+Warnings (1):
+  The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini.
+Strict: the warnings fail this check (--strict).
+
+Rows open from: D:\ (the folder listed; D:\ is this folder)
+
+Rows at 48 characters (the default list width; --width W for another):
+  a.txt
+
+Left out of the folder list:
+  setup.ini: a housekeeping extension
+EXPECTED
 
 # Folder mode meets the entries in the platform's search order: upper-cased, then by UTF-16 unit
 # (Z, _, Š, Ÿ); the folders it leaves out are listed in that order.
@@ -325,11 +364,25 @@ for n in 1000 1001; do
   { printf '[Files]\r\n'; seq -f '"f%04g.txt"' 1 "$n" | sed 's/$/\r/'; } >"$work/rows$n/setup.ini"
 done
 expect_no_warnings "$work/rows1000"
-expect 1 'more than 1000 entries' -- "$work/rows1001"
+expect_whole 1 rows1001 <<'EXPECTED'
+Folder:  rows1001
+Program: Setup.exe (the name setup.ini calls for; --program NAME.exe for another)
+Read as: Windows reads it
+Mode:    configuration (setup.ini)
+Verdict: the launcher refuses to start and shows one message:
+  [Too Many Files] The [Files] section of the configuration file contains more than 1000 entries.
+
+Problems (1):
+  [Too Many Files] The [Files] section of the configuration file contains more than 1000 entries.
+EXPECTED
 
 # Notes are counted beyond the first 100, as warnings are.
 { printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"C:\\\\f%d.txt"\r\n' "$i"; done; } | ini absolute
 expect 0 '"notesNotListed": 30,' -- "$work/absolute" --json
+printf '[Files]\r\n"C:"\r\n' | ini drive
+expect 0 '\{"line": 2, "kind": "absolute-path", "concerns": \[\]' -- "$work/drive" --json
+[ "$("$check" "$work/folder" --program Start.com --json | jq '.problems | length')" = 1 ] ||
+  fails "a program name without .exe is not the one problem listed"
 
 # --fix: a link is refused, the file it points to untouched; mode and Wine's attributes are kept;
 # a mixed file is refused; every mark goes; at most 100 changes are listed.
@@ -357,6 +410,18 @@ cp "$work/fixmixed/setup.ini" "$work/fixmixed.before"
 expect 2 'the file mixes UTF-8 \(line 2\) with bytes that are no UTF-8 \(line 4\).*nothing was changed' -- "$work/fixmixed" --fix
 cmp -s "$work/fixmixed/setup.ini" "$work/fixmixed.before" && [ ! -e "$work/fixmixed/setup.ini.orig" ] ||
   fails "--fix changed a file that mixes UTF-8 and ANSI"
+# A write that fails leaves the folder as it was: 0 blocks fails the copy of the original, 1 KiB
+# the mended file, which is twice as long.
+{ printf '[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9\r\n[Files]\r\n'; for i in $(seq 1 40); do printf '"Readme.txt" "row %02d"\r\n' "$i"; done; } | ini fixfull
+cp "$work/fixfull/setup.ini" "$work/fixfull.before"
+for blocks in 0 1; do
+  out=$( (trap '' XFSZ; ulimit -f "$blocks"; "$check" "$work/fixfull" --fix) 2>&1)
+  code=$?
+  { [ "$code" -eq 2 ] && grep -q 'File too large; nothing was changed$' <<<"$out" &&
+    cmp -s "$work/fixfull/setup.ini" "$work/fixfull.before" &&
+    [ "$(ls "$work/fixfull")" = "$(printf 'Readme.txt\nsetup.ini')" ]; } ||
+    fails "--fix with writes limited to $blocks KiB -> $code, or left the folder changed: $out"
+done
 { printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"D/f%d.txt"\r\n' "$i"; done; } | ini fixmany
 expect 0 '^  and 30 more$' -- "$work/fixmany" --fix
 

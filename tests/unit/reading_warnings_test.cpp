@@ -49,6 +49,9 @@ const std::vector<WarningCase> kCases = {
      "[SystemSettings]\r\nOkButton=OK\r\nOkButton=\"" + std::string(21, 'x') + "\"\r\n" + kFiles,
      {}},
     {"a second section with only comments", kFiles + "[Files]\r\n; nothing\r\n", {}},
+    {"a second section whose line has no name, which the section call still lists",
+     kFiles + "[Files]\r\n=x\r\n",
+     {{kSecondSection, 3, kBoth, {"Files", "1", "1"}}}},
     // The UTF-8 mark
     {"a UTF-8 mark before a comment",
      "\xEF\xBB\xBF; notes\r\n" + kFiles,
@@ -116,6 +119,12 @@ const std::vector<WarningCase> kCases = {
     {"UTF-16 BE that lost its mark",
      Utf16(kFiles, true).substr(2),
      {{kUtf16WithoutMark, 0, kBoth, {"BE"}}}},
+    {"a character Windows-1252 lacks in a comment", Utf16("; \xA9\r\n", false) + Utf16(kFiles, false).substr(2), {}},
+    {"a NUL byte behind a UTF-8 mark: the line as Wine reads it",
+     "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=\xC3\xA9" + std::string("\0x", 2) + "\r\n" + kFiles,
+     {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", "yes"}},
+      {kUtf8ReadAsAnsi, 3, kWindows, {std::string("\xC3\xA9\0x", 4), std::string("\xC3\x83\xC2\xA9\0x", 6), "", "yes", "yes"}},
+      {kNulByte, 3, kBoth, {"WindowTitle=\xC3\xA9"}}}},
     {"a character Windows-1252 lacks",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0\xA9\x03\"\0", 24),
      {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "?", "\xCE\xA9"}}}},
@@ -334,12 +343,12 @@ TEST(Findings, WordsOfTheTable) {
         {"a\xC3\xA9", "a\xC3\x83\xC2\xA9", "\xCE\xA9", "yes", "yes"}},
        "This is UTF-8 text, which Windows reads as ANSI bytes: \"a\xC3\xA9\" shows as "
        "\"a\xC3\x83\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
-       "text without them, then save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
+       "text without \xCE\xA9, then save the file as UTF-16 LE (Notepad's \"UTF-16 LE\"; "
        "lanterpick-check --fix does it)."},
       {{kUtf8BeyondWindows1252, 3, kBoth, {"\xCE\xA9", "\xC3\x8E\xC2\xA9", "\xCE\xA9", "", ""}},
        "This is UTF-8 text, which Windows reads as ANSI bytes: \"\xCE\xA9\" shows as "
        "\"\xC3\x8E\xC2\xA9\". Windows-1252 cannot hold \xCE\xA9, which no save shows. Write the "
-       "text without them."},
+       "text without \xCE\xA9."},
       {{kUtf8LineInAnsiFile,
         2,
         kBoth,

@@ -75,6 +75,7 @@ const std::vector<EncodingCase> kEncodings = {
      {}},  // Windows reads no line of it
     {"UTF-16 LE without its mark", Le("[Files]\r\n\"a\"\r\n"), kWrittenUtf16NoMark, 0, 0, kNone,
      false, {}, {}},
+    {"a third of the units with a NUL: no UTF-16", Le("xy") + "abcdefgh", kWrittenAscii, 0, 0, kNone, false, {}, {}},
     {"short UTF-16 LE without its mark", Le("x=1"), kWrittenUtf16NoMark, 0, 0, kNone, false, {},
      {}},
     {"UTF-16 LE without its mark, one unit in 8 with a NUL low byte (U+0100)",
