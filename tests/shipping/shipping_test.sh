@@ -216,14 +216,15 @@ refused "a label over 16 characters" 'holds 16' \
 interrupted_image() {
   env --default-signal=INT setsid scripts/make-disc "$work/big" --iso "$work/big.iso" >"$work/big.log" 2>&1 &
   local pid=$! seen=false
-  for _ in $(seq 1 300); do
+  for _ in $(seq 1 1200); do
     compgen -G "$work/.big.iso.*.partial" >/dev/null && seen=true && break
     sleep 0.05
   done
   kill -INT -- "-$pid" 2>/dev/null
   wait "$pid"
   local status=$?
-  echo "exit status $status"
+  cat "$work/big.log"
+  echo "exit status $status, the image's temporary file seen: $seen"
   $seen && [ "$status" -eq 130 ] && ! compgen -G "$work/.big.iso.*.partial" >/dev/null && [ ! -e "$work/big.iso" ]
 }
 disc big
