@@ -306,8 +306,10 @@ a path of 120 characters@mkdir $aaa; touch $aaa/$(printf 'b%.0s' $(seq 1 55)).tx
 ΣΊΣΥΦΟΣ.txt beside σίσυφος.txt@touch 'ΣΊΣΥΦΟΣ.txt' 'σίσυφος.txt'@
 ROWS
 disc_row linked "ln -s disc ../link"
-check "make-disc refuses, changing nothing: a folder that is a link" \
-  unchanged scripts/make-disc "$row/link" --iso "$row/disc.iso"
+for link in link link// link/.; do
+  check "make-disc refuses, changing nothing: a folder that is a link, given as $link" \
+    unchanged scripts/make-disc "$row/$link" --iso "$row/disc.iso"
+done
 # A file that only an attribute kept beside it (as Wine keeps hidden and system) leaves out of the
 # launcher's list here, in a folder without INI: the disc keeps no such attribute.
 if touch "$work/probe" && setfattr -n user.DOSATTRIB -v '"0x2"' "$work/probe" 2>/dev/null; then
