@@ -18,7 +18,7 @@ find_name() {
 }
 
 # case_clashes FOLDER LIST: writes to LIST every pair of paths below FOLDER that Windows would
-# take as one ("Docs and docs"), one pair a line; false when the folder cannot be listed.
+# take as one ("Docs and docs"), each pair ended by a NUL; false when the folder cannot be listed.
 case_clashes() {
   local folder=$1 list=$2 path key
   local -A seen=()
@@ -27,10 +27,21 @@ case_clashes() {
   while IFS= read -r -d '' path; do
     key=${path^^}
     if [ -n "${seen[$key]+set}" ]; then
-      printf '%s and %s\n' "${seen[$key]}" "$path" >>"$list"
+      printf '%s and %s\0' "${seen[$key]}" "$path" >>"$list"
     else
       seen[$key]=$path
     fi
   done <"$list.all"
   rm -f "$list.all"
+}
+
+# visible_lines: records ended by NULs in, one line each out, in UTF-8: a byte that is no UTF-8
+# and a control character are shown as \xHH, as lanterpick-check shows them, so a name with a
+# line break or an escape sequence in it stays one line and cannot act on the terminal.
+visible_lines() {
+  perl -0 -ne 'use Encode;
+    chomp;
+    my $text = decode("UTF-8", $_, sub { sprintf "\\x%02X", shift });
+    $text =~ s/([\x00-\x1F\x7F-\x9F])/sprintf "\\x%02X", ord $1/ge;
+    print encode("UTF-8", $text), "\n";'
 }

@@ -7,9 +7,9 @@ le() {
 }
 
 # exe_problem FILE: prints why FILE is no whole 32-bit Windows GUI program ("empty", "a folder",
-# "not a Windows program", ...); prints nothing when it is one.
+# "not a Windows program", "a DLL, not a program", ...); prints nothing when it is one.
 exe_problem() {
-  local file=$1 size pe machine sections optional magic subsystem table i end cert_at cert_size
+  local file=$1 size pe machine flags sections optional magic subsystem table i end cert_at cert_size
   if [ -d "$file" ]; then echo "a folder"; return; fi
   if [ ! -f "$file" ]; then echo "not a file"; return; fi
   if [ ! -r "$file" ]; then echo "unreadable"; return; fi
@@ -23,11 +23,21 @@ exe_problem() {
   fi
   machine=$(le "$file" $((pe + 4)) 2)
   sections=$(le "$file" $((pe + 6)) 2)
+  flags=$(le "$file" $((pe + 22)) 2)
   optional=$(le "$file" $((pe + 20)) 2)
   magic=$(le "$file" $((pe + 24)) 2)
   subsystem=$(le "$file" $((pe + 24 + 68)) 2)
   if [ "$machine" != 332 ] || [ "$magic" != 267 ]; then
     printf 'not a 32-bit Windows program (machine 0x%x)\n' "$machine"
+    return
+  fi
+  # Windows starts only an image marked executable, and never a DLL (IMAGE_FILE_DLL, 0x2000).
+  if (((flags & 0x2000) != 0)); then
+    echo "a DLL, not a program"
+    return
+  fi
+  if (((flags & 0x0002) == 0)); then
+    echo "not a program: its header lacks the executable-image mark (IMAGE_FILE_EXECUTABLE_IMAGE)"
     return
   fi
   if [ "$subsystem" != 2 ]; then

@@ -7,7 +7,8 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 work=$(mktemp -d)
-trap '! mountpoint -q "$work/stick" || umount "$work/stick"; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+trap 'for m in "$work/stick" "$work/full/out"; do ! mountpoint -q "$m" || umount "$m"; done
+  chmod -R u+w "$work"; rm -rf "$work"' EXIT
 passed=0
 failed=0
 skipped=0
@@ -142,6 +143,10 @@ check "--force replaces an author's file named as --out" signed_from "$row/pw.tx
 printf '\xFF\xFE' >"$work/password-utf16.txt"
 iconv -f UTF-8 -t UTF-16LE "$work/password" >>"$work/password-utf16.txt"
 check "a password file in UTF-8 with a mark" signed_from "$work/password-mark.txt" "$work/mark.exe"
+check "a password file that is a pipe, <(...)" signed_from <(cat "$work/password") "$work/pipe.exe"
+mkfifo "$work/password.fifo"
+timeout 60 bash -c "cat '$work/password' >'$work/password.fifo'" &
+check "a password file that is a FIFO" signed_from "$work/password.fifo" "$work/fifo.exe"
 check "a password file in UTF-16 LE with its mark" signed_from "$work/password-utf16.txt" "$work/utf16.exe"
 
 # The author's icon: three images in, the same three out of the built exe.
@@ -211,14 +216,15 @@ refused "a label over 16 characters" 'holds 16' \
 interrupted_image() {
   env --default-signal=INT setsid scripts/make-disc "$work/big" --iso "$work/big.iso" >"$work/big.log" 2>&1 &
   local pid=$! seen=false
-  for _ in $(seq 1 300); do
+  for _ in $(seq 1 1200); do
     compgen -G "$work/.big.iso.*.partial" >/dev/null && seen=true && break
     sleep 0.05
   done
   kill -INT -- "-$pid" 2>/dev/null
   wait "$pid"
   local status=$?
-  echo "exit status $status"
+  cat "$work/big.log"
+  echo "exit status $status, the image's temporary file seen: $seen"
   $seen && [ "$status" -eq 130 ] && ! compgen -G "$work/.big.iso.*.partial" >/dev/null && [ ! -e "$work/big.iso" ]
 }
 disc big
@@ -235,7 +241,8 @@ refused "a label ISO 9660 cannot hold" 'does not fit ISO 9660' \
 # What make-disc refuses before it writes anything. Each row: a copy of the example without its
 # autorun.inf in $row/disc, made as the row says (in that folder, with $exe the built launcher),
 # then make-disc with an image beside it and the row's arguments; the row's folder must be left
-# exactly as it was.
+# exactly as it was, and where the row gives one, this line must be in what it said, which is
+# all UTF-8.
 disc_row() { # NAME SETUP
   row="$work/rows/$1"
   mkdir -p "$row"
@@ -244,11 +251,24 @@ disc_row() { # NAME SETUP
   (cd "$row/disc" && exe="$root/build/win/lanterpick.exe" root="$root" eval "$2")
 }
 utf8_ini='printf "[SystemSettings]\r\nWindowTitle=Relev\xc3\xa9s c\xc3\xb4tiers\r\n[Files]\r\n\"Readme.txt\"\r\n\"Redme.txt\"\r\n" >setup.ini'
-while IFS='@' read -r name setup args; do
+# A DLL, and the launcher with its header's executable-image mark (0x0002) taken out.
+printf 'int __stdcall DllMainCRTStartup(void *a, unsigned b, void *c) { return 1; }\n' >"$work/dll.c"
+i686-w64-mingw32-gcc -shared -mwindows -nostdlib -o "$work/dll.dll" "$work/dll.c" \
+  -Wl,-e,_DllMainCRTStartup@12
+cp build/win/lanterpick.exe "$work/not-executable.exe"
+pe=$(od -An -tu4 -j60 -N4 "$work/not-executable.exe" | tr -d ' ')
+flags=$(($(od -An -tu2 -j$((pe + 22)) -N2 "$work/not-executable.exe" | tr -d ' ') & ~2))
+printf '%b' "$(printf '\\x%02x\\x%02x' $((flags & 255)) $((flags >> 8)))" |
+  dd of="$work/not-executable.exe" bs=1 seek=$((pe + 22)) conv=notrunc 2>/dev/null
+aaa=$(printf 'a%.0s' $(seq 1 60))
+# says LINE LOG: LOG is all UTF-8 and holds LINE as a whole line.
+says() { iconv -f UTF-8 -t UTF-8 "$2" >/dev/null && grep -qxF -- "$1" "$2"; }
+while IFS='@' read -r name setup args said; do
   disc_row "$name" "$setup"
   eval "set -- $args"
   check "make-disc refuses, changing nothing: $name" \
     unchanged scripts/make-disc "$row/disc" --iso "$row/disc.iso" "$@"
+  [ -z "$said" ] || check "make-disc names why, in UTF-8: $name" says "$said" "$work/last.log"
 done <<ROWS
 a Setup.exe cut short by a full stick@head -c 45056 "\$exe" >Setup.exe; chmod 600 Setup.exe@
 a Setup.exe cut short, readable by all@head -c 45056 "\$exe" >Setup.exe@
@@ -256,6 +276,8 @@ an empty Setup.exe@: >Setup.exe@
 a folder named SETUP.EXE@mkdir SETUP.EXE@
 a text file as Setup.exe@echo hello >Setup.exe@
 a console program as Setup.exe@cp "\$root/build/win/lanterpick-check.exe" Setup.exe@
+a DLL as Setup.exe@cp "$work/dll.dll" Setup.exe@@make-disc: $work/rows/a DLL as Setup.exe/disc/Setup.exe is a DLL, not a program; the launcher must be a 32-bit Windows GUI program: put the signed or branded one there, or remove it for the default; nothing was written
+a program not marked executable as Setup.exe@cp "$work/not-executable.exe" Setup.exe@@make-disc: $work/rows/a program not marked executable as Setup.exe/disc/Setup.exe is not a program: its header lacks the executable-image mark (IMAGE_FILE_EXECUTABLE_IMAGE); the launcher must be a 32-bit Windows GUI program: put the signed or branded one there, or remove it for the default; nothing was written
 a folder named AUTORUN.INF, forced@mkdir AUTORUN.INF@--force
 a name with a bar@touch 'a|b.txt'@
 a name with angle brackets@touch 'x<y>.txt'@
@@ -278,11 +300,38 @@ the image inside the folder@:@--iso "\$row/disc/disc.iso"
 a FIFO@mkfifo Docs/pipe@
 a symbolic link@ln -s Readme.txt Link.txt@
 an emoji name@touch \$'\\U0001F600.txt'@
+a name that is no UTF-8@touch \$'ans\\xe9.txt'@@  ans\xE9.txt: the name is not UTF-8, so Joliet cannot keep it as written
+a name with a line break@touch \$'new\\nline.txt'@@  "new\x0Aline.txt": Windows does not allow "\x0A" in a file name, so no one can open it there. Rename it.
+a path of 120 characters@mkdir $aaa; touch $aaa/$(printf 'b%.0s' $(seq 1 55)).txt@@  $aaa/$(printf 'b%.0s' $(seq 1 55)).txt: the path is 120 characters; Joliet holds 119
 ΣΊΣΥΦΟΣ.txt beside σίσυφος.txt@touch 'ΣΊΣΥΦΟΣ.txt' 'σίσυφος.txt'@
 ROWS
 disc_row linked "ln -s disc ../link"
-check "make-disc refuses, changing nothing: a folder that is a link" \
-  unchanged scripts/make-disc "$row/link" --iso "$row/disc.iso"
+for link in link link// link/.; do
+  check "make-disc refuses, changing nothing: a folder that is a link, given as $link" \
+    unchanged scripts/make-disc "$row/$link" --iso "$row/disc.iso"
+done
+# A file that only an attribute kept beside it (as Wine keeps hidden and system) leaves out of the
+# launcher's list here, in a folder without INI: the disc keeps no such attribute.
+if touch "$work/probe" && setfattr -n user.DOSATTRIB -v '"0x2"' "$work/probe" 2>/dev/null; then
+  while IFS='@' read -r name attribute said; do
+    disc_row "$name" "rm setup.ini; echo private >Private.txt
+      setfattr -n user.DOSATTRIB -v '\"$attribute\"' Private.txt"
+    check "make-disc refuses, changing nothing: $name" \
+      unchanged scripts/make-disc "$row/disc" --iso "$row/disc.iso"
+    check "make-disc names why, in UTF-8: $name" says "$said" "$work/last.log"
+  done <<'ROWS'
+a file hidden by user.DOSATTRIB@0x2@  Private.txt: hidden on this machine (user.DOSATTRIB), which no disc keeps: the launcher would list it there
+a system file by user.DOSATTRIB@0x4@  Private.txt: a system file on this machine (user.DOSATTRIB), which no disc keeps: the launcher would list it there
+ROWS
+else
+  echo "SKIPPED: files hidden by user.DOSATTRIB (this file system keeps no user attributes)"
+  skipped=$((skipped + 4))
+fi
+# The longest path Joliet holds here, 119 characters, goes on the disc (one more is refused above).
+disc_row longest "mkdir $aaa; echo x >$aaa/$(printf 'b%.0s' $(seq 1 54)).txt"
+check "a path of 119 characters is in the image's Joliet tree" bash -c "scripts/make-disc '$row/disc' \
+  --iso '$row/disc.iso' && $(declare -f joliet); joliet '$row/disc.iso' '$row/joliet' &&
+  diff -r '$row/disc' '$row/joliet'"
 
 # What it ships when told to, and what a full stick leaves.
 disc_row included "printf 'key' >me.p12; mkdir .well-known; echo a >.well-known/about.txt"
@@ -307,9 +356,31 @@ if mount -t tmpfs -o size=64k,mode=755 lanterpick-stick "$row" 2>/dev/null; then
   check "and once there is room, the whole launcher goes in" bash -c \
     "scripts/make-disc '$row/disc' && cmp '$row/disc/Setup.exe' build/win/lanterpick.exe"
   umount "$row"
+  # An image whose destination is too full: refused before the folder gets its launcher, so the
+  # next run, once there is room, needs no --force.
+  row="$work/full"
+  mkdir -p "$row/out"
+  mount -t tmpfs -o size=300k,mode=755 lanterpick-full "$row/out"
+  cp -r examples/disc "$row/disc"
+  rm "$row/disc/autorun.inf"
+  head -c 100K /dev/zero >"$row/out/filler"
+  check "make-disc refuses, changing nothing: an image's destination too full" \
+    unchanged scripts/make-disc "$row/disc" --iso "$row/out/disc.iso"
+  check "make-disc names why: an image's destination too full" says \
+    "make-disc: $row/out: disc.iso would take 524288 bytes, and 204800 are free; make room, nothing was written" \
+    "$work/last.log"
+  rm "$row/out/filler"
+  mount -o remount,size=600k "$row/out"
+  check "and once there is room, the image is written, holding the folder" bash -c \
+    "scripts/make-disc '$row/disc' --iso '$row/out/disc.iso' && $(declare -f joliet) &&
+      joliet '$row/out/disc.iso' '$row/joliet' && diff -r '$row/disc' '$row/joliet'"
+  check "and a run again keeps the autorun.inf it wrote, byte for byte" bash -c \
+    "cp '$row/disc/autorun.inf' '$row/autorun.before' && scripts/make-disc '$row/disc' &&
+      cmp '$row/disc/autorun.inf' '$row/autorun.before'"
+  umount "$row/out"
 else
-  echo "SKIPPED: make-disc on a full stick (mounting a small file system needs root)"
-  skipped=$((skipped + 2))
+  echo "SKIPPED: make-disc on a full stick and a full destination (mounting needs root)"
+  skipped=$((skipped + 6))
 fi
 
 # The signed and the branded launcher start under Wine and show their dialog.
@@ -337,15 +408,16 @@ check "selects it and saves a screenshot" bash -c "grep -qx 'selected: 1' '$work
 
 # The author edited the copy in the preview's folder and previews it: it is kept, byte for byte,
 # and its UTF-16 title is printed as the dialog shows it.
-mkdir -p "$work/edited/disc"
+rm -r "$work/preview/disc"
+mkdir "$work/preview/disc"
 { printf '\xFF\xFE'; printf '[SystemSettings]\r\nWindowTitle=Relev\xe9s c\xf4tiers\r\n[Files]\r\n"notes.txt"\r\n' |
-  iconv -f WINDOWS-1252 -t UTF-16LE; } >"$work/edited/disc/setup.ini"
-echo "the author's own words" >"$work/edited/disc/notes.txt"
-cp -r "$work/edited/disc" "$work/edited-before"
+  iconv -f WINDOWS-1252 -t UTF-16LE; } >"$work/preview/disc/setup.ini"
+echo "the author's own words" >"$work/preview/disc/notes.txt"
+cp -r "$work/preview/disc" "$work/edited-before"
 check "the demo of a folder inside its own preview" bash -c \
-  "scripts/demo '$work/edited/disc' --into '$work/edited' >'$work/edited.log'"
-check "keeps every file of it" bash -c "diff -r '$work/edited-before' '$work/edited/disc' | \
-  grep -vx 'Only in $work/edited/disc: Setup.exe' | { ! grep .; }"
+  "scripts/demo '$work/preview/disc' --into '$work/preview' >'$work/edited.log'"
+check "keeps every file of it" bash -c "diff -r '$work/edited-before' '$work/preview/disc' | \
+  grep -vx 'Only in $work/preview/disc: Setup.exe' | { ! grep .; }"
 check "and prints its title in UTF-8" grep -qx 'demo: dialog: Relevés côtiers' "$work/edited.log"
 row="$work/holder"
 mkdir -p "$row"
@@ -356,6 +428,15 @@ row="$work/letters"
 mkdir -p "$row"
 echo "Dear reader," >"$row/letter.txt"
 check "the demo refuses to preview into an author's folder, changing nothing" \
+  unchanged scripts/demo examples/disc --into "$row"
+cp -r examples/disc "$row/src"
+check "the demo refuses to preview into the folder that holds its source, changing nothing" \
+  unchanged scripts/demo "$row/src" --into "$row"
+row="$work/discs"
+mkdir -p "$row"
+cp -r examples/disc "$row/disc"
+echo "the author's only copy" >"$row/disc/notes.txt"
+check "the demo refuses a folder holding only a disc folder no preview made, changing nothing" \
   unchanged scripts/demo examples/disc --into "$row"
 
 # Every script answers --help with its usage, writing nothing and starting nothing.
