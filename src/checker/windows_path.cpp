@@ -57,12 +57,6 @@ NameProblem NameProblemOf(const std::string& name) {
   return kNameFine;
 }
 
-const char* NameProblemKind(NameProblem problem) {
-  static const char* const kKinds[] = {"", "forbidden-character", "device-name",
-                                       "trailing-dot-or-space"};
-  return kKinds[problem];
-}
-
 std::string ForbiddenCharacterIn(const std::string& name) {
   const size_t at = ForbiddenAt(name);
   if (at == std::string::npos) return "";

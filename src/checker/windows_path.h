@@ -15,10 +15,6 @@ enum NameProblem {
 // The first problem a single name (one segment of a path, in Windows-1252) has.
 NameProblem NameProblemOf(const std::string& name);
 
-// The name's problem as the checker's JSON calls it: "forbidden-character", "device-name",
-// "trailing-dot-or-space"; "" for none.
-const char* NameProblemKind(NameProblem problem);
-
 // The first character of the name Windows forbids, shown as it is or as \xNN; "" when none.
 std::string ForbiddenCharacterIn(const std::string& name);
 

@@ -67,26 +67,24 @@ TEST(WindowsPath, NamesAFolderCannotHoldOnWindows) {
   const struct {
     const char* name;
     NameProblem problem;
-    const char* kind;
     const char* forbidden;
   } cases[] = {
-      {"Readme.txt", kNameFine, "", ""},
-      {"a|b.txt", kForbiddenCharacter, "forbidden-character", "|"},
-      {"back\\slash", kForbiddenCharacter, "forbidden-character", "\\"},
-      {"bell\x07", kForbiddenCharacter, "forbidden-character", "\\x07"},
-      {"PRN", kDeviceName, "device-name", ""},
-      {"Aux.Readme.txt", kDeviceName, "device-name", ""},
-      {"LPT\xB9", kDeviceName, "device-name", ""},
-      {"com\xB3.txt", kDeviceName, "device-name", ""},
-      {"COM\xB9\xB9", kNameFine, "", ""},
-      {"name.", kTrailingDotOrSpace, "trailing-dot-or-space", ""},
-      {"name ", kTrailingDotOrSpace, "trailing-dot-or-space", ""},
-      {"D\xE9marrer.ini", kNameFine, "", ""},
+      {"Readme.txt", kNameFine, ""},
+      {"a|b.txt", kForbiddenCharacter, "|"},
+      {"back\\slash", kForbiddenCharacter, "\\"},
+      {"bell\x07", kForbiddenCharacter, "\\x07"},
+      {"PRN", kDeviceName, ""},
+      {"Aux.Readme.txt", kDeviceName, ""},
+      {"LPT\xB9", kDeviceName, ""},
+      {"com\xB3.txt", kDeviceName, ""},
+      {"COM\xB9\xB9", kNameFine, ""},
+      {"name.", kTrailingDotOrSpace, ""},
+      {"name ", kTrailingDotOrSpace, ""},
+      {"D\xE9marrer.ini", kNameFine, ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_EQ(c.problem, NameProblemOf(c.name));
-    EXPECT_STREQ(c.kind, NameProblemKind(NameProblemOf(c.name)));
     EXPECT_EQ(c.forbidden, ForbiddenCharacterIn(c.name));
   }
 }
