@@ -1,6 +1,8 @@
 // Text as the launcher's ANSI functions see it (Windows-1252), from and to the host's encodings.
 #include "checker/ansi_text.h"
 
+#include <cstdio>
+
 #include "config/text_rules.h"
 
 const char kUtf8MarkBytes[] = "\xEF\xBB\xBF";
@@ -169,6 +171,24 @@ std::string Utf8ToUtf16Le(const std::string& utf8) {
   return out;
 }
 
+std::string ShownText(const std::string& text, bool keepBreaks) {
+  std::string out;
+  ForEachUtf8(text, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    const unsigned char c = static_cast<unsigned char>(text[at]);
+    if (sequence.length == 0) {
+      out += AnsiToUtf8(text.substr(at, sequence.invalid));
+    } else if (c < 0x20 && !(keepBreaks && (c == '\n' || c == '\r'))) {
+      char escaped[8];
+      snprintf(escaped, sizeof escaped, c == 0 ? "\\0" : "\\x%02X", c);
+      out += escaped;
+    } else {
+      out.append(text, at, sequence.length);
+    }
+    return true;
+  });
+  return out;
+}
+
 std::string ValidUtf8(const std::string& bytes) {
   std::string out;
   ForEachUtf8(bytes, 0, [&](size_t at, const Utf8Sequence& sequence) {
@@ -197,12 +217,14 @@ char AnsiUpper(char c) {
   return static_cast<char>(CaseOf(static_cast<uint8_t>(c)).upper);
 }
 
+std::string AnsiFolded(const std::string& ansi) {
+  std::string folded = ansi;
+  for (char& c : folded) c = AnsiLower(c);
+  return folded;
+}
+
 bool SameAnsiFolded(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (AnsiLower(a[i]) != AnsiLower(b[i])) return false;
-  }
-  return true;
+  return AnsiFolded(a) == AnsiFolded(b);
 }
 
 bool SameAsciiFolded(const std::string& a, const std::string& b) {

@@ -51,6 +51,10 @@ std::string AnsiToUtf8(const std::string& ansi);
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian);
 std::string Utf8ToUtf16Le(const std::string& utf8);
 
+// Any text as UTF-8 that shows every byte: bytes that are no UTF-8 as their Windows-1252
+// characters, control bytes as \0 and \xNN (line breaks kept where keepBreaks).
+std::string ShownText(const std::string& text, bool keepBreaks = false);
+
 // Bytes that should be UTF-8 made so: each broken sequence becomes U+FFFD.
 std::string ValidUtf8(const std::string& bytes);
 
@@ -68,6 +72,8 @@ size_t FirstUnfit(const std::string& utf8);
 char AnsiLower(char c);
 char AnsiUpper(char c);
 
+// The text under AnsiLower; names equal so are one name to Windows.
+std::string AnsiFolded(const std::string& ansi);
 // Equal under AnsiLower, as file names are on Windows.
 bool SameAnsiFolded(const std::string& a, const std::string& b);
 

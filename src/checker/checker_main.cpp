@@ -68,7 +68,7 @@ bool TakeValue(const std::string& option, const char* value, Options* o, std::st
                ? "--platform takes windows, wine or native"
                : "--platform takes windows or wine (native: only lanterpick-check.exe, on Windows)";
   } else if (option == "--program") {
-    o->program = HostArgumentInAnsi(value);
+    o->program = HostNameInAnsi(value);
     const std::string unfit = UnfitCharacters(HostTextInUtf8(value));
     if (o->program.empty() || o->program.find_first_of("\\/") != std::string::npos) {
       *why = "--program takes a file name without a folder";

@@ -328,13 +328,18 @@ std::string IniReadBy(const std::string& program) {
   return derived ? OwnName(configPath) : "";
 }
 
-// The program name that reads the INI: its name with ".exe", a lower-case first letter made a
-// capital (setup.ini: Setup.exe); "" when the launcher's rule makes that name read another, or
-// when Windows-1252 cannot hold the name, which the launcher then gets with a "?" in it.
-std::string ProgramReading(const HostEntry& ini) {
-  if (FirstUnfit(HostTextInUtf8(ini.hostName)) != std::string::npos) return "";
+// The INI's name with ".exe", a lower-case first letter made a capital: setup.ini, Setup.exe.
+std::string ProgramNamedFor(const HostEntry& ini) {
   std::string program = ini.name.substr(0, ini.name.size() - 4) + ".exe";
   program[0] = AnsiUpper(program[0]);
+  return program;
+}
+
+// The program name that reads the INI; "" when the launcher's rule makes that name read another,
+// or when Windows-1252 cannot hold the name, which the launcher then gets with a "?" in it.
+std::string ProgramReading(const HostEntry& ini) {
+  if (FirstUnfit(HostTextInUtf8(ini.hostName)) != std::string::npos) return "";
+  const std::string program = ProgramNamedFor(ini);
   return SameAnsiFolded(IniReadBy(program), ini.name) ? program : "";
 }
 
@@ -371,8 +376,7 @@ std::string UnreadableIni(const HostEntry& ini) {
            ", so a launcher of that name gets its own name with \"?\" for it and looks for " +
            AnsiToUtf8(ini.name) + "; rename the INI, or say which program with --program NAME.exe";
   }
-  std::string candidate = ini.name.substr(0, ini.name.size() - 4) + ".exe";
-  candidate[0] = AnsiUpper(candidate[0]);
+  const std::string candidate = ProgramNamedFor(ini);
   return "no program name reads the folder's INI " + ShownName(ini) +
          ": the launcher takes its own name up to the first \".exe\" and adds \".ini\", so " +
          AnsiToUtf8(candidate) + " reads " + AnsiToUtf8(IniReadBy(candidate)) +

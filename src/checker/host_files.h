@@ -24,8 +24,8 @@ std::vector<HostEntry> ListHostFolder(const std::string& folder);
 // Every entry but "." and "..", broken links and devices too, in no particular order.
 std::vector<HostEntry> ListEveryHostEntry(const std::string& folder);
 
-// A host name as the launcher's ANSI functions see it: UTF-8 turned into Windows-1252, and
-// bytes that are no UTF-8 taken as Windows-1252 already.
+// A host name or command-line argument as the launcher's ANSI functions see it: UTF-8 turned into
+// Windows-1252, and bytes that are no UTF-8 taken as Windows-1252 already.
 std::string HostNameInAnsi(const std::string& hostName);
 
 bool IsHostFolder(const std::string& path);
@@ -34,9 +34,6 @@ bool IsHostFolder(const std::string& path);
 bool IsHostPlainFile(const std::string& path);
 
 bool HostPathExists(const std::string& path);
-
-// A command-line argument in the launcher's code page: Unix hands it over in UTF-8.
-std::string HostArgumentInAnsi(const char* argument);
 
 // A host path or argument in UTF-8, for the report: bytes that are no UTF-8 shown as
 // Windows-1252 characters.

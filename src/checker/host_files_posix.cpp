@@ -120,10 +120,6 @@ bool IsHostPlainFile(const std::string& path) {
   return StatOf(path, &info) && S_ISREG(info.st_mode);
 }
 
-std::string HostArgumentInAnsi(const char* argument) {
-  return HostNameInAnsi(argument);
-}
-
 std::string HostTextInUtf8(const std::string& text) {
   return IsValidUtf8(text) ? text : AnsiToUtf8(text);
 }

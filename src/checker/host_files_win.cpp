@@ -31,7 +31,7 @@ std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {
 }
 
 std::string HostNameInAnsi(const std::string& hostName) {
-  return hostName;  // the A functions name files in the ANSI code page
+  return hostName;  // the A functions and main's arguments are in the ANSI code page
 }
 
 bool IsHostFolder(const std::string& path) {
@@ -43,10 +43,6 @@ bool IsHostPlainFile(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES &&
          !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE));
-}
-
-std::string HostArgumentInAnsi(const char* argument) {
-  return argument;  // main's arguments come in the ANSI code page
 }
 
 std::string HostTextInUtf8(const std::string& text) {

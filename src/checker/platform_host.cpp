@@ -25,12 +25,6 @@ struct FolderIndex {
   std::unordered_map<std::string, size_t> byName;  // the first of names that fold alike
 };
 
-std::string Folded(const std::string& ansi) {
-  std::string folded = ansi;
-  for (char& c : folded) c = AnsiLower(c);
-  return folded;
-}
-
 struct HostState {
   ReadingPlatform platform = kReadAsWindows;
   std::string folder;
@@ -50,7 +44,7 @@ const FolderIndex& IndexOf(const std::string& hostFolder) {
   FolderIndex& index = State.listed[hostFolder];
   index.entries = ListEveryHostEntry(hostFolder);
   for (size_t i = 0; i < index.entries.size(); ++i) {
-    index.byName.emplace(Folded(index.entries[i].name), i);
+    index.byName.emplace(AnsiFolded(index.entries[i].name), i);
   }
   return index;
 }
@@ -58,7 +52,7 @@ const FolderIndex& IndexOf(const std::string& hostFolder) {
 // The entry Windows finds under that name in a host folder, or null.
 const HostEntry* EntryNamed(const std::string& hostFolder, const std::string& ansiName) {
   const FolderIndex& index = IndexOf(hostFolder);
-  auto found = index.byName.find(Folded(ansiName));
+  auto found = index.byName.find(AnsiFolded(ansiName));
   return found == index.byName.end() ? nullptr : &index.entries[found->second];
 }
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 
 #include "checker/ansi_text.h"
 
@@ -157,24 +156,6 @@ std::string JsonName(const Finding& name) {
 }
 
 }  // namespace
-
-std::string ShownText(const std::string& text, bool keepBreaks) {
-  std::string out;
-  ForEachUtf8(text, 0, [&](size_t at, const Utf8Sequence& sequence) {
-    const unsigned char c = static_cast<unsigned char>(text[at]);
-    if (sequence.length == 0) {
-      out += AnsiToUtf8(text.substr(at, sequence.invalid));
-    } else if (c < 0x20 && !(keepBreaks && (c == '\n' || c == '\r'))) {
-      char escaped[8];
-      snprintf(escaped, sizeof escaped, c == 0 ? "\\0" : "\\x%02X", c);
-      out += escaped;
-    } else {
-      out.append(text, at, sequence.length);
-    }
-    return true;
-  });
-  return out;
-}
 
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report) {
   std::string out = HeadingAsText(heading, report) + VerdictAsText(report);

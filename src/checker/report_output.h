@@ -15,9 +15,5 @@ struct ReportHeading {
 // More warnings, notes or changes by --fix than this are counted, not listed.
 constexpr size_t kShownFindings = 100;
 
-// Any text as UTF-8 that shows every byte: bytes that are no UTF-8 as their Windows-1252
-// characters, control bytes as \0 and \xNN (line breaks kept where keepBreaks).
-std::string ShownText(const std::string& text, bool keepBreaks = false);
-
 std::string ReportAsText(const ReportHeading& heading, const FolderReport& report);
 std::string ReportAsJson(const ReportHeading& heading, const FolderReport& report);

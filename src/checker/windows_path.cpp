@@ -1,8 +1,6 @@
 // How Windows finds a file by name, and the names it cannot open or hold.
 #include "checker/windows_path.h"
 
-#include <cstdio>
-
 #include "checker/ansi_text.h"
 
 namespace {
@@ -60,11 +58,7 @@ NameProblem NameProblemOf(const std::string& name) {
 std::string ForbiddenCharacterIn(const std::string& name) {
   const size_t at = ForbiddenAt(name);
   if (at == std::string::npos) return "";
-  const unsigned char c = static_cast<unsigned char>(name[at]);
-  if (c >= 0x20) return std::string(1, name[at]);
-  char shown[8];
-  snprintf(shown, sizeof shown, c == 0 ? "\\0" : "\\x%02X", c);
-  return shown;
+  return ShownText(name.substr(at, 1));
 }
 
 WindowsPath ResolveWindowsPath(const std::string& path) {
