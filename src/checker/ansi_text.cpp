@@ -28,6 +28,12 @@ char FromUnicode(uint32_t unit) {
   return unit <= 0xFF ? static_cast<char>(unit) : '?';
 }
 
+// A UTF-16 unit as the conversion to Windows-1252 writes it.
+char ToAnsi(uint32_t unit) {
+  const char exact = FromUnicode(unit);
+  return exact != '?' || unit == '?' ? exact : BestFitOf(unit);
+}
+
 void AppendUtf8(uint32_t unit, std::string& out) {
   static const uint8_t kLeads[] = {0, 0xC0, 0xE0, 0xF0};
   const int more = unit < 0x80 ? 0 : unit < 0x800 ? 1 : unit < 0x10000 ? 2 : 3;
@@ -117,7 +123,7 @@ uint32_t AnsiToUnicode(uint8_t byte) {
 std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian) {
   std::string out;
   for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-    out += FromUnicode(Utf16UnitAt(bytes, i, bigEndian));
+    out += ToAnsi(Utf16UnitAt(bytes, i, bigEndian));
   return out;
 }
 
@@ -139,7 +145,8 @@ Utf8Sequence Utf8SequenceAt(const std::string& utf8, size_t i) {
 std::string Utf8ToAnsi(const std::string& utf8) {
   std::string out;
   ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
-    out += sequence.length > 0 ? FromUnicode(sequence.codePoint) : '?';
+    if (sequence.codePoint > 0xFFFF) out += '?';  // the first of its two UTF-16 units
+    out += sequence.length > 0 ? ToAnsi(sequence.codePoint) : '?';
     return true;
   });
   return out;

@@ -39,10 +39,14 @@ void ForEachUtf8(const std::string& utf8, size_t from, Visit visit) {
 // The UTF-16 unit whose two bytes start at at.
 uint32_t Utf16UnitAt(const std::string& bytes, size_t at, bool bigEndian);
 
-// Unicode text to Windows-1252, as Wine converts it: what the code page lacks becomes '?', and
-// so does each broken UTF-8 sequence.
+// Unicode text to Windows-1252, as Windows and Wine convert it: a character the code page lacks
+// becomes its best fit, or '?' where it has none; so does each UTF-16 unit of a character beyond
+// U+FFFF, and each broken UTF-8 sequence becomes one '?'.
 std::string Utf8ToAnsi(const std::string& utf8);
 std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian);
+
+// The byte the conversion writes for a UTF-16 unit code page 1252 lacks: its best fit, or '?'.
+char BestFitOf(uint32_t unit);
 
 std::string AnsiToUtf8(const std::string& ansi);
 

@@ -73,8 +73,8 @@ constexpr KindWords kWords[] = {
                 "today.",
      MARKS_ADVICE},
     {kBeyondWindows1252, "beyond-windows-1252",
-     "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows each as \"?\" "
-     "(\"{2}\"), whatever the file is saved as.",
+     "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows \"{2}\", "
+     "whatever the file is saved as.",
      "Write the text without {3}."},
     {kNulByte, "nul-byte",
      "This line holds a NUL byte: Wine ends the line there, reading \"{1}\"; what Windows does is "
@@ -178,8 +178,8 @@ constexpr KindWords kWords[] = {
      "{2#Put the file itself there.|Remove it.}"},
     {kNameBeyondWindows1252, "not-in-windows-1252",
      "\"{1}\": Windows-1252 cannot hold {2}{4# as written here (its accent kept apart from its "
-     "letter, as macOS writes names)|}, so the launcher lists it as \"{3}\" and cannot open that "
-     "name (\"?\" is a wildcard).",
+     "letter, as macOS writes names)|}, so the launcher lists it as \"{3}\" and cannot open it by "
+     "that name.",
      "Rename it{4# with each accented letter as one character|}."},
     {kUnreadIni, "unread-ini",
      "The launcher reads {1}, which is not in the folder, so it lists its folder instead, though "

@@ -165,8 +165,8 @@ bool HoldsAccentApart(const std::string& utf8) {
   return found;
 }
 
-// A row of folder mode whose name Windows-1252 cannot hold: the launcher lists it with a "?" for
-// each such character and then cannot open it.
+// A row of folder mode whose name Windows-1252 cannot hold: the launcher lists it with a near
+// letter or a "?" for each such character and then cannot open it.
 void CheckRowName(const HostEntry& entry, FolderReport* report) {
   const std::string name = HostTextInUtf8(entry.hostName), unfit = UnfitCharacters(name);
   if (unfit.empty()) return;
@@ -336,7 +336,7 @@ std::string ProgramNamedFor(const HostEntry& ini) {
 }
 
 // The program name that reads the INI; "" when the launcher's rule makes that name read another,
-// or when Windows-1252 cannot hold the name, which the launcher then gets with a "?" in it.
+// or when Windows-1252 cannot hold the name, which the launcher then gets otherwise.
 std::string ProgramReading(const HostEntry& ini) {
   if (FirstUnfit(HostTextInUtf8(ini.hostName)) != std::string::npos) return "";
   const std::string program = ProgramNamedFor(ini);
@@ -373,7 +373,7 @@ std::string UnreadableIni(const HostEntry& ini) {
   if (!unfit.empty()) {
     return "no program name reads the folder's INI " + ShownName(ini) +
            ": Windows-1252 cannot hold " + unfit +
-           ", so a launcher of that name gets its own name with \"?\" for it and looks for " +
+           ", so a launcher of that name gets its own name otherwise and looks for " +
            AnsiToUtf8(ini.name) + "; rename the INI, or say which program with --program NAME.exe";
   }
   const std::string candidate = ProgramNamedFor(ini);

@@ -201,6 +201,9 @@ printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"
 expect 0 '^Fix: nothing to mend in setup.ini$' -- "$work/ansi" --fix
 expect_no_warnings "$work/ansi"
 expect_no_warnings "$work/utf16le"
+# Windows writes a full-width quote as a plain one: the row then has four quotes and no longer reads.
+printf '[Files]\r\n"Readme.txt" "Say ＂hello＂ here"\r\n' | utf16 UTF-16LE '\xFF\xFE' | ini bestfit
+expect 1 '^  \[Syntax Error\] line 2: .*"Readme.txt" "Say "hello" here"$' -- "$work/bestfit"
 expect_no_warnings "$(dirname "$0")/../../examples/disc"
 
 
@@ -379,9 +382,9 @@ expect_whole 1 unfit --strict --json <<'EXPECTED'
   "message": null,
   "problems": [],
   "warnings": [
-    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe?.txt\" and cannot open that name (\"?\" is a wildcard). Rename it with each accented letter as one character."},
+    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe´.txt\" and cannot open it by that name. Rename it with each accented letter as one character."},
     {"line": null, "kind": "device-name", "concerns": ["windows"], "text": "\"lpt³\": Windows 10 and earlier take LPT³ for a device, with or without an extension, so no one can open it there. Rename it."},
-    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"?mega.txt\" and cannot open that name (\"?\" is a wildcard). Rename it."}
+    {"line": null, "kind": "not-in-windows-1252", "concerns": ["windows", "wine"], "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"Omega.txt\" and cannot open it by that name. Rename it."}
   ],
   "warningsNotListed": 0,
   "notes": [],
@@ -391,22 +394,22 @@ expect_whole 1 unfit --strict --json <<'EXPECTED'
   "width": 48,
   "widthIsDefault": true,
   "rows": [
-    {"path": "?mega.txt", "text": "?mega.txt", "description": "", "keepOpenAllowed": true},
-    {"path": "Cafe?.txt", "text": "Cafe?.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Cafe´.txt", "text": "Cafe´.txt", "description": "", "keepOpenAllowed": true},
     {"path": "lpt³", "text": "lpt³", "description": "", "keepOpenAllowed": true},
-    {"path": "naïve.txt", "text": "naïve.txt", "description": "", "keepOpenAllowed": true}
+    {"path": "naïve.txt", "text": "naïve.txt", "description": "", "keepOpenAllowed": true},
+    {"path": "Omega.txt", "text": "Omega.txt", "description": "", "keepOpenAllowed": true}
   ],
   "underWine": null,
   "leftOut": [],
   "names": [
-    {"path": "Café.txt", "problem": "not-in-windows-1252", "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe?.txt\" and cannot open that name (\"?\" is a wildcard). Rename it with each accented letter as one character."},
+    {"path": "Café.txt", "problem": "not-in-windows-1252", "text": "\"Café.txt\": Windows-1252 cannot hold é as written here (its accent kept apart from its letter, as macOS writes names), so the launcher lists it as \"Cafe´.txt\" and cannot open it by that name. Rename it with each accented letter as one character."},
     {"path": "lpt³", "problem": "device-name", "text": "\"lpt³\": Windows 10 and earlier take LPT³ for a device, with or without an extension, so no one can open it there. Rename it."},
-    {"path": "Ωmega.txt", "problem": "not-in-windows-1252", "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"?mega.txt\" and cannot open that name (\"?\" is a wildcard). Rename it."}
+    {"path": "Ωmega.txt", "problem": "not-in-windows-1252", "text": "\"Ωmega.txt\": Windows-1252 cannot hold Ω, so the launcher lists it as \"Omega.txt\" and cannot open it by that name. Rename it."}
   ]
 }
 EXPECTED
 expect_whole 2 omega <<'EXPECTED'
-lanterpick-check: no program name reads the folder's INI Ωmega.ini: Windows-1252 cannot hold Ω, so a launcher of that name gets its own name with "?" for it and looks for ?mega.ini; rename the INI, or say which program with --program NAME.exe
+lanterpick-check: no program name reads the folder's INI Ωmega.ini: Windows-1252 cannot hold Ω, so a launcher of that name gets its own name otherwise and looks for Omega.ini; rename the INI, or say which program with --program NAME.exe
 EXPECTED
 expect_whole 2 twoini <<'EXPECTED'
 lanterpick-check: the folder holds SETUP.INI and setup.ini, one name to Windows, which compares names without regard to case: a copy keeps only one of them; remove all but one
@@ -427,7 +430,7 @@ Rows open from: the launcher's current folder (relative paths)
 Rows at 48 characters (the default list width; --width W for another):
   Readme.txt
 EXPECTED
-expect 2 '^lanterpick-check: --program: Windows-1252 cannot hold Ω, so the launcher would get its own name as \?mega.exe; take a name without it$' -- "$work/omega" --program Ωmega.exe
+expect 2 '^lanterpick-check: --program: Windows-1252 cannot hold Ω, so the launcher would get its own name as Omega.exe; take a name without it$' -- "$work/omega" --program Ωmega.exe
 expect_whole 2 missing$'\xe9' <<'EXPECTED'
 lanterpick-check: no such folder: missingé
 EXPECTED

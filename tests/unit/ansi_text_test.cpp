@@ -13,7 +13,10 @@ TEST(AnsiText, Utf8ToWindows1252) {
       {"\xE2\x82\xAC", "\x80"},          // the euro sign lives at 0x80
       {"\xC5\xA0\xC5\xB8", "\x8A\x9F"},  // Š Ÿ
       {"\xE4\xB8\xAD", "?"},             // not in the code page
-      {"\xF0\x9F\x99\x82", "?"},         // nor outside the basic plane
+      {"\xF0\x9F\x99\x82", "??"},        // beyond U+FFFF: one for each of its two UTF-16 units
+      {"\xC5\x81\xC5\x91\xCE\xA9", "LoO"},  // Ł ő Ω: the best fits Windows writes for them
+      {"\xEF\xBC\x82\xEF\xBC\xBC", "\"\\"},  // full-width " and \ become the plain ones
+      {"\xEF\xBB\xBF", "?"},             // a byte-order mark has no best fit
       {"\xC3", "?"},                     // cut short
       {"\x80x", "?x"},                   // not a lead byte
       {"\xC2\x81", "\x81"},              // an undefined byte keeps its place
@@ -33,6 +36,7 @@ TEST(AnsiText, Utf16InBothByteOrders) {
   EXPECT_EQ("A\xE9\x80?", Utf16ToAnsi(std::string("A\0\xE9\0\xAC\x20\x2D\x4E", 8), false));
   EXPECT_EQ("A\xE9", Utf16ToAnsi(std::string("\0A\0\xE9", 4), true));
   EXPECT_EQ("A", Utf16ToAnsi(std::string("A\0\x42", 3), false));  // an odd byte is dropped
+  EXPECT_EQ("L\"??", Utf16ToAnsi(std::string("\x01\x41\xFF\x02\xD8\x3D\xDE\x42", 8), true));
 }
 
 // As CharLowerBuffA and CharUpperBuffA change the letters of Windows-1252.

@@ -129,10 +129,10 @@ const std::vector<WarningCase> kCases = {
       {kNulByte, 3, kBoth, {"WindowTitle=\xC3\xA9"}}}},
     {"a character Windows-1252 lacks",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0\xA9\x03\"\0", 24),
-     {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "?", "\xCE\xA9"}}}},
+     {{kBeyondWindows1252, 2, kBoth, {"\xCE\xA9", "O", "\xCE\xA9"}}}},
     {"an accent kept apart from its letter, listed on it",
      std::string("\xFF\xFE[\0F\0i\0l\0e\0s\0]\0\n\0\"\0C\0a\0f\0e\0\x01\x03\"\0", 32),
-     {{kBeyondWindows1252, 2, kBoth, {"Cafe\xCC\x81", "Cafe?", "e\xCC\x81"}}}},
+     {{kBeyondWindows1252, 2, kBoth, {"Cafe\xCC\x81", "Cafe\xC2\xB4", "e\xCC\x81"}}}},
     // Section headers
     {"[ alone in [Files]",
      kFiles + "[\r\n\"a.txt\"\r\n",
@@ -395,14 +395,13 @@ TEST(Findings, WordsOfTheTable) {
       {{kRowEndsInSeparator, 2, kBoth, {"a.txt\\", "a.txt", "a.txt"}},
        "\"a.txt\\\" ends in \"\\\", so Windows looks for a folder named \"a.txt\" and cannot "
        "open the file of that name. Write \"a.txt\"."},
-      {{kNameBeyondWindows1252, 0, kBoth, {"\xCE\xA9.txt", "\xCE\xA9", "?.txt", ""}},
-       "\"\xCE\xA9.txt\": Windows-1252 cannot hold \xCE\xA9, so the launcher lists it as \"?.txt\" "
-       "and cannot open that name (\"?\" is a wildcard). Rename it."},
-      {{kNameBeyondWindows1252, 0, kBoth, {"e\xCC\x81", "e\xCC\x81", "e?", "1"}},
+      {{kNameBeyondWindows1252, 0, kBoth, {"\xCE\xA9.txt", "\xCE\xA9", "O.txt", ""}},
+       "\"\xCE\xA9.txt\": Windows-1252 cannot hold \xCE\xA9, so the launcher lists it as \"O.txt\" "
+       "and cannot open it by that name. Rename it."},
+      {{kNameBeyondWindows1252, 0, kBoth, {"e\xCC\x81", "e\xCC\x81", "e\xC2\xB4", "1"}},
        "\"e\xCC\x81\": Windows-1252 cannot hold e\xCC\x81 as written here (its accent kept apart "
-       "from its letter, as macOS writes names), so the launcher lists it as \"e?\" and cannot "
-       "open that name (\"?\" is a wildcard). Rename it with each accented letter as one "
-       "character."},
+       "from its letter, as macOS writes names), so the launcher lists it as \"e\xC2\xB4\" and "
+       "cannot open it by that name. Rename it with each accented letter as one character."},
       {{kIniCaseClash, 0, kBoth, {"SETUP.INI and setup.ini"}},
        "The folder holds SETUP.INI and setup.ini, one name to Windows, which compares names "
        "without regard to case: a copy to a disc or stick keeps only one of them, and the "
