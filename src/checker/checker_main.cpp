@@ -12,6 +12,7 @@
 #include "checker/ini_fix.h"
 #include "checker/report_output.h"
 #include "checker/system_profile.h"
+#include "checker/windows_path.h"
 
 namespace {
 
@@ -61,6 +62,20 @@ bool ParseWidth(const char* text, int* width) {
   return true;
 }
 
+// Why Windows cannot give the launcher that name; "" when it can.
+std::string UnfitProgramName(const std::string& name) {
+  switch (NameProblemOf(name)) {
+    case kForbiddenCharacter:
+      return "Windows does not allow \"" + ForbiddenCharacterIn(name) + "\" in a file name";
+    case kDeviceName:
+      return "Windows 10 and earlier take " + AnsiToUtf8(name) + " for a device";
+    case kTrailingDotOrSpace:
+      return "Windows drops the trailing dots and spaces of a file name";
+    default:
+      return "";
+  }
+}
+
 // An option that takes a value, with it; false, with why set, when the value is wrong.
 bool TakeValue(const std::string& option, const char* value, Options* o, std::string* why) {
   if (option == "--platform" && !ParsePlatform(value, &o->platform)) {
@@ -76,6 +91,8 @@ bool TakeValue(const std::string& option, const char* value, Options* o, std::st
       *why = "--program: Windows-1252 cannot hold " + unfit +
              ", so the launcher would get its own name as " + AnsiToUtf8(o->program) +
              "; take a name without it";
+    } else if (!UnfitProgramName(o->program).empty()) {
+      *why = "--program: " + UnfitProgramName(o->program) + "; take another name";
     }
   } else if (option == "--width" && !(o->widthGiven = ParseWidth(value, &o->width))) {
     *why = "--width takes a number from 0 to 1000";
