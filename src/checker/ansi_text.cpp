@@ -178,19 +178,25 @@ std::string Utf8ToUtf16Le(const std::string& utf8) {
   return out;
 }
 
+// A character as shown: a control character, C0 or C1 (which some terminals act on), escaped.
+static void AppendShown(uint32_t codePoint, bool keepBreaks, std::string& out) {
+  const bool kept = keepBreaks && (codePoint == '\n' || codePoint == '\r');
+  if ((codePoint < 0x20 && !kept) || (codePoint >= 0x80 && codePoint <= 0x9F)) {
+    char escaped[8];
+    snprintf(escaped, sizeof escaped, codePoint == 0 ? "\\0" : "\\x%02X", codePoint);
+    out += escaped;
+  } else {
+    AppendUtf8(codePoint, out);
+  }
+}
+
 std::string ShownText(const std::string& text, bool keepBreaks) {
   std::string out;
   ForEachUtf8(text, 0, [&](size_t at, const Utf8Sequence& sequence) {
-    const unsigned char c = static_cast<unsigned char>(text[at]);
-    if (sequence.length == 0) {
-      out += AnsiToUtf8(text.substr(at, sequence.invalid));
-    } else if (c < 0x20 && !(keepBreaks && (c == '\n' || c == '\r'))) {
-      char escaped[8];
-      snprintf(escaped, sizeof escaped, c == 0 ? "\\0" : "\\x%02X", c);
-      out += escaped;
-    } else {
-      out.append(text, at, sequence.length);
+    for (size_t i = at; i < at + sequence.invalid; ++i) {  // bytes that are no UTF-8
+      AppendShown(AnsiToUnicode(static_cast<uint8_t>(text[i])), keepBreaks, out);
     }
+    if (sequence.length > 0) AppendShown(sequence.codePoint, keepBreaks, out);
     return true;
   });
   return out;

@@ -59,3 +59,21 @@ TEST(AnsiText, BrokenUtf8BecomesReplacementCharacter) {
   EXPECT_EQ(std::string("a\0\xFD\xFF", 4), Utf8ToUtf16Le("a\xE9"));
   EXPECT_EQ("a\xEF\xBF\xBD\xC3\xA9", ValidUtf8("a\xE9\xC3\xA9"));
 }
+
+// What the report prints: UTF-8 that shows every byte, with no control character a terminal
+// would act on.
+TEST(AnsiText, ShownText) {
+  const struct {
+    std::string text;
+    bool keepBreaks;
+    const char* shown;
+  } cases[] = {
+      {"caf\xC3\xA9", false, "caf\xC3\xA9"},
+      {"caf\xE9 \x80", false, "caf\xC3\xA9 \xE2\x82\xAC"},  // no UTF-8: taken as Windows-1252
+      {std::string("a\0b\x1A", 4), false, "a\\0b\\x1A"},
+      {"a\r\nb", false, "a\\x0D\\x0Ab"},
+      {"a\r\nb\t", true, "a\r\nb\\x09"},
+      {"\x81\xC2\x9B\xC2\xA0", false, "\\x81\\x9B\xC2\xA0"},  // C1 controls, as bytes or UTF-8
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.shown, ShownText(c.text, c.keepBreaks)) << c.text;
+}
