@@ -181,6 +181,10 @@ constexpr KindWords kWords[] = {
      "letter, as macOS writes names)|}, so the launcher lists it as \"{3}\" and cannot open it by "
      "that name.",
      "Rename it{4# with each accented letter as one character|}."},
+    {kNameCaseClash, "case-clash",
+     "The folder holds {2}, one name to Windows, which compares names without regard to case: a "
+     "copy to a disc or stick keeps only one of them.",
+     "Rename or remove all but one."},
     {kUnreadIni, "unread-ini",
      "The launcher reads {1}, which is not in the folder, so it lists its folder instead, though "
      "the folder holds {2}.",

@@ -49,6 +49,7 @@ enum FindingKind {
   kNameTrailingDotOrSpace,
   kNameNotAFile,
   kNameBeyondWindows1252,
+  kNameCaseClash,
   kUnreadIni,
   kIniCaseClash,
   kFindingKinds

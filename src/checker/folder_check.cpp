@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <map>
 
 #include "checker/ansi_text.h"
 #include "checker/platform_host.h"
@@ -134,12 +135,46 @@ void CheckListedFile(const std::string& path, int line, FolderReport* report) {
   }
 }
 
+// The names joined: "a, b and c".
+std::string Listed(const std::vector<std::string>& names) {
+  std::string out;
+  for (size_t i = 0; i < names.size(); ++i) {
+    out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+  }
+  return out;
+}
+
 const FindingKind kNameKinds[] = {kNameNotAFile, kNameForbiddenCharacter, kNameDeviceName,
                                   kNameTrailingDotOrSpace};
 
+// The entries of one folder that are one name to Windows, which folds the case of names: Windows-
+// 1252's letters are compared as the launcher folds them, names beyond it only as written. Where
+// they are the INI the launcher reads (ini), the launcher reads whichever a copy keeps.
+void CheckCaseClashes(const std::vector<HostEntry>& entries, const std::string& shown,
+                      const std::string& ini, FolderReport* report) {
+  std::map<std::string, std::vector<std::string>> byName;
+  for (const HostEntry& entry : entries) {
+    const std::string utf8 = HostTextInUtf8(entry.hostName);
+    byName[FirstUnfit(utf8) == std::string::npos ? AnsiFolded(entry.name) : utf8].push_back(
+        shown + ShownName(entry));
+  }
+  for (auto& same : byName) {
+    if (same.second.size() < 2) continue;
+    std::sort(same.second.begin(), same.second.end());
+    if (!ini.empty() && same.first == AnsiFolded(ini)) {
+      AddFinding({kIniCaseClash, 0, kConcernsBoth, {Listed(same.second)}}, report);
+    } else {
+      report->names.push_back(
+          {kNameCaseClash, 0, kConcernsBoth, {same.second[0], Listed(same.second)}});
+    }
+  }
+}
+
 // Every entry under the folder whose name Windows cannot open or hold, or that is no file or
 // folder, found in one walk that does not follow links.
-void WalkNames(const std::string& host, const std::string& shown, FolderReport* report) {
+void WalkNames(const std::string& host, const std::string& shown, const std::string& ini,
+               FolderReport* report) {
+  CheckCaseClashes(HostFolderEntries(host), shown, ini, report);
   for (const HostEntry& entry : HostFolderEntries(host)) {
     const std::string path = shown + ShownName(entry);
     const bool fits = FirstUnfit(HostTextInUtf8(entry.hostName)) == std::string::npos;
@@ -152,7 +187,7 @@ void WalkNames(const std::string& host, const std::string& shown, FolderReport* 
       report->names.push_back({kNameNotAFile, 0, kConcernsBoth, {path, entry.link ? "1" : ""}});
     }
     if (entry.kind == kHostFolder && !entry.link) {
-      WalkNames(host + "/" + entry.hostName, path + "/", report);
+      WalkNames(host + "/" + entry.hostName, path + "/", "", report);
     }
   }
 }
@@ -300,15 +335,6 @@ std::vector<HostEntry> IniFilesIn(const std::string& folder) {
   return inis;
 }
 
-// The names joined: "a, b and c".
-std::string Listed(const std::vector<std::string>& names) {
-  std::string out;
-  for (size_t i = 0; i < names.size(); ++i) {
-    out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
-  }
-  return out;
-}
-
 // The INI files that are one name to Windows with name, by their names; empty for fewer than two.
 std::vector<std::string> SameNamedInis(const std::vector<HostEntry>& inis,
                                        const std::string& name) {
@@ -354,17 +380,6 @@ void CheckUnreadIni(const std::string& folder, FolderReport* report) {
     if (!program.empty()) programs += (programs.empty() ? "" : " or ") + AnsiToUtf8(program);
   }
   AddFinding({kUnreadIni, 0, kConcernsBoth, {report->configName, held, programs}}, report);
-}
-
-// The INI the launcher reads, where the folder holds it under two names Windows takes for one.
-void CheckIniCaseClash(const std::string& folder, const std::string& ini, FolderReport* report) {
-  std::vector<std::string> same;
-  for (const HostEntry& entry : HostFolderEntries(folder)) {
-    if (entry.kind == kHostFile && SameAnsiFolded(entry.name, ini))
-      same.push_back(ShownName(entry));
-  }
-  std::sort(same.begin(), same.end());
-  if (same.size() > 1) AddFinding({kIniCaseClash, 0, kConcernsBoth, {Listed(same)}}, report);
 }
 
 // Why no program name reads the INI.
@@ -441,10 +456,9 @@ FolderReport CheckFolder(const std::string& folder, const std::string& programNa
   report.configName = paths.derived ? AnsiToUtf8(OwnName(paths.configPath)) : "";
   RunStartUp(&report);
   const bool folderMode = paths.derived && report.mode == kFolderMode;
-  WalkNames(folder, "", &report);
+  WalkNames(folder, "", paths.derived ? OwnName(paths.configPath) : "", &report);
   if (folderMode) JudgeFolderEntries(folder, OwnName(paths.programPath), &report);
   PublishNames(&report);
-  if (paths.derived) CheckIniCaseClash(folder, OwnName(paths.configPath), &report);
   if (!paths.derived) {
     report.mode = kStoppedBeforeChoosing;
     report.problems.push_back(report.first);
