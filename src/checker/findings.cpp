@@ -72,6 +72,11 @@ constexpr KindWords kWords[] = {
      MORE_MARKS "which the launcher does not read, so nothing changes "
                 "today.",
      MARKS_ADVICE},
+    {kMarkStartsLine, "mark-starts-line",
+     "This line starts with a byte-order mark (U+FEFF), as where two files were joined: Windows "
+     "and Wine alike read it as text in front of \"{1}\"{2?, which is then no header, so the "
+     "whole section is lost|}.",
+     "Delete it{3? (lanterpick-check --fix does it)|}."},
     {kBeyondWindows1252, "beyond-windows-1252",
      "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows \"{2}\", "
      "whatever the file is saved as.",

@@ -19,6 +19,7 @@ enum FindingKind {
   kUtf8LineInAnsiFile,
   kMarksHideHeader,
   kMarksBeforeText,
+  kMarkStartsLine,
   kBeyondWindows1252,
   kNulByte,
   kUnmeasuredBlank,

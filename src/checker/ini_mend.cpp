@@ -11,10 +11,14 @@
 
 namespace {
 
-// The first word of UTF-8 text that goes beyond ASCII.
+// The first word of UTF-8 text that goes beyond ASCII, a mark (U+FEFF) aside.
 std::string FirstWordBeyondAscii(const std::string& utf8) {
-  const size_t at = FirstBeyondAscii(utf8);
-  return at == std::string::npos ? "" : WordAround(utf8, at);
+  size_t found = std::string::npos;
+  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    if (sequence.length != 1 && sequence.codePoint != 0xFEFF) found = at;
+    return found == std::string::npos;
+  });
+  return found == std::string::npos ? "" : WordAround(utf8, found);
 }
 
 // The encoding Windows reads as written, for every character the author wrote.
@@ -94,6 +98,17 @@ std::string UnknownText(const std::string& bytes, const FileEncoding& written) {
          "), though the file starts with a UTF-8 mark: the text they stand for is not known";
 }
 
+// A mark at the start of a later line is never meant: it goes.
+void MendMarkedLines(IniMend* mend) {
+  const ProfileFile profile = ReadProfile(mend->bytes, kWindowsReading);
+  for (int line : MarkedProfileLines(profile, mend->bytes)) {
+    mend->changes.push_back("line " + std::to_string(line) +
+                            ": removed the byte-order mark at its start, which Windows and Wine "
+                            "read as text");
+  }
+  mend->bytes = WithoutMarkedLines(profile, mend->bytes);
+}
+
 // In a [Files] line of the file, the path between the first two quotes gets \ for /.
 void MendSlashes(IniMend* mend) {
   std::string& bytes = mend->bytes;
@@ -129,6 +144,7 @@ bool MendIni(const std::string& bytes, IniMend* mend, std::string* why) {
   if (!why->empty()) return false;
   mend->bytes = bytes;
   MendEncoding(bytes, written, mend);
+  MendMarkedLines(mend);
   MendSlashes(mend);
   return true;
 }

@@ -193,6 +193,31 @@ int ProfileLineAt(const ProfileFile& file, size_t offset) {
   return line;
 }
 
+// The mark as the file's lines are written: UTF-16 LE behind its mark, else UTF-8.
+static std::string LineMarkOf(const ProfileFile& file) {
+  return file.mark == kUtf16LeMark ? kUtf16LeMarkBytes : kUtf8MarkBytes;
+}
+
+std::vector<int> MarkedProfileLines(const ProfileFile& file, const std::string& bytes) {
+  const std::string mark = LineMarkOf(file);
+  std::vector<int> marked;
+  for (size_t i = 1; i < file.lines.size(); ++i) {
+    if (bytes.compare(file.lines[i].start, mark.size(), mark) == 0) {
+      marked.push_back(static_cast<int>(i + 1));
+    }
+  }
+  return marked;
+}
+
+std::string WithoutMarkedLines(const ProfileFile& file, const std::string& bytes) {
+  const std::vector<int> marked = MarkedProfileLines(file, bytes);
+  std::string out = bytes;
+  for (auto line = marked.rbegin(); line != marked.rend(); ++line) {
+    out.erase(file.lines[*line - 1].start, LineMarkOf(file).size());
+  }
+  return out;
+}
+
 const ProfileKey* ProfileKeyOnLine(const ProfileFile& file, int line) {
   if (line < 1 || static_cast<size_t>(line) > file.lines.size()) return nullptr;
   for (const ProfileKey& key : file.sections[file.lines[line - 1].section].keys) {

@@ -121,10 +121,38 @@ void CheckUtf8Text(const Context& c, int line, const std::string& written, unsig
   }
 }
 
+// The part of a line's written text the launcher shows: of a [Files] line its quoted fields (the
+// parser skips what stands between and after them), of another line all but a mark before it.
+std::string ShownPart(const Context& c, int line) {
+  std::string written = c.Written(line);
+  if (written.compare(0, strlen(kUtf8MarkBytes), kUtf8MarkBytes) == 0) {
+    written.erase(0, strlen(kUtf8MarkBytes));  // a finding of its own
+  }
+  LaunchEntry row;
+  uint32_t length = 0;
+  if ((c.windows.RoleOf(line) != kFilesLine && c.wine.RoleOf(line) != kFilesLine) ||
+      ReadFileLine(written.c_str(), static_cast<uint32_t>(written.size() + 1), &row, &length) !=
+          kEntryLine) {
+    return written;
+  }
+  return std::string(row.path) + " " + row.description;
+}
+
+// A header's text decides only which section follows, by its name: only a form feed or 0x1A
+// before its first ']' may change that.
+void CheckHeaderText(const Context& c, int line, unsigned inPlay) {
+  const ProfileLine* read = c.Line(line);
+  if (read->trimmedUnmeasured && (inPlay & kConcernsWindows) &&
+      read->text.find_first_of("\f\x1A") < read->text.find(']')) {
+    c.Add(kUnmeasuredBlank, line, kConcernsWindows);
+  }
+}
+
 // The text of a line as its author wrote it, against what the readings show of it.
 void CheckLineText(const Context& c, int line, unsigned inPlay) {
   const ProfileLine* read = c.Line(line);
-  const std::string written = c.Written(line);
+  if (read->header) return CheckHeaderText(c, line, inPlay);
+  const std::string written = ShownPart(c, line);
   const size_t invalid = c.written.invalidAt;
   if (c.written.utf8Marks > 0 && invalid != std::string::npos &&
       ProfileLineAt(c.windows.file, invalid) == line) {
@@ -204,6 +232,24 @@ void WarnOfMoreMarks(const Context& c, const char* kind, size_t marks) {
   c.Add(lost ? kMarksHideHeader : kMarksBeforeText, 1, lost ? kConcernsBoth : 0,
         {std::to_string(marks), kind, TrimmedProfileText(c.Written(1)),
          Flag(c.written.encoding == kWrittenUtf8)});
+}
+
+// A mark at the start of a later line changes what the launcher reads where the line is one it
+// reads, or where without the mark the file would read otherwise.
+void CheckMarkedLines(const Context& c) {
+  const std::vector<int> marked = MarkedProfileLines(c.windows.file, c.bytes);
+  if (marked.empty()) return;
+  const Reading unmarked =
+      ReadAs(WithoutMarkedLines(c.windows.file, c.bytes), kWindowsReading);
+  const bool readsOtherwise = unmarked.roles != c.windows.roles;
+  const size_t mark = MarkLength(c.windows.file.mark == kUtf16LeMark ? kUtf16LeMark : kUtf8Mark);
+  for (int line : marked) {
+    const ProfileLine* read = c.windows.Line(line);
+    const std::string text =
+        TrimmedProfileText(WrittenText(c.bytes, read->start + mark, read->end, c.written));
+    c.Add(kMarkStartsLine, line, readsOtherwise || c.InPlay(line) ? kConcernsBoth : 0,
+          {text, Flag(unmarked.Line(line)->header), c.Fixable()});
+  }
 }
 
 void WarnOfUtf8Mark(const Context& c, bool loses) {
@@ -338,6 +384,7 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
       CheckJoinedEquals(c, line);
     }
   }
+  CheckMarkedLines(c);
   CheckSettings(c);
   CheckLaterSections(c, kSettingsSection);
   CheckLaterSections(c, kFilesSection);
