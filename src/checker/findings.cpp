@@ -192,8 +192,10 @@ constexpr KindWords kWords[] = {
      "Rename or remove all but one."},
     {kUnreadIni, "unread-ini",
      "The launcher reads {1}, which is not in the folder, so it lists its folder instead, though "
-     "the folder holds {2}.",
-     "{3?Name the launcher {3}, or rename|Rename} the INI to {1}."},
+     "the folder holds {2}{4#, which holds neither [Files] nor [SystemSettings], as another "
+     "program's INI would|}.",
+     "{4#If it is the launcher's, rename it to {1}.|{3?Name the launcher {3}, or rename|Rename} "
+     "the INI to {1}.}"},
     {kIniCaseClash, "ini-case-clash",
      "The folder holds {1}, one name to Windows, which compares names without regard to case: a "
      "copy to a disc or stick keeps only one of them, and the launcher reads whichever that is.",

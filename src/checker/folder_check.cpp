@@ -369,17 +369,33 @@ std::string ProgramReading(const HostEntry& ini) {
   return SameAnsiFolded(IniReadBy(program), ini.name) ? program : "";
 }
 
-// Folder mode, where the folder holds an INI: the program would read another.
+// Whether an INI holds [Files] or [SystemSettings] as Windows or Wine reads it.
+bool HoldsLauncherSection(const std::string& bytes) {
+  for (ProfileDialect dialect : {kWindowsReading, kWineReading}) {
+    const ProfileFile file = ReadProfile(bytes, dialect);
+    if (FindProfileSection(file, kFilesSection) || FindProfileSection(file, kSettingsSection)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Folder mode, where the folder holds an INI: the program would read another. A note only where
+// no INI holds a section the launcher reads, as another program's INI would.
 void CheckUnreadIni(const std::string& folder, FolderReport* report) {
   const std::vector<HostEntry> inis = IniFilesIn(folder);
   if (inis.empty()) return;
   std::string held, programs;
+  bool launchers = false;
   for (const HostEntry& ini : inis) {
     const std::string program = ProgramReading(ini);
     held += (held.empty() ? "" : ", ") + ShownName(ini);
     if (!program.empty()) programs += (programs.empty() ? "" : " or ") + AnsiToUtf8(program);
+    launchers |= HoldsLauncherSection(ReadHostBytes(folder + "/" + ini.hostName));
   }
-  AddFinding({kUnreadIni, 0, kConcernsBoth, {report->configName, held, programs}}, report);
+  AddFinding({kUnreadIni, 0, launchers ? kConcernsBoth : 0,
+              {report->configName, held, programs, launchers ? "" : "1"}},
+             report);
 }
 
 // Why no program name reads the INI.

@@ -342,6 +342,10 @@ expect 2 "no program name reads the folder's INI setup.exe.ini: .* so Setup.exe.
 expect 0 '^Program: Setup.exe \(the name setup.ini calls for' -- "$work/exeini2"
 expect 0 '\{"line": null, "kind": "unread-ini", "concerns": \["windows", "wine"\], "text": "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, though the folder holds setup.ini. Name the launcher Setup.exe, or rename the INI to start.ini."\}' -- "$work/unread" --program Start.exe --json
 expect 0 '^Fix: no INI to mend: the launcher lists the folder$' -- "$work/unread" --program Start.exe --fix
+# Another program's INI beside a launcher in folder mode is a note, which --strict lets pass.
+mkdir "$work/game" && printf '[Settings]\r\nVolume=7\r\n' >"$work/game/game.ini"
+notes=$("$check" "$work/game" --program Setup.exe --strict --json | jq -r '.warnings, [.notes[].kind]')
+[ "$notes" = "$(printf '[]\n[\n  "unread-ini"\n]')" ] || fails "another program's INI: $notes"
 expect_whole 1 unread --program Start.exe --strict <<'EXPECTED'
 Folder:  unread
 Program: Start.exe

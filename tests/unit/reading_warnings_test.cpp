@@ -447,6 +447,10 @@ TEST(Findings, WordsOfTheTable) {
       {{kUnreadIni, 0, kBoth, {"start.ini", "setup.exe.ini", ""}},
        "The launcher reads start.ini, which is not in the folder, so it lists its folder instead, "
        "though the folder holds setup.exe.ini. Rename the INI to start.ini."},
+      {{kUnreadIni, 0, kNote, {"setup.ini", "game.ini", "Game.exe", "1"}},
+       "The launcher reads setup.ini, which is not in the folder, so it lists its folder instead, "
+       "though the folder holds game.ini, which holds neither [Files] nor [SystemSettings], as "
+       "another program's INI would. If it is the launcher's, rename it to setup.ini."},
       {{kValueLengthWraps, 2, kWindows, {"Author", "65537", "1", ""}},
        "Author is 65537 bytes long; Windows reads a value's length modulo 65,536, so it reads 1 "
        "of them, and Wine all. Shorten it."},
