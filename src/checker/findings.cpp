@@ -1,6 +1,8 @@
 // The words of every kind of finding, in one table, and the pieces of text findings quote.
 #include "checker/findings.h"
 
+#include <cstdio>
+
 #include "checker/ansi_text.h"
 
 namespace {
@@ -278,13 +280,27 @@ bool IsAccentApart(uint32_t codePoint) {
   return codePoint >= 0x300 && codePoint <= 0x36F;
 }
 
+// A space or format character beyond Windows-1252, which no screen shows: named by its number.
+static bool IsUnseen(uint32_t codePoint) {
+  const uint32_t kRanges[][2] = {{0x1680, 0x1680}, {0x2000, 0x200F}, {0x2028, 0x202F},
+                                 {0x205F, 0x206F}, {0x3000, 0x3000}, {0xFEFF, 0xFEFF}};
+  for (const auto& range : kRanges) {
+    if (codePoint >= range[0] && codePoint <= range[1]) return true;
+  }
+  return false;
+}
+
 std::string UnfitCharacters(const std::string& utf8) {
   std::string listed;
   size_t previous = 0;
   ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
     // An accent kept apart from its letter is shown on it.
     const size_t from = IsAccentApart(sequence.codePoint) ? previous : at;
-    const std::string character = utf8.substr(from, at + sequence.length - from);
+    char number[12];
+    snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(sequence.codePoint));
+    const std::string character = IsUnseen(sequence.codePoint)
+                                      ? std::string(number)
+                                      : utf8.substr(from, at + sequence.length - from);
     if (!FitsAnsi(sequence.codePoint) &&  // ASCII and broken sequences (0) fit
         (", " + listed + ",").find(", " + character + ",") == std::string::npos) {
       listed += (listed.empty() ? "" : ", ") + character;

@@ -358,6 +358,10 @@ TEST(Findings, CharactersWindows1252Lacks) {
       {"e\xCC\x80 and e\xCC\x80", "e\xCC\x80"},
       {"x\xCD\xAF", "x\xCD\xAF"},  // U+036F, the last of them
       {"x\xCD\xB0", "\xCD\xB0"},   // U+0370, a letter of its own
+      // Spaces and format characters no screen shows, by number: U+200B, U+FEFF, U+3000, U+1680
+      {"a\xE2\x80\x8B b\xEF\xBB\xBF\xE2\x80\x8B\xE3\x80\x80\xE1\x9A\x80",
+       "U+200B, U+FEFF, U+3000, U+1680"},
+      {"\xE2\x80\x90\xE2\x81\xB0", "\xE2\x80\x90, \xE2\x81\xB0"},  // U+2010, U+2070 show
   };
   for (const auto& c : cases) EXPECT_EQ(c.unfit, UnfitCharacters(c.text)) << c.text;
 }
