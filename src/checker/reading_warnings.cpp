@@ -314,10 +314,13 @@ void CheckSettings(const Context& c) {
     const std::string name = AnsiToUtf8(key->name);
     const int longest = LongestTextSetting(SettingKey(i));
     if (IsSizeSetting(SettingKey(i))) CheckButtonSize(c, *key);
-    // Over its limit as written, but within it as read: the quotes took the last byte.
+    // Over its limit as written, but within it as read: the quotes took the last byte. UTF-8
+    // text is measured once saved as its own advice says, when it is shorter.
     const std::string read = CopiedProfileValue(key->value, TEXT_ROOM(longest));
+    const ProfileLine* line = c.windows.Line(key->line);
     if (longest > 0 && UnquotedProfileValue(key->value).size() > static_cast<size_t>(longest) &&
-        read.size() <= static_cast<size_t>(longest)) {
+        read.size() <= static_cast<size_t>(longest) &&
+        !WindowsShowsBytesOtherwise(c.bytes, line->start, line->end, c.written)) {
       c.Add(kQuotedTextOneOver, key->line, kConcernsWindows,
             {name, std::to_string(longest + 1), std::to_string(longest)});
     }
