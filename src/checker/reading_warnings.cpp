@@ -247,8 +247,9 @@ void CheckMarkedLines(const Context& c) {
     const ProfileLine* read = c.windows.Line(line);
     const std::string text =
         TrimmedProfileText(WrittenText(c.bytes, read->start + mark, read->end, c.written));
+    const ProfileLine* meant = unmarked.Line(line);  // none where the mark was all the line held
     c.Add(kMarkStartsLine, line, readsOtherwise || c.InPlay(line) ? kConcernsBoth : 0,
-          {text, Flag(unmarked.Line(line)->header), c.Fixable()});
+          {text, Flag(meant != nullptr && meant->header), c.Fixable()});
   }
 }
 

@@ -51,6 +51,13 @@ std::string Utf16(const std::string& ansi) {
   return out;
 }
 
+// Little-endian UTF-16 with its byte-order mark, from UTF-16 text.
+std::string Utf16(const std::u16string& text) {
+  std::string out = "\xFF\xFE";
+  for (char16_t c : text) out += static_cast<char>(c & 0xFF), out += static_cast<char>(c >> 8);
+  return out;
+}
+
 std::string Utf8(const std::string& ansi) {
   const std::wstring wide = Wide(ansi);
   std::string out(wide.size() * 3, '\0');
@@ -94,6 +101,21 @@ const HostileCase kCases[] = {
      "Caf\xE9 \x80",
      nullptr,
      {"r\xE9sum\xE9.txt"}},
+    // What Windows-1252 lacks becomes its best fit (Ł L, ő o, Ω O), else '?' for each UTF-16 unit;
+    // a full-width quote becomes a plain one and breaks its row.
+    {"utf16-best-fits",
+     [] {
+       return Utf16(u"[SystemSettings]\r\nWindowTitle=\u0141\u0151 \u03A9 \U0001F600\r\n[Files]\r\n"
+                    u"\"a.txt\"\r\n");
+     },
+     "Lo O ??",
+     nullptr,
+     {"a.txt"}},
+    {"utf16-full-width-quote",
+     [] { return Utf16(u"[Files]\r\n\"a.txt\" \"say \uFF02hi\uFF02\"\r\n"); },
+     "Syntax Error",
+     "",
+     {}},
     {"utf8-with-byte-order-mark",
      [] { return "\xEF\xBB\xBF" + Utf8(kAccented); },
      "Caf\xE9 \x80",
