@@ -17,6 +17,9 @@ TEST(AnsiText, Utf8ToWindows1252) {
       {"\xC5\x81\xC5\x91\xCE\xA9", "LoO"},  // Ł ő Ω: the best fits Windows writes for them
       {"\xEF\xBC\x82\xEF\xBC\xBC", "\"\\"},  // full-width " and \ become the plain ones
       {"\xEF\xBB\xBF", "?"},             // a byte-order mark has no best fit
+      {"\xF0\x9F\xBC\x82", "??"},        // U+1FF02 has none, though U+FF02 has one
+      {"\xF1\x80\x80\x80", "??"},        // U+40000: a lead from F1 on
+      {"\x80\x80\x80\x80", "????"},      // no lead: each continuation byte on its own
       {"\xC3", "?"},                     // cut short
       {"\x80x", "?x"},                   // not a lead byte
       {"\xC2\x81", "\x81"},              // an undefined byte keeps its place
