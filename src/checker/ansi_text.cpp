@@ -29,9 +29,9 @@ char FromUnicode(uint32_t unit) {
 }
 
 // A UTF-16 unit as the conversion to Windows-1252 writes it.
-char ToAnsi(uint32_t unit) {
+char ToAnsi(uint32_t unit, bool bestFit) {
   const char exact = FromUnicode(unit);
-  return exact != '?' || unit == '?' ? exact : BestFitOf(unit);
+  return exact != '?' || unit == '?' || !bestFit ? exact : BestFitOf(unit);
 }
 
 void AppendUtf8(uint32_t unit, std::string& out) {
@@ -120,10 +120,10 @@ uint32_t AnsiToUnicode(uint8_t byte) {
   return byte;
 }
 
-std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian) {
+std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian, bool bestFit) {
   std::string out;
   for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-    out += ToAnsi(Utf16UnitAt(bytes, i, bigEndian));
+    out += ToAnsi(Utf16UnitAt(bytes, i, bigEndian), bestFit);
   return out;
 }
 
@@ -142,11 +142,11 @@ Utf8Sequence Utf8SequenceAt(const std::string& utf8, size_t i) {
   return {lead.length, codePoint, 0};
 }
 
-std::string Utf8ToAnsi(const std::string& utf8) {
+std::string Utf8ToAnsi(const std::string& utf8, bool bestFit) {
   std::string out;
   ForEachUtf8(utf8, 0, [&](size_t, const Utf8Sequence& sequence) {
     if (sequence.codePoint > 0xFFFF) out += '?';  // the first of its two UTF-16 units
-    out += sequence.length > 0 ? ToAnsi(sequence.codePoint) : '?';
+    out += sequence.length > 0 ? ToAnsi(sequence.codePoint, bestFit) : '?';
     return true;
   });
   return out;

@@ -40,10 +40,11 @@ void ForEachUtf8(const std::string& utf8, size_t from, Visit visit) {
 uint32_t Utf16UnitAt(const std::string& bytes, size_t at, bool bigEndian);
 
 // Unicode text to Windows-1252, as Windows and Wine convert it: a character the code page lacks
-// becomes its best fit, or '?' where it has none; so does each UTF-16 unit of a character beyond
-// U+FFFF, and each broken UTF-8 sequence becomes one '?'.
-std::string Utf8ToAnsi(const std::string& utf8);
-std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian);
+// becomes its best fit, or '?' where it has none (or where bestFit is false); so does each UTF-16
+// unit of a character beyond U+FFFF, and each broken UTF-8 sequence becomes one '?'. Either way
+// each UTF-16 unit becomes one byte.
+std::string Utf8ToAnsi(const std::string& utf8, bool bestFit = true);
+std::string Utf16ToAnsi(const std::string& bytes, bool bigEndian, bool bestFit = true);
 
 // The byte the conversion writes for a UTF-16 unit code page 1252 lacks: its best fit, or '?'.
 char BestFitOf(uint32_t unit);

@@ -83,6 +83,10 @@ constexpr KindWords kWords[] = {
      "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows \"{2}\", "
      "whatever the file is saved as.",
      "Write the text without {3}."},
+    {kLookAlike, "look-alike",
+     "\"{1}\" holds {2}: characters that look like plain ones but are others to Windows and Wine, "
+     "so the line does not read as it looks.",
+     "Type the plain ones in their place."},
     {kNulByte, "nul-byte",
      "This line holds a NUL byte: Wine ends the line there, reading \"{1}\"; what Windows does is "
      "not known.",
@@ -280,8 +284,13 @@ bool IsAccentApart(uint32_t codePoint) {
   return codePoint >= 0x300 && codePoint <= 0x36F;
 }
 
-// A space or format character beyond Windows-1252, which no screen shows: named by its number.
-static bool IsUnseen(uint32_t codePoint) {
+std::string CodePointName(uint32_t codePoint) {
+  char number[12];
+  snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
+  return number;
+}
+
+bool IsUnseen(uint32_t codePoint) {
   const uint32_t kRanges[][2] = {{0x1680, 0x1680}, {0x2000, 0x200F}, {0x2028, 0x202F},
                                  {0x205F, 0x206F}, {0x3000, 0x3000}, {0xFEFF, 0xFEFF}};
   for (const auto& range : kRanges) {
@@ -296,10 +305,8 @@ std::string UnfitCharacters(const std::string& utf8) {
   ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
     // An accent kept apart from its letter is shown on it.
     const size_t from = IsAccentApart(sequence.codePoint) ? previous : at;
-    char number[12];
-    snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(sequence.codePoint));
     const std::string character = IsUnseen(sequence.codePoint)
-                                      ? std::string(number)
+                                      ? CodePointName(sequence.codePoint)
                                       : utf8.substr(from, at + sequence.length - from);
     if (!FitsAnsi(sequence.codePoint) &&  // ASCII and broken sequences (0) fit
         (", " + listed + ",").find(", " + character + ",") == std::string::npos) {

@@ -117,8 +117,10 @@ void MendSlashes(IniMend* mend) {
   for (const SectionLine& line : ProfileSectionLines(profile, kFilesSection)) {
     LaunchEntry entry;
     uint32_t length = 0;
-    const uint32_t room = static_cast<uint32_t>(line.text.size() + 1);
-    if (ReadFileLine(line.text.c_str(), room, &entry, &length) != kEntryLine ||
+    // The line as written, where only a real '/' is one.
+    const std::string text = TrimmedProfileText(profile.lines[line.line - 1].text);
+    const uint32_t room = static_cast<uint32_t>(text.size() + 1);
+    if (ReadFileLine(text.c_str(), room, &entry, &length) != kEntryLine ||
         std::string(entry.path).find('/') == std::string::npos) {
       continue;
     }

@@ -50,10 +50,13 @@ uint32_t UnitAt(const std::string& bytes, size_t at, Decoding decoding) {
   return static_cast<uint8_t>(bytes[at]);
 }
 
-std::string DecodeLine(const std::string& bytes, size_t start, size_t end, Decoding decoding) {
+std::string DecodeLine(const std::string& bytes, size_t start, size_t end, Decoding decoding,
+                       bool bestFit) {
   const std::string raw = bytes.substr(start, end - start);
-  if (decoding == kUtf8Bytes) return Utf8ToAnsi(raw);
-  if (decoding == kUtf16Le || decoding == kUtf16Be) return Utf16ToAnsi(raw, decoding == kUtf16Be);
+  if (decoding == kUtf8Bytes) return Utf8ToAnsi(raw, bestFit);
+  if (decoding == kUtf16Le || decoding == kUtf16Be) {
+    return Utf16ToAnsi(raw, decoding == kUtf16Be, bestFit);
+  }
   return raw;
 }
 
@@ -116,9 +119,13 @@ const char* HeaderNameEnd(const char* start, const char* end, const ReadingRules
   return close != nullptr || rules.headerNeedsBracket ? close : end;
 }
 
-// Reads one trimmed, non-empty line into the file as a header or a key.
+// Reads one trimmed, non-empty line of read.text into the file as a header or a key; shown is the
+// line with best fits, from which names and values are handed out.
 void AddLine(const char* start, const char* end, int line, const ReadingRules& rules,
-             ProfileFile& file, ProfileLine& read) {
+             const std::string& shown, ProfileFile& file, ProfileLine& read) {
+  const auto shownAt = [&](const char* at, size_t length) {
+    return shown.substr(static_cast<size_t>(at - read.text.data()), length);
+  };
   if (*start == '[') {
     if (const char* close = HeaderNameEnd(start, end, rules)) {
       const std::string name = UpToNul(start + 1, close);
@@ -131,7 +138,7 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
       return;
     }
   }
-  ProfileKey key = {std::string(), false, std::string(), line};
+  ProfileKey key = {std::string(), false, std::string(), line, std::string(), std::string()};
   const char* nameEnd = end;
   if (const void* equals = memchr(start, '=', end - start)) {
     nameEnd = static_cast<const char*>(equals);
@@ -139,8 +146,10 @@ void AddLine(const char* start, const char* end, int line, const ReadingRules& r
     read.trimmedUnmeasured |= Trim(start, nameEnd, false, true) | Trim(value, end, true, false);
     key.hasValue = true;
     key.value = UpToNul(value, end);
+    key.shownValue = shownAt(value, key.value.size());
   }
   key.name = UpToNul(start, nameEnd);
+  key.shownName = shownAt(start, key.name.size());
   // A nameless key right after another nameless one is dropped.
   std::vector<ProfileKey>& keys = file.sections.back().keys;
   if (nameEnd == start && !keys.empty() && keys.back().name.empty()) return;
@@ -259,13 +268,14 @@ ProfileFile ReadProfile(const std::string& bytes, ProfileDialect dialect) {
   for (size_t at = encoded.offset; at < bytes.size();) {
     ProfileLine read = {at, at, std::string(), false, 0, false};
     at = NextLine(bytes, at, encoded.decoding, &read.end);
-    read.text = DecodeLine(bytes, read.start, read.end, encoded.decoding);
+    read.text = DecodeLine(bytes, read.start, read.end, encoded.decoding, false);
+    const std::string shown = DecodeLine(bytes, read.start, read.end, encoded.decoding, true);
     read.section = static_cast<int>(file.sections.size() - 1);
     const char* start = read.text.data();
     const char* stop = start + read.text.size();
     read.trimmedUnmeasured = Trim(start, stop, true, true);
     if (start < stop) {
-      AddLine(start, stop, static_cast<int>(file.lines.size() + 1), rules, file, read);
+      AddLine(start, stop, static_cast<int>(file.lines.size() + 1), rules, shown, file, read);
     }
     file.lines.push_back(std::move(read));
   }
@@ -282,8 +292,12 @@ const ProfileSection* FindProfileSection(const ProfileFile& file, const std::str
 std::string ProfileString(const ProfileFile& file, const std::string& section,
                           const std::string& key, const std::string& fallback, uint32_t room) {
   const ProfileKey* found = FindProfileKey(file, section, key);
-  if (found != nullptr && found->hasValue)
-    return CopiedProfileValue(ValueAsRead(file, found->value), room);
+  if (found != nullptr && found->hasValue) {
+    const std::string value = ValueAsRead(file, found->value);
+    const size_t start = IsQuotedProfileValue(value) ? 1 : 0;
+    return ValueAsRead(file, found->shownValue)
+        .substr(start, CopiedProfileValue(value, room).size());
+  }
   std::string shortened = fallback;
   while (shortened.size() > 1 && shortened.back() == ' ') shortened.pop_back();
   return CopiedProfileValue(shortened, room);
@@ -323,8 +337,9 @@ std::vector<SectionLine> ProfileSectionLines(const ProfileFile& file,
   for (const ProfileKey& key : section.keys) {
     if (key.name.empty() && !key.hasValue) continue;
     if (!key.name.empty() && key.name[0] == ';') continue;  // a comment line
-    lines.push_back(
-        {key.hasValue ? key.name + "=" + ValueAsRead(file, key.value) : key.name, key.line});
+    lines.push_back({key.hasValue ? key.shownName + "=" + ValueAsRead(file, key.shownValue)
+                                  : key.shownName,
+                     key.line});
   }
   return lines;
 }

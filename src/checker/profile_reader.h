@@ -27,11 +27,15 @@ enum { kValueLengthWrap = 65536 };
 // Windows documents this as the most of a section GetPrivateProfileSectionA returns.
 enum { kDocumentedSectionLimit = 32767 };
 
+// Names and values as the reader matches and measures them, and as the string functions hand
+// them out: the same length, but where a character the code page lacks stands, the first holds
+// '?' (such a character is never syntax: a full-width '=' is no '='), the second its best fit.
 struct ProfileKey {
   std::string name;
   bool hasValue;      // a line without '=' is a key without a value
   std::string value;  // as written, quotes kept; a dialect's length rule applies when it is read
   int line;           // where it stands in the file, counting from 1
+  std::string shownName, shownValue;
 };
 
 struct ProfileSection {
@@ -43,7 +47,8 @@ struct ProfileSection {
 // One line of the file as a dialect read it.
 struct ProfileLine {
   size_t start, end;  // its bytes in the file, the line end left out
-  std::string text;   // those bytes decoded by the dialect into the ANSI code page, not trimmed
+  std::string text;   // those bytes decoded by the dialect into the ANSI code page, not trimmed,
+                      // with '?' for each character the code page lacks
   bool header;
   int section;  // the index in ProfileFile::sections of the section it stands in, or begins
   bool trimmedUnmeasured;  // a form feed or 0x1A was trimmed as a blank, which only Wine is

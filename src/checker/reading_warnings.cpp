@@ -175,6 +175,37 @@ void CheckLineText(const Context& c, int line, unsigned inPlay) {
   }
 }
 
+// The characters of UTF-8 text that Windows-1252 lacks but has a look-alike for (its best fit),
+// each with it: "［ for [, U+3000 for a blank".
+std::string LookAlikesIn(const std::string& utf8) {
+  std::string found;
+  ForEachUtf8(utf8, 0, [&](size_t at, const Utf8Sequence& sequence) {
+    const uint32_t c = sequence.codePoint;
+    const char fit = sequence.length > 1 && !FitsAnsi(c) ? BestFitOf(c) : '?';
+    const std::string pair = (IsUnseen(c) ? CodePointName(c) : utf8.substr(at, sequence.length)) +
+                             " for " + (fit == ' ' ? "a blank" : AnsiToUtf8(std::string(1, fit)));
+    if (fit != '?' && found.find(pair) == std::string::npos) {
+      found += (found.empty() ? "" : ", ") + pair;
+    }
+    return true;
+  });
+  return found;
+}
+
+// The file as its author sees it, each such character taken for the one it looks like: where a
+// line then plays another part, it does not read as it looks (a full-width '=' is no '=').
+void CheckLookAlikes(const Context& c) {
+  const int lines = static_cast<int>(c.windows.file.lines.size());
+  std::string looks;
+  for (int line = 1; line <= lines; ++line) looks += Utf8ToAnsi(c.Written(line)) + "\n";
+  const Reading seen = ReadAs(looks, kWindowsReading);
+  for (int line = 1; line <= lines; ++line) {
+    const std::string written = c.Written(line), alike = LookAlikesIn(written);
+    if (alike.empty() || seen.RoleOf(line) == c.windows.RoleOf(line)) continue;
+    c.Add(kLookAlike, line, kConcernsBoth, {TrimmedProfileText(written), alike});
+  }
+}
+
 // A form feed or 0x1A alone on a line of [Files] (copy a+b and DOS editors end a file so): Wine
 // reads a blank line; if Windows keeps it, [Files] gains a line without quotes.
 void CheckLoneBlankByte(const Context& c, int line) {
@@ -389,6 +420,7 @@ std::vector<Finding> ReadingFindings(const std::string& bytes) {
     }
   }
   CheckMarkedLines(c);
+  CheckLookAlikes(c);
   CheckSettings(c);
   CheckLaterSections(c, kSettingsSection);
   CheckLaterSections(c, kFilesSection);

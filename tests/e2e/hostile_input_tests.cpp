@@ -111,6 +111,18 @@ const HostileCase kCases[] = {
      "Lo O ??",
      nullptr,
      {"a.txt"}},
+    // The reader sees no syntax in them: full-width brackets make no header, full-width quotes
+    // around a value stay, as their best fits.
+    {"utf16-full-width-brackets",
+     [] { return Utf16(u"\uFF3BFiles\uFF3D\r\n\"a.txt\"\r\n"); },
+     kUnexpected,
+     kNoFilesListed,
+     {}},
+    {"utf16-full-width-quotes-around-a-title",
+     [] { return Utf16(u"[SystemSettings]\r\nWindowTitle=\uFF02Hi\uFF02\r\n[Files]\r\n\"a.txt\"\r\n"); },
+     "\"Hi\"",
+     nullptr,
+     {"a.txt"}},
     {"utf16-full-width-quote",
      [] { return Utf16(u"[Files]\r\n\"a.txt\" \"say \uFF02hi\uFF02\"\r\n"); },
      "Syntax Error",

@@ -11,6 +11,13 @@
 
 namespace {
 
+// UTF-16 LE with its mark.
+std::string Utf16Le(const std::u16string& text) {
+  std::string out = "\xFF\xFE";
+  for (char16_t c : text) out += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  return out;
+}
+
 struct StringCase {
   const char* name;
   std::string ini;
@@ -48,6 +55,14 @@ const std::vector<StringCase> kStrings = {
     {"UTF-16 with byte-order mark",
      std::string("\xFF\xFE[\0S\0]\0\n\0K\0=\0\xE9\0\xAC\x20\n\0", 20), "K", 100, "\xE9\x80"},
     {"UTF-8 without mark stays bytes", "[S]\nK=\xC3\xA9\n", "K", 100, "\xC3\xA9"},
+    // What the code page lacks is read as no syntax at all, then handed out as its best fit
+    {"best fits in a value", Utf16Le(u"[S]\nK=\u0141\u00F3d\u03A9\n"), "K", 100, "L\xF3" "dO"},
+    {"a full-width quote is no quote", Utf16Le(u"[S]\nK=\uFF02a\uFF02\n"), "K", 100, "\"a\""},
+    {"a full-width equals sign is none", Utf16Le(u"[S]\nK\uFF1Dv\n"), "K", 100, "fallback"},
+    {"full-width brackets make no header", Utf16Le(u"\uFF3BS\uFF3D\nK=v\n"), "K", 100,
+     "fallback"},
+    {"an ideographic space is no blank", Utf16Le(u"[S]\nK\u3000=v\n"), "K", 100, "fallback"},
+    {"the Kelvin sign is no K", Utf16Le(u"[S]\n\u212A=v\n"), "K", 100, "fallback"},
 };
 
 TEST(ProfileReader, StringsAsThePlatformReadsThem) {
@@ -151,6 +166,11 @@ TEST(ProfileReader, SectionLinesAreRawButForTheEqualsSign) {
   EXPECT_EQ("\"b=c.txt\" \"x = y\"", lines[1].text);
   EXPECT_EQ(5, lines[1].line);
   EXPECT_EQ("=first nameless", lines[2].text);
+  // Handed out with best fits: the launcher's own parser then sees a '/' and an '='.
+  lines = ProfileSectionLines(ReadProfile(Utf16Le(u"[Files]\n\"\uFF0Fa\" \uFF1D x\n"), kWineReading),
+                              "Files");
+  ASSERT_EQ(1u, lines.size());
+  EXPECT_EQ("\"/a\" = x", lines[0].text);
 }
 
 TEST(ProfileReader, LineNumbersCountEveryKindOfLineEnd) {

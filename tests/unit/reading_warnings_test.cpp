@@ -21,6 +21,12 @@ struct WarningCase {
   std::vector<Finding> findings;  // in the order they are found
 };
 
+std::string Utf16Le(const std::u16string& text) {
+  std::string out = "\xFF\xFE";
+  for (char16_t c : text) out += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+  return out;
+}
+
 std::string Utf16(const std::string& ascii, bool bigEndian) {
   std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
   for (char c : ascii) out += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
@@ -122,6 +128,16 @@ const std::vector<WarningCase> kCases = {
     {"two UTF-16 marks before [Files]",
      "\xFF\xFE" + Utf16(kFiles, false),
      {{kMarksHideHeader, 1, kBoth, {"2", "UTF-16", "[Files]", ""}}}},
+    // Look-alikes of the characters that make a line's structure
+    {"full-width brackets: no header, though it looks like one",
+     Utf16Le(u"\uFF3BFiles\uFF3D\r\n\"a.txt\"\r\n"),
+     {{kLookAlike, 1, kBoth, {"\xEF\xBC\xBB" "Files\xEF\xBC\xBD", "\xEF\xBC\xBB for [, \xEF\xBC\xBD for ]"}}}},
+    {"an ideographic space after a key's name: another key",
+     Utf16Le(u"[SystemSettings]\r\nWindowTitle\u3000=Disc\r\n[Files]\r\n\"a.txt\"\r\n"),
+     {{kLookAlike, 2, kBoth, {"WindowTitle\xE3\x80\x80=Disc", "U+3000 for a blank"}}}},
+    {"a full-width equals sign in a comment changes nothing",
+     Utf16Le(u"; a\uFF1Db\r\n[Files]\r\n\"a.txt\"\r\n"),
+     {}},
     // A mark at the start of a later line, as where two files were joined
     {"a mark before a later header: its section is lost",
      kFiles + "\xEF\xBB\xBF[SystemSettings]\r\nWindowTitle=Disc\r\n",
