@@ -101,10 +101,13 @@ std::string UnknownText(const std::string& bytes, const FileEncoding& written) {
 // A mark at the start of a later line is never meant: it goes.
 void MendMarkedLines(IniMend* mend) {
   const ProfileFile profile = ReadProfile(mend->bytes, kWindowsReading);
-  for (int line : MarkedProfileLines(profile, mend->bytes)) {
-    mend->changes.push_back("line " + std::to_string(line) +
-                            ": removed the byte-order mark at its start, which Windows and Wine "
-                            "read as text");
+  const size_t mark = MarkLength(profile.mark == kUtf16LeMark ? kUtf16LeMark : kUtf8Mark);
+  for (const MarkedLine& marked : MarkedProfileLines(profile, mend->bytes)) {
+    const size_t marks = marked.bytes / mark;
+    mend->changes.push_back("line " + std::to_string(marked.line) + ": removed " +
+                            (marks == 1 ? std::string("the byte-order mark")
+                                        : std::to_string(marks) + " byte-order marks") +
+                            " at its start, which Windows and Wine read as text");
   }
   mend->bytes = WithoutMarkedLines(profile, mend->bytes);
 }

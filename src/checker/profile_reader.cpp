@@ -207,22 +207,24 @@ static std::string LineMarkOf(const ProfileFile& file) {
   return file.mark == kUtf16LeMark ? kUtf16LeMarkBytes : kUtf8MarkBytes;
 }
 
-std::vector<int> MarkedProfileLines(const ProfileFile& file, const std::string& bytes) {
+std::vector<MarkedLine> MarkedProfileLines(const ProfileFile& file, const std::string& bytes) {
   const std::string mark = LineMarkOf(file);
-  std::vector<int> marked;
+  std::vector<MarkedLine> marked;
   for (size_t i = 1; i < file.lines.size(); ++i) {
-    if (bytes.compare(file.lines[i].start, mark.size(), mark) == 0) {
-      marked.push_back(static_cast<int>(i + 1));
+    size_t at = file.lines[i].start;
+    while (bytes.compare(at, mark.size(), mark) == 0) at += mark.size();
+    if (at > file.lines[i].start) {
+      marked.push_back({static_cast<int>(i + 1), at - file.lines[i].start});
     }
   }
   return marked;
 }
 
 std::string WithoutMarkedLines(const ProfileFile& file, const std::string& bytes) {
-  const std::vector<int> marked = MarkedProfileLines(file, bytes);
+  const std::vector<MarkedLine> marked = MarkedProfileLines(file, bytes);
   std::string out = bytes;
   for (auto line = marked.rbegin(); line != marked.rend(); ++line) {
-    out.erase(file.lines[*line - 1].start, LineMarkOf(file).size());
+    out.erase(file.lines[line->line - 1].start, line->bytes);
   }
   return out;
 }

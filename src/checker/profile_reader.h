@@ -84,9 +84,13 @@ std::string ValueAsRead(const ProfileFile& file, const std::string& value);
 // The number of the line that holds the byte at offset (its line end included).
 int ProfileLineAt(const ProfileFile& file, size_t offset);
 
-// The lines after the first that begin with a byte-order mark in the file's encoding (U+FEFF), as
-// where two files were joined: text to Windows and Wine alike. By number.
-std::vector<int> MarkedProfileLines(const ProfileFile& file, const std::string& bytes);
+// The lines after the first that begin with byte-order marks in the file's encoding (U+FEFF), as
+// where files were joined: text to Windows and Wine alike. By number, with the bytes they take.
+struct MarkedLine {
+  int line;
+  size_t bytes;
+};
+std::vector<MarkedLine> MarkedProfileLines(const ProfileFile& file, const std::string& bytes);
 
 // The file's bytes without those marks.
 std::string WithoutMarkedLines(const ProfileFile& file, const std::string& bytes);

@@ -122,10 +122,10 @@ void CheckUtf8Text(const Context& c, int line, const std::string& written, unsig
 }
 
 // The part of a line's written text the launcher shows: of a [Files] line its quoted fields (the
-// parser skips what stands between and after them), of another line all but a mark before it.
+// parser skips what stands between and after them), of another line all but marks before it.
 std::string ShownPart(const Context& c, int line) {
   std::string written = c.Written(line);
-  if (written.compare(0, strlen(kUtf8MarkBytes), kUtf8MarkBytes) == 0) {
+  while (written.compare(0, strlen(kUtf8MarkBytes), kUtf8MarkBytes) == 0) {
     written.erase(0, strlen(kUtf8MarkBytes));  // a finding of its own
   }
   LaunchEntry row;
@@ -268,18 +268,17 @@ void WarnOfMoreMarks(const Context& c, const char* kind, size_t marks) {
 // A mark at the start of a later line changes what the launcher reads where the line is one it
 // reads, or where without the mark the file would read otherwise.
 void CheckMarkedLines(const Context& c) {
-  const std::vector<int> marked = MarkedProfileLines(c.windows.file, c.bytes);
+  const std::vector<MarkedLine> marked = MarkedProfileLines(c.windows.file, c.bytes);
   if (marked.empty()) return;
   const Reading unmarked =
       ReadAs(WithoutMarkedLines(c.windows.file, c.bytes), kWindowsReading);
   const bool readsOtherwise = unmarked.roles != c.windows.roles;
-  const size_t mark = MarkLength(c.windows.file.mark == kUtf16LeMark ? kUtf16LeMark : kUtf8Mark);
-  for (int line : marked) {
-    const ProfileLine* read = c.windows.Line(line);
+  for (const MarkedLine& marks : marked) {
+    const ProfileLine* read = c.windows.Line(marks.line);
     const std::string text =
-        TrimmedProfileText(WrittenText(c.bytes, read->start + mark, read->end, c.written));
-    const ProfileLine* meant = unmarked.Line(line);  // none where the mark was all the line held
-    c.Add(kMarkStartsLine, line, readsOtherwise || c.InPlay(line) ? kConcernsBoth : 0,
+        TrimmedProfileText(WrittenText(c.bytes, read->start + marks.bytes, read->end, c.written));
+    const ProfileLine* meant = unmarked.Line(marks.line);  // none where marks were all it held
+    c.Add(kMarkStartsLine, marks.line, readsOtherwise || c.InPlay(marks.line) ? kConcernsBoth : 0,
           {text, Flag(meant != nullptr && meant->header), c.Fixable()});
   }
 }
