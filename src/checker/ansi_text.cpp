@@ -178,6 +178,21 @@ std::string Utf8ToUtf16Le(const std::string& utf8) {
   return out;
 }
 
+std::string CodePointName(uint32_t codePoint) {
+  char number[12];
+  snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
+  return number;
+}
+
+bool IsUnseen(uint32_t codePoint) {
+  const uint32_t kRanges[][2] = {{0x1680, 0x1680}, {0x2000, 0x200F}, {0x2028, 0x202F},
+                                 {0x205F, 0x206F}, {0x3000, 0x3000}, {0xFEFF, 0xFEFF}};
+  for (const auto& range : kRanges) {
+    if (codePoint >= range[0] && codePoint <= range[1]) return true;
+  }
+  return false;
+}
+
 // A character as shown: a control character, C0 or C1 (which some terminals act on), escaped.
 static void AppendShown(uint32_t codePoint, bool keepBreaks, std::string& out) {
   const bool kept = keepBreaks && (codePoint == '\n' || codePoint == '\r');
@@ -185,6 +200,8 @@ static void AppendShown(uint32_t codePoint, bool keepBreaks, std::string& out) {
     char escaped[8];
     snprintf(escaped, sizeof escaped, codePoint == 0 ? "\\0" : "\\x%02X", codePoint);
     out += escaped;
+  } else if (IsUnseen(codePoint)) {
+    out += "\\u" + CodePointName(codePoint).substr(2);
   } else {
     AppendUtf8(codePoint, out);
   }

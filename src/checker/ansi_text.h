@@ -56,8 +56,14 @@ std::string AnsiToUtf8(const std::string& ansi);
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian);
 std::string Utf8ToUtf16Le(const std::string& utf8);
 
+// A space or format character beyond Windows-1252, which no screen shows (U+200B, U+2028, U+202E,
+// U+FEFF...), and its name: "U+200B".
+bool IsUnseen(uint32_t codePoint);
+std::string CodePointName(uint32_t codePoint);
+
 // Any text as UTF-8 that shows every byte: bytes that are no UTF-8 as their Windows-1252
-// characters, control bytes as \0 and \xNN (line breaks kept where keepBreaks).
+// characters, control bytes as \0 and \xNN (line breaks kept where keepBreaks), characters no
+// screen shows as \uNNNN.
 std::string ShownText(const std::string& text, bool keepBreaks = false);
 
 // Bytes that should be UTF-8 made so: each broken sequence becomes U+FFFD.

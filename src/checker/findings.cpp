@@ -1,8 +1,6 @@
 // The words of every kind of finding, in one table, and the pieces of text findings quote.
 #include "checker/findings.h"
 
-#include <cstdio>
-
 #include "checker/ansi_text.h"
 
 namespace {
@@ -282,21 +280,6 @@ std::string WordAround(const std::string& text, size_t at) {
 
 bool IsAccentApart(uint32_t codePoint) {
   return codePoint >= 0x300 && codePoint <= 0x36F;
-}
-
-std::string CodePointName(uint32_t codePoint) {
-  char number[12];
-  snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(codePoint));
-  return number;
-}
-
-bool IsUnseen(uint32_t codePoint) {
-  const uint32_t kRanges[][2] = {{0x1680, 0x1680}, {0x2000, 0x200F}, {0x2028, 0x202F},
-                                 {0x205F, 0x206F}, {0x3000, 0x3000}, {0xFEFF, 0xFEFF}};
-  for (const auto& range : kRanges) {
-    if (codePoint >= range[0] && codePoint <= range[1]) return true;
-  }
-  return false;
 }
 
 std::string UnfitCharacters(const std::string& utf8) {

@@ -88,10 +88,6 @@ std::string WordAround(const std::string& text, size_t at);
 // Whether a code point is an accent kept apart from the letter before it (U+0300-U+036F).
 bool IsAccentApart(uint32_t codePoint);
 
-// A space or format character beyond Windows-1252, which no screen shows, and its name: "U+200B".
-bool IsUnseen(uint32_t codePoint);
-std::string CodePointName(uint32_t codePoint);
-
 // The characters of UTF-8 text that Windows-1252 lacks, each once: "ł, ő"; an accent kept apart
 // from its letter, with that letter.
 std::string UnfitCharacters(const std::string& utf8);
