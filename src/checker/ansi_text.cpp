@@ -34,15 +34,6 @@ char ToAnsi(uint32_t unit, bool bestFit) {
   return exact != '?' || unit == '?' || !bestFit ? exact : BestFitOf(unit);
 }
 
-void AppendUtf8(uint32_t unit, std::string& out) {
-  static const uint8_t kLeads[] = {0, 0xC0, 0xE0, 0xF0};
-  const int more = unit < 0x80 ? 0 : unit < 0x800 ? 1 : unit < 0x10000 ? 2 : 3;
-  out += static_cast<char>(kLeads[more] | unit >> 6 * more);
-  for (int shift = 6 * (more - 1); shift >= 0; shift -= 6) {
-    out += static_cast<char>(0x80 | (unit >> shift & 0x3F));
-  }
-}
-
 void AppendUtf16Le(uint32_t unit, std::string& out) {
   if (unit >= 0x10000) {
     AppendUtf16Le(0xD800 | (unit - 0x10000) >> 10, out);
@@ -231,6 +222,15 @@ std::string ValidUtf8(const std::string& bytes) {
 
 bool FitsAnsi(uint32_t codePoint) {
   return codePoint == '?' || FromUnicode(codePoint) != '?';
+}
+
+void AppendUtf8(uint32_t unit, std::string& out) {
+  static const uint8_t kLeads[] = {0, 0xC0, 0xE0, 0xF0};
+  const int more = unit < 0x80 ? 0 : unit < 0x800 ? 1 : unit < 0x10000 ? 2 : 3;
+  out += static_cast<char>(kLeads[more] | unit >> 6 * more);
+  for (int shift = 6 * (more - 1); shift >= 0; shift -= 6) {
+    out += static_cast<char>(0x80 | (unit >> shift & 0x3F));
+  }
 }
 
 std::string AnsiToUtf8(const std::string& ansi) {

@@ -51,6 +51,9 @@ char BestFitOf(uint32_t unit);
 
 std::string AnsiToUtf8(const std::string& ansi);
 
+// Appends a code point in UTF-8.
+void AppendUtf8(uint32_t codePoint, std::string& out);
+
 // UTF-16 (no mark) to UTF-8 and back; a lone surrogate, or a broken UTF-8 sequence, becomes
 // U+FFFD.
 std::string Utf16ToUtf8(const std::string& bytes, bool bigEndian);

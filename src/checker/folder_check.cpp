@@ -147,21 +147,18 @@ std::string Listed(const std::vector<std::string>& names) {
 const FindingKind kNameKinds[] = {kNameNotAFile, kNameForbiddenCharacter, kNameDeviceName,
                                   kNameTrailingDotOrSpace};
 
-// The entries of one folder that are one name to Windows, which folds the case of names: Windows-
-// 1252's letters are compared as the launcher folds them, names beyond it only as written. Where
-// they are the INI the launcher reads (ini), the launcher reads whichever a copy keeps.
+// The entries of one folder that are one name to Windows, which compares names without regard to
+// case. Where they are the INI the launcher reads (ini), the launcher reads whichever a copy keeps.
 void CheckCaseClashes(const std::vector<HostEntry>& entries, const std::string& shown,
                       const std::string& ini, FolderReport* report) {
   std::map<std::string, std::vector<std::string>> byName;
   for (const HostEntry& entry : entries) {
-    const std::string utf8 = HostTextInUtf8(entry.hostName);
-    byName[FirstUnfit(utf8) == std::string::npos ? AnsiFolded(entry.name) : utf8].push_back(
-        shown + ShownName(entry));
+    byName[HostNameKey(entry.hostName)].push_back(shown + ShownName(entry));
   }
   for (auto& same : byName) {
     if (same.second.size() < 2) continue;
     std::sort(same.second.begin(), same.second.end());
-    if (!ini.empty() && same.first == AnsiFolded(ini)) {
+    if (!ini.empty() && same.first == AnsiNameKey(ini)) {
       AddFinding({kIniCaseClash, 0, kConcernsBoth, {Listed(same.second)}}, report);
     } else {
       report->names.push_back(

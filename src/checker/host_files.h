@@ -28,6 +28,12 @@ std::vector<HostEntry> ListEveryHostEntry(const std::string& folder);
 // Windows-1252, and bytes that are no UTF-8 taken as Windows-1252 already.
 std::string HostNameInAnsi(const std::string& hostName);
 
+// A name as Windows compares file names: unit by unit, upper-cased as its file systems do, so
+// that names of one key are one name (Docs and DOCS, σ and Σ, but not Ω and O). Of an entry's
+// host name, and of a name the launcher asks for in its code page.
+std::string HostNameKey(const std::string& hostName);
+std::string AnsiNameKey(const std::string& ansiName);
+
 bool IsHostFolder(const std::string& path);
 
 // A file that opens for reading as a file: not a folder, a pipe or a device.

@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <wctype.h>
+#include <locale.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -83,6 +85,22 @@ bool IsValidUtf8(const std::string& text) {
 
 std::string HostNameInAnsi(const std::string& hostName) {
   return IsValidUtf8(hostName) ? Utf8ToAnsi(hostName) : hostName;
+}
+
+std::string HostNameKey(const std::string& hostName) {
+  if (!IsValidUtf8(hostName)) return HostNameKey(AnsiToUtf8(hostName));
+  static const locale_t kUnicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+  std::string key;
+  ForEachUtf8(hostName, 0, [&](size_t, const Utf8Sequence& sequence) {
+    const uint32_t c = sequence.codePoint;  // beyond U+FFFF, two units no table changes
+    AppendUtf8(c <= 0xFFFF && kUnicode != nullptr ? towupper_l(c, kUnicode) : c, key);
+    return true;
+  });
+  return key;
+}
+
+std::string AnsiNameKey(const std::string& ansiName) {
+  return HostNameKey(AnsiToUtf8(ansiName));
 }
 
 std::vector<HostEntry> ListEveryHostEntry(const std::string& folder) {

@@ -34,6 +34,14 @@ std::string HostNameInAnsi(const std::string& hostName) {
   return hostName;  // the A functions and main's arguments are in the ANSI code page
 }
 
+std::string HostNameKey(const std::string& hostName) {
+  return AnsiFolded(hostName);  // what the A functions name, in the ANSI code page
+}
+
+std::string AnsiNameKey(const std::string& ansiName) {
+  return AnsiFolded(ansiName);
+}
+
 bool IsHostFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -23,7 +23,7 @@ std::string NameOf(const std::string& path) {
 // The entry of the folder that is name to Windows, in any case; "" for none.
 std::string EntryNamed(const std::string& folder, const std::string& name) {
   for (const HostEntry& entry : ListEveryHostEntry(folder)) {
-    if (SameAnsiFolded(entry.name, HostNameInAnsi(name))) return entry.hostName;
+    if (HostNameKey(entry.hostName) == HostNameKey(name)) return entry.hostName;
   }
   return "";
 }

@@ -19,7 +19,7 @@ const char kHostDriveRoot[] = "D:\\";
 
 namespace {
 
-// A folder's entries, listed once per check, by their names folded as Windows folds them.
+// A folder's entries, listed once per check, by their names as Windows compares them.
 struct FolderIndex {
   std::vector<HostEntry> entries;
   std::unordered_map<std::string, size_t> byName;  // the first of names that fold alike
@@ -44,7 +44,7 @@ const FolderIndex& IndexOf(const std::string& hostFolder) {
   FolderIndex& index = State.listed[hostFolder];
   index.entries = ListEveryHostEntry(hostFolder);
   for (size_t i = 0; i < index.entries.size(); ++i) {
-    index.byName.emplace(AnsiFolded(index.entries[i].name), i);
+    index.byName.emplace(HostNameKey(index.entries[i].hostName), i);
   }
   return index;
 }
@@ -52,7 +52,7 @@ const FolderIndex& IndexOf(const std::string& hostFolder) {
 // The entry Windows finds under that name in a host folder, or null.
 const HostEntry* EntryNamed(const std::string& hostFolder, const std::string& ansiName) {
   const FolderIndex& index = IndexOf(hostFolder);
-  auto found = index.byName.find(AnsiFolded(ansiName));
+  auto found = index.byName.find(AnsiNameKey(ansiName));
   return found == index.byName.end() ? nullptr : &index.entries[found->second];
 }
 

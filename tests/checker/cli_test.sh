@@ -440,14 +440,20 @@ EXPECTED
 rm "$work/twoini/SETUP.INI" && mkdir "$work/twoini/SETUP.INI"  # a folder of the name: one name too
 expect 1 '^  The folder holds SETUP.INI and setup.ini, one name to Windows' -- "$work/twoini" --strict
 
-# Any two entries of one folder that Windows takes as one name, in every folder: the pairs found,
-# by their first paths; names beyond Windows-1252 only as written ("??.txt" twice is no clash).
-mkdir -p "$work/clash/sub" && touch "$work/clash/"{Notes.txt,NOTES.TXT,日本.txt,中文.txt}
-touch "$work/clash/sub/"{été.txt,ÉTÉ.TXT,Été.txt}
+# Any two entries of one folder that Windows takes as one name, in every folder: the groups found,
+# by their first paths. Names are compared as Windows compares them, not by what the launcher's
+# code page makes of them: 日本 and 中文 are both "??" to it, Ω and O both "O", yet no clash.
+mkdir -p "$work/clash/sub" && touch "$work/clash/"{Notes.txt,NOTES.TXT,日本.txt,中文.txt,Ωmega,Omega}
+touch "$work/clash/sub/"{été.txt,ÉTÉ.TXT,Été.txt,σ,Σ}
 names=$("$check" "$work/clash" --json | jq -r '.names[] | select(.problem == "case-clash") | .path + ": " + .text')
 [ "$names" = "NOTES.TXT: The folder holds NOTES.TXT and Notes.txt, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them. Rename or remove all but one.
-sub/ÉTÉ.TXT: The folder holds sub/ÉTÉ.TXT, sub/Été.txt and sub/été.txt, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them. Rename or remove all but one." ] ||
+sub/ÉTÉ.TXT: The folder holds sub/ÉTÉ.TXT, sub/Été.txt and sub/été.txt, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them. Rename or remove all but one.
+sub/Σ: The folder holds sub/Σ and sub/σ, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them. Rename or remove all but one." ] ||
   fails "case clashes found otherwise: $names"
+# A row is found by its name as Windows compares it: "Omega.txt" is not Ωmega.txt.
+mkdir "$work/nearmiss" && touch "$work/nearmiss/Ωmega.txt"
+printf '[Files]\r\n"Omega.txt"\r\n' >"$work/nearmiss/setup.ini"
+expect 1 '^  line 2: "Omega.txt" is not in the folder' -- "$work/nearmiss" --strict
 expect 2 '^lanterpick-check: --program: Windows-1252 cannot hold Ω, so the launcher would get its own name as Omega.exe; take a name without it$' -- "$work/omega" --program Ωmega.exe
 expect_whole 2 missing$'\xe9' <<'EXPECTED'
 lanterpick-check: no such folder: missingé
