@@ -74,8 +74,8 @@ constexpr KindWords kWords[] = {
      MARKS_ADVICE},
     {kMarkStartsLine, "mark-starts-line",
      "This line starts with a byte-order mark (U+FEFF), as where two files were joined: Windows "
-     "and Wine alike read it as text in front of \"{1}\"{2?, which is then no header, so the "
-     "whole section is lost|}.",
+     "and Wine alike read it as text in front of \"{1}\"{2?, which is then no header: its lines "
+     "belong to the section above|}.",
      "Delete it{3? (lanterpick-check --fix does it)|}."},
     {kBeyondWindows1252, "beyond-windows-1252",
      "\"{1}\" holds characters that Windows-1252 cannot hold ({3}): Windows shows \"{2}\", "

@@ -265,20 +265,30 @@ void WarnOfMoreMarks(const Context& c, const char* kind, size_t marks) {
          Flag(c.written.encoding == kWrittenUtf8)});
 }
 
-// A mark at the start of a later line changes what the launcher reads where the line is one it
-// reads, or where without the mark the file would read otherwise.
+// What the launcher reads of a file: each setting's value, or none, and the lines of [Files].
+std::vector<std::string> LauncherView(const ProfileFile& file) {
+  std::vector<std::string> view;
+  for (int i = 0; i < kSettingKeyCount; ++i) {
+    const ProfileKey* key = FindProfileKey(file, kSettingsSection, SettingKey(i));
+    view.push_back(key == nullptr || !key->hasValue ? "-" : "=" + key->value);
+  }
+  for (const SectionLine& line : ProfileSectionLines(file, kFilesSection)) view.push_back(line.text);
+  return view;
+}
+
+// Marks at the start of later lines change what the launcher reads, or nothing: then a note.
 void CheckMarkedLines(const Context& c) {
   const std::vector<MarkedLine> marked = MarkedProfileLines(c.windows.file, c.bytes);
   if (marked.empty()) return;
   const Reading unmarked =
       ReadAs(WithoutMarkedLines(c.windows.file, c.bytes), kWindowsReading);
-  const bool readsOtherwise = unmarked.roles != c.windows.roles;
+  const bool readsOtherwise = LauncherView(unmarked.file) != LauncherView(c.windows.file);
   for (const MarkedLine& marks : marked) {
     const ProfileLine* read = c.windows.Line(marks.line);
     const std::string text =
         TrimmedProfileText(WrittenText(c.bytes, read->start + marks.bytes, read->end, c.written));
     const ProfileLine* meant = unmarked.Line(marks.line);  // none where marks were all it held
-    c.Add(kMarkStartsLine, marks.line, readsOtherwise || c.InPlay(marks.line) ? kConcernsBoth : 0,
+    c.Add(kMarkStartsLine, marks.line, readsOtherwise ? kConcernsBoth : 0,
           {text, Flag(meant != nullptr && meant->header), c.Fixable()});
   }
 }
