@@ -130,7 +130,10 @@ std::string ShownPart(const Context& c, int line) {
   }
   LaunchEntry row;
   uint32_t length = 0;
+  const std::string converted = Utf8ToAnsi(written);  // where a quote's look-alike becomes one
   if ((c.windows.RoleOf(line) != kFilesLine && c.wine.RoleOf(line) != kFilesLine) ||
+      std::count(converted.begin(), converted.end(), '"') !=
+          std::count(written.begin(), written.end(), '"') ||
       ReadFileLine(written.c_str(), static_cast<uint32_t>(written.size() + 1), &row, &length) !=
           kEntryLine) {
     return written;
