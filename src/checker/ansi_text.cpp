@@ -184,10 +184,10 @@ bool IsUnseen(uint32_t codePoint) {
   return false;
 }
 
-// A character as shown: a control character, C0 or C1 (which some terminals act on), escaped.
+// A character as shown: a control character, C0, DEL or C1 (which some terminals act on), escaped.
 static void AppendShown(uint32_t codePoint, bool keepBreaks, std::string& out) {
   const bool kept = keepBreaks && (codePoint == '\n' || codePoint == '\r');
-  if ((codePoint < 0x20 && !kept) || (codePoint >= 0x80 && codePoint <= 0x9F)) {
+  if ((codePoint < 0x20 && !kept) || (codePoint >= 0x7F && codePoint <= 0x9F)) {
     char escaped[8];
     snprintf(escaped, sizeof escaped, codePoint == 0 ? "\\0" : "\\x%02X", codePoint);
     out += escaped;

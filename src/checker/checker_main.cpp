@@ -65,6 +65,7 @@ bool ParseWidth(const char* text, int* width) {
 
 // Why Windows cannot give the launcher that name; "" when it can.
 std::string UnfitProgramName(const std::string& name) {
+  if (name.size() > 255) return "a file name holds at most 255 characters";
   switch (NameProblemOf(name)) {
     case kForbiddenCharacter:
       return "Windows does not allow \"" + ForbiddenCharacterIn(name) + "\" in a file name";

@@ -87,6 +87,8 @@ expect 2 'without a folder' -- "$work/good" --program 'sub\Setup.exe'
 expect 2 '^lanterpick-check: --program: Windows does not allow "\*" in a file name; take another name$' -- "$work/good" --program 'a*b.exe'
 expect 2 '^lanterpick-check: --program: Windows 10 and earlier take Con.exe for a device; take another name$' -- "$work/good" --program Con.exe
 expect 2 '^lanterpick-check: --program: Windows drops the trailing dots and spaces of a file name; take another name$' -- "$work/good" --program 'Setup.exe.'
+expect 2 '^lanterpick-check: --program: a file name holds at most 255 characters; take another name$' -- "$work/good" --program "$(printf 'a%.0s' $(seq 1 252)).exe"
+expect 0 '^Program: a{251}\.exe$' -- "$work/good" --program "$(printf 'a%.0s' $(seq 1 251)).exe"
 expect 2 'one folder at a time' -- "$work/good" "$work/bad"
 expect 2 'no such folder' -- "$work/missing"
 expect 0 'usage: lanterpick-check' -- --help

@@ -76,7 +76,7 @@ TEST(AnsiText, ShownText) {
       {std::string("a\0b\x1A", 4), false, "a\\0b\\x1A"},
       {"a\r\nb", false, "a\\x0D\\x0Ab"},
       {"a\r\nb\t", true, "a\r\nb\\x09"},
-      {"\x81\xC2\x9B\xC2\xA0", false, "\\x81\\x9B\xC2\xA0"},  // C1 controls, as bytes or UTF-8
+      {"\x7F\x81\xC2\x9B\xC2\xA0", false, "\\x7F\\x81\\x9B\xC2\xA0"},  // DEL, C1 as bytes or UTF-8
       {"a\xE2\x80\x8B" "b\xE2\x80\xA8\xE2\x80\xAE\xEF\xBB\xBF", false, "a\\u200Bb\\u2028\\u202E\\uFEFF"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.shown, ShownText(c.text, c.keepBreaks)) << c.text;
