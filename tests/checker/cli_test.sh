@@ -199,6 +199,30 @@ printf '[SystemSettings]\r\nWindowTitle=Caf\xE9\r\n[Files]\r\n"Readme.txt" "Caf\
 printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"\r\n' |
   utf16 UTF-16LE '\xFF\xFE' | ini utf16le
 expect 0 '^Fix: nothing to mend in setup.ini$' -- "$work/ansi" --fix
+# UTF-16 that lost its mark: which encoding it is stays the author's call, so --fix says it left
+# it and writes nothing.
+printf '[Files]\r\n"Readme.txt"\r\n' | iconv -f utf-8 -t UTF-16LE | ini fixnomark
+cp "$work/fixnomark/setup.ini" "$work/fixnomark.before"
+expect_whole 1 fixnomark --fix <<'EXPECTED'
+Fix: left as it is: the encoding: it looks like UTF-16 without its byte-order mark. Save it as UTF-16 LE with its mark (Notepad's "UTF-16 LE").
+Fix: nothing to mend in setup.ini
+
+Folder:  fixnomark
+Program: Setup.exe (the name setup.ini calls for; --program NAME.exe for another)
+Read as: Windows reads it
+Mode:    configuration (setup.ini)
+Verdict: the launcher refuses to start and shows one message:
+  [Unexpected Error] There are no files listed in the [Files] section of the configuration file.
+
+Problems (1):
+  [Unexpected Error] There are no files listed in the [Files] section of the configuration file.
+
+Warnings (1):
+  The file looks like UTF-16 LE text without its byte-order mark: Windows and Wine read it as ANSI bytes, with a NUL byte beside every character. Save it as UTF-16 LE with its mark (Notepad's "UTF-16 LE").
+EXPECTED
+{ cmp -s "$work/fixnomark/setup.ini" "$work/fixnomark.before" &&
+  [ "$(ls "$work/fixnomark")" = "$(printf 'Readme.txt\nsetup.ini')" ]; } ||
+  fails "--fix changed the folder of a UTF-16 INI without its mark"
 expect_no_warnings "$work/ansi"
 expect_no_warnings "$work/utf16le"
 expect_no_warnings "$(dirname "$0")/../../examples/disc"
@@ -540,6 +564,20 @@ for blocks in 0 1; do
     [ "$(ls "$work/fixfull")" = "$(printf 'Readme.txt\nsetup.ini')" ]; } ||
     fails "--fix with writes limited to $blocks KiB -> $code, or left the folder changed: $out"
 done
+# So does a mended file that cannot take the INI's place (here an immutable INI; root only).
+printf '\xEF\xBB\xBF[Files]\r\n"Readme.txt"\r\n' | ini fixstuck
+cp "$work/fixstuck/setup.ini" "$work/fixstuck.before"
+if chattr +i "$work/fixstuck/setup.ini" 2>/dev/null; then
+  expect_whole 2 fixstuck --fix <<'EXPECTED'
+lanterpick-check: --fix: cannot rename fixstuck/setup.ini.fixing to fixstuck/setup.ini: Operation not permitted; nothing was changed
+EXPECTED
+  chattr -i "$work/fixstuck/setup.ini"
+  { cmp -s "$work/fixstuck/setup.ini" "$work/fixstuck.before" &&
+    [ "$(ls "$work/fixstuck")" = "$(printf 'Readme.txt\nsetup.ini')" ]; } ||
+    fails "--fix whose rename failed left the folder changed: $(ls "$work/fixstuck" | tr '\n' ' ')"
+else
+  echo "checker command line: no immutable files here (not root?); the failed rename is skipped"
+fi
 { printf '[Files]\r\n'; for i in $(seq 1 130); do printf '"D/f%d.txt"\r\n' "$i"; done; } | ini fixmany
 expect 0 '^  and 30 more$' -- "$work/fixmany" --fix
 

@@ -18,6 +18,7 @@ TEST(AnsiText, Utf8ToWindows1252) {
       {"\x80x", "?x"},                   // not a lead byte
       {"\xC2\x81", "\x81"},              // an undefined byte keeps its place
       {"\xE0\xA4\x85x", "?x"},           // three bytes from E0 on, then the next character
+      {"\xF4\x90\x80\x80", "????"},     // beyond U+10FFFF: four broken bytes, not one character
   };
   for (const auto& c : cases) EXPECT_EQ(c.ansi, Utf8ToAnsi(c.utf8)) << c.utf8;
 }
