@@ -80,6 +80,13 @@ const std::vector<MendCase> kMends = {
       "cannot read at all"},
      {},
      ""},
+    {"UTF-16 BE whose last character is beyond the basic plane",
+     kBe + Be("[Files]\n\"a\" \"") + Bytes("\xD8\x3D\xDE\x42", 4), true,
+     kLe + Le("[Files]\n\"a\" \"") + Bytes("\x3D\xD8\x42\xDE", 4),
+     {"saved as UTF-16 LE with its byte-order mark: it was UTF-16 big-endian, which Windows "
+      "cannot read at all"},
+     {},
+     ""},
     {"UTF-16 LE with a row's /", kLe + Le("[Files]\r\n\"A/b.txt\" \"x/y\"\r\n"), true,
      kLe + Le("[Files]\r\n\"A\\b.txt\" \"x/y\"\r\n"), {"line 2: \"A/b.txt\" is now \"A\\b.txt\""},
      {}, ""},
