@@ -205,7 +205,7 @@ printf '[SystemSettings]\r\nWindowTitle=Café\r\n[Files]\r\n"Readme.txt" "Café"
 expect 0 '^Fix: nothing to mend in setup.ini$' -- "$work/ansi" --fix
 # UTF-16 that lost its mark: which encoding it is stays the author's call, so --fix says it left
 # it and writes nothing.
-printf '[Files]\r\n"Readme.txt"\r\n' | iconv -f utf-8 -t UTF-16LE | ini fixnomark
+printf '[Files]\r\n"Readme.txt"\r\n' | utf16 UTF-16LE '' | ini fixnomark
 cp "$work/fixnomark/setup.ini" "$work/fixnomark.before"
 expect_whole 1 fixnomark --fix <<'EXPECTED'
 Fix: left as it is: the encoding: it looks like UTF-16 without its byte-order mark. Save it as UTF-16 LE with its mark (Notepad's "UTF-16 LE").
