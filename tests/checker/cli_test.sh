@@ -496,7 +496,11 @@ for n in 1000 1001; do
   (cd "$work/rows$n" && seq -f 'f%04g.txt' 1 "$n" | xargs touch)
   { printf '[Files]\r\n'; seq -f '"f%04g.txt"' 1 "$n" | sed 's/$/\r/'; } >"$work/rows$n/setup.ini"
 done
-expect_no_warnings "$work/rows1000"
+out=$("$check" "$work/rows1000" --json)
+code=$?
+[ "$code" -eq 0 ] &&
+  [ "$(jq -c '[.opens, (.problems | length), (.warnings | length), (.rows | length)]' <<<"$out")" = '[true,0,0,1000]' ] ||
+  fails "1000 rows -> $code, not read as 1000 rows without a problem or warning"
 expect_whole 1 rows1001 <<'EXPECTED'
 Folder:  rows1001
 Program: Setup.exe (the name setup.ini calls for; --program NAME.exe for another)

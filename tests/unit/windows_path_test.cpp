@@ -74,7 +74,7 @@ TEST(WindowsPath, NamesAFolderCannotHoldOnWindows) {
       {"Readme.txt", kNameFine, "", ""},
       {"a|b.txt", kForbiddenCharacter, "forbidden-character", "|"},
       {"back\\slash", kForbiddenCharacter, "forbidden-character", "\\"},
-      {"bell\x07", kForbiddenCharacter, "forbidden-character", "\\x07"},
+      {"start\x01", kForbiddenCharacter, "forbidden-character", "\\x01"},  // a name holds no NUL
       {"PRN", kDeviceName, "device-name", ""},
       {"Aux.Readme.txt", kDeviceName, "device-name", ""},
       {"LPT\xB9", kDeviceName, "device-name", ""},
