@@ -24,6 +24,9 @@ TEST(AnsiText, Utf8ToWindows1252) {
       {"\x80x", "?x"},                   // not a lead byte
       {"\xC2\x81", "\x81"},              // an undefined byte keeps its place
       {"\xE0\xA4\x85x", "?x"},           // three bytes from E0 on, then the next character
+      {"\xED\xA0\x80x", "???x"},         // a surrogate (CESU-8) is three broken bytes
+      {"\xF4\x8F\xBF\xBFx", "??x"},      // U+10FFFF, the last code point: two UTF-16 units
+      {"\xF4\x90\x80\x80", "????"},      // beyond it: four broken bytes
   };
   for (const auto& c : cases) EXPECT_EQ(c.ansi, Utf8ToAnsi(c.utf8)) << c.utf8;
 }

@@ -80,6 +80,13 @@ const std::vector<MendCase> kMends = {
       "cannot read at all"},
      {},
      ""},
+    {"UTF-16 BE whose last character is beyond the basic plane",
+     kBe + Be("[Files]\n\"a\" \"") + Bytes("\xD8\x3D\xDE\x42", 4), true,
+     kLe + Le("[Files]\n\"a\" \"") + Bytes("\x3D\xD8\x42\xDE", 4),
+     {"saved as UTF-16 LE with its byte-order mark: it was UTF-16 big-endian, which Windows "
+      "cannot read at all"},
+     {},
+     ""},
     {"UTF-16 LE with a row's /", kLe + Le("[Files]\r\n\"A/b.txt\" \"x/y\"\r\n"), true,
      kLe + Le("[Files]\r\n\"A\\b.txt\" \"x/y\"\r\n"), {"line 2: \"A/b.txt\" is now \"A\\b.txt\""},
      {}, ""},
@@ -122,9 +129,9 @@ const std::vector<MendCase> kMends = {
      {"the encoding: it looks like UTF-16 without its byte-order mark. Save it as UTF-16 LE with "
       "its mark (Notepad's \"UTF-16 LE\")."},
      ""},
-    {"bytes behind a mark that are no UTF-8", kMark + "[Files]\r\n\"a.txt\" \"Caf\xE9\"\r\n", false,
-     "", {}, {},
-     "line 2 holds bytes that are not UTF-8 (E9), though the file starts with a UTF-8 mark: the "
+    {"bytes behind a mark that are no UTF-8: a sequence cut short",
+     kMark + "[Files]\r\n\"a.txt\" \"Caf\xE2\x82\"\r\n", false, "", {}, {},
+     "line 2 holds bytes that are not UTF-8 (E2 82), though the file starts with a UTF-8 mark: the "
      "text they stand for is not known"},
     {"UTF-8 lines beside ANSI bytes",
      kTitle + "Caf\xC3\xA9\r\n[Files]\r\n\"a.txt\" \"\xE9t\xE9\"\r\n\"b.txt\" \"\xC3\xA0\"\r\n",

@@ -88,7 +88,7 @@ TEST(ProfileReader, IntegersAsThePlatformReadsThem) {
       {"42", 42},     {"+1", 1},          {"-5", -5},
       {"42A9", 42},   {"B42", 0},         {"0x", 0},
       {"\"12\"", 12}, {"4294967306", 10}, {"99999999999", 1215752191},
-      {"", 7},        {"-", 0},
+      {"", 7},        {"-", 0},           {"\" 12\"", 12},  // blanks before it, kept by the quotes
   };
   for (const auto& c : cases) {
     ProfileFile file = ReadProfile(std::string("[S]\nK=") + c.value + "\n", kWineReading);

@@ -79,11 +79,11 @@ const std::vector<WarningCase> kCases = {
     {"bytes behind a UTF-8 mark that are no UTF-8",
      "\xEF\xBB\xBF; x\r\n[SystemSettings]\r\nWindowTitle=Caf\xE9\r\nShowFilepath=Y\r\n" + kFiles,
      {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", ""}}, {kNotUtf8BehindMark, 3, kBoth, {"E9"}}}},
-    {"a second broken sequence behind a UTF-8 mark, quoted as valid UTF-8",
-     "\xEF\xBB\xBF; x\r\n[Files]\r\n\"a\xE9.txt\"\r\n\"b\xE9.txt\"\r\n",
+    {"a second broken sequence behind a UTF-8 mark (an ANSI euro sign), quoted as valid UTF-8",
+     "\xEF\xBB\xBF; x\r\n[Files]\r\n\"a\xE9.txt\"\r\n\"b\x80.txt\"\r\n",
      {{kUtf8MarkBeforeText, 1, kNote, {"; x", "", ""}},
       {kNotUtf8BehindMark, 3, kBoth, {"E9"}},
-      {kUtf8ReadAsAnsi, 4, kWindows, {"b\xEF\xBF\xBD.txt", "b\xC3\xA9.txt", "", "", ""}}}},
+      {kUtf8ReadAsAnsi, 4, kWindows, {"b\xEF\xBF\xBD.txt", "b\xE2\x82\xAC.txt", "", "", ""}}}},
     // UTF-8 without a mark: every line read, and only those
     {"UTF-8 on lines 3 and 5 after a comment",
      "; Caf\xC3\xA9\r\n[SystemSettings]\r\nWindowTitle=Caf\xC3\xA9 \xC3\xA0\r\n[Files]\r\n"

@@ -60,6 +60,8 @@ const std::vector<EncodingCase> kEncodings = {
      false, {"[Files]"}, {kWrittenUtf16Le}},
     {"UTF-16 LE of odd length", "\xFF\xFE" + Le("ab") + "c", kWrittenUtf16Le, 0, 1, kNone, false,
      {"ab"}, {kWrittenUtf16Le}},
+    {"UTF-16 LE cut after half a pair", "\xFF\xFE" + Le("a=") + "\x3D\xD8", kWrittenUtf16Le, 0, 1,
+     kNone, false, {"a=\xEF\xBF\xBD"}, {kWrittenUtf16Le}},
     {"UTF-16 BE", "\xFE\xFF" + Be("a\nb"), kWrittenUtf16Be, 0, 1, kNone, false, {},
      {}},  // Windows reads no line of it
     {"UTF-16 LE without its mark", Le("[Files]\r\n\"a\"\r\n"), kWrittenUtf16NoMark, 0, 0, kNone,
@@ -67,6 +69,9 @@ const std::vector<EncodingCase> kEncodings = {
     {"a third of the units with a NUL: no UTF-16", Le("xy") + "abcdefgh", kWrittenAscii, 0, 0, kNone, false, {}, {}},
     {"short UTF-16 LE without its mark", Le("x=1"), kWrittenUtf16NoMark, 0, 0, kNone, false, {},
      {}},
+    {"two units without a mark: the fewest that are UTF-16", Le("[]"), kWrittenUtf16NoMark, 0, 0,
+     kNone, false, {}, {}},
+    {"one unit is too few to tell", Le("["), kWrittenAscii, 0, 0, kNone, false, {}, {}},
     {"UTF-16 LE without its mark, one unit in 8 with a NUL low byte (U+0100)",
      Le("abcdefgh") + std::string("\0\x01", 2), kWrittenUtf16NoMark, 0, 0, kNone, false, {}, {}},
     {"one unit in 7 with a NUL low byte: no UTF-16",

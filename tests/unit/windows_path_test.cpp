@@ -40,6 +40,7 @@ const PathCase kPaths[] = {
     {"con.txt", "con.txt", false, false, kDeviceName, "con.txt"},
     {"Docs\\LPT9", "Docs\\LPT9", false, false, kDeviceName, "LPT9"},
     {"nul .tar.gz", "nul .tar.gz", false, false, kDeviceName, "nul .tar.gz"},
+    {"com1.txt", "com1.txt", false, false, kDeviceName, "com1.txt"},  // digits from 1
     {"com0.txt", "com0.txt", false, false, kNameFine, ""},
     {"console.txt", "console.txt", false, false, kNameFine, ""},
     {"COM10", "COM10", false, false, kNameFine, ""},
@@ -73,6 +74,7 @@ TEST(WindowsPath, NamesAFolderCannotHoldOnWindows) {
       {"a|b.txt", kForbiddenCharacter, "|"},
       {"back\\slash", kForbiddenCharacter, "\\"},
       {"bell\x07", kForbiddenCharacter, "\\x07"},
+      {"start\x01", kForbiddenCharacter, "\\x01"},  // a name holds no NUL: the first control
       {"PRN", kDeviceName, ""},
       {"Aux.Readme.txt", kDeviceName, ""},
       {"LPT\xB9", kDeviceName, ""},
