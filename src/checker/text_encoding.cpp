@@ -1,6 +1,8 @@
 // What the author's editor wrote: the file's encoding and its lines as the author sees them.
 #include "checker/text_encoding.h"
 
+#include <algorithm>
+
 #include "checker/ansi_text.h"
 #include "checker/profile_reader.h"
 
@@ -97,7 +99,7 @@ WrittenEncoding LineEncoding(const std::string& bytes, size_t start, size_t end,
 
 std::string WrittenText(const std::string& bytes, size_t start, size_t end,
                         const FileEncoding& written) {
-  if (start < TextStart(written)) start = TextStart(written);
+  start = std::max(start, TextStart(written));
   const std::string raw = start < end ? bytes.substr(start, end - start) : std::string();
   switch (LineEncoding(bytes, start, end, written)) {
     case kWrittenUtf8:

@@ -48,7 +48,8 @@ TEST(AnsiText, Utf16InBothByteOrders) {
 // As CharLowerBuffA and CharUpperBuffA change the letters of Windows-1252.
 TEST(AnsiText, CaseAsCharLowerAndUpperBuffA) {
   // Capital and small: A a, É é, Š š, Œ œ, Ž ž, Ÿ ÿ.
-  const char* const pairs[] = {"Aa", "\xC9\xE9", "\x8A\x9A", "\x8C\x9C", "\x8E\x9E", "\x9F\xFF"};
+  const char* const pairs[] = {"Aa", "Zz", "\xC0\xE0", "\xC9\xE9", "\xDE\xFE",
+                               "\x8A\x9A", "\x8C\x9C", "\x8E\x9E", "\x9F\xFF"};
   for (const char* pair : pairs) {
     for (char c : {pair[0], pair[1]}) {
       EXPECT_EQ(pair[1], AnsiLower(c)) << int(static_cast<uint8_t>(c));

@@ -148,6 +148,15 @@ TEST(ProfileReader, WindowsAndWineReadings) {
   }
 }
 
+// The blanks the profile functions trim from both ends; the separators and no-break space stay.
+TEST(ProfileReader, TrimmedText) {
+  const struct {
+    const char *text, *trimmed;
+  } cases[] = {{"", ""},          {" \t\v", ""},         {"a", "a"},
+               {" a b \t", "a b"}, {"\x1A\f a \f\x1A", "a"}, {"\x1C a\xA0", "\x1C a\xA0"}};
+  for (const auto& c : cases) EXPECT_EQ(c.trimmed, TrimmedProfileText(c.text)) << c.text;
+}
+
 TEST(ProfileReader, SectionLinesAreRawButForTheEqualsSign) {
   const std::string ini =
       "[Files]\n"
