@@ -78,10 +78,11 @@ std::string ReadHostBytes(const std::string& hostPath) {
 }
 
 const ProfileFile& HostProfileAt(const char* path) {
-  auto found = State.profiles.find(path);
-  if (found != State.profiles.end()) return found->second;
-  return State.profiles[path] =
-             ReadProfile(ReadHostBytes(HostPathOf(path)), DialectOf(State.platform));
+  auto entry = State.profiles.emplace(path, ProfileFile());
+  if (entry.second) {  // first asked for in this check
+    entry.first->second = ReadProfile(ReadHostBytes(HostPathOf(path)), DialectOf(State.platform));
+  }
+  return entry.first->second;
 }
 
 void UseHostFolder(const std::string& folder, const std::string& programName,

@@ -242,10 +242,10 @@ bool IsQuotedProfileValue(const std::string& value) {
 }
 
 std::string TrimmedProfileText(const std::string& s) {
-  size_t first = 0, last = s.size();
-  while (first < last && IsProfileSpace(s[first])) ++first;
-  while (last > first && IsProfileSpace(s[last - 1])) --last;
-  return s.substr(first, last - first);
+  const char* start = s.data();
+  const char* stop = start + s.size();
+  Trim(start, stop, true, true);
+  return std::string(start, stop);
 }
 
 const ProfileKey* FindProfileKey(const ProfileFile& file, const std::string& section,
