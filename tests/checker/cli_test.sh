@@ -481,6 +481,10 @@ names=$("$check" "$work/clash" --json | jq -r '.names[] | select(.problem == "ca
 sub/ÉTÉ.TXT: The folder holds sub/ÉTÉ.TXT, sub/Été.txt and sub/été.txt, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them. Rename or remove all but one.
 sub/Σ: The folder holds sub/Σ and sub/σ, one name to Windows, which compares names without regard to case: a copy to a disc or stick keeps only one of them. Rename or remove all but one." ] ||
   fails "case clashes found otherwise: $names"
+# Warnings in the order of their lines, whichever check found them.
+printf '[SystemSettings]\r\nOkButtonSize="20"\r\n[Files]\r\n"Readme.txt" "Caf\xC3\xA9"\r\n' | ini ordered
+lines=$("$check" "$work/ordered" --json | jq -c '[.warnings[] | [.line, .kind]]')
+[ "$lines" = '[[2,"number-in-quotes"],[4,"utf8-read-as-ansi"]]' ] || fails "warnings out of line order: $lines"
 # An accent kept apart from a letter, first in its name, is still one.
 mkdir "$work/accentfirst" && touch "$work/accentfirst/"$'\xcc\x81x.txt'
 names=$("$check" "$work/accentfirst" --json | jq -r '.names[] | .path + ": " + .text')

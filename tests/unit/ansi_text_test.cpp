@@ -65,6 +65,9 @@ TEST(AnsiText, CaseAsCharLowerAndUpperBuffA) {
 TEST(AnsiText, BrokenUtf8BecomesReplacementCharacter) {
   EXPECT_EQ(std::string("a\0\xFD\xFF", 4), Utf8ToUtf16Le("a\xE9"));
   EXPECT_EQ("a\xEF\xBF\xBD\xC3\xA9", ValidUtf8("a\xE9\xC3\xA9"));
+  // A lone low surrogate (the last, U+DFFF), a whole pair (U+1F642), a high one left alone at the end
+  EXPECT_EQ("\xEF\xBF\xBD\xF0\x9F\x99\x82\xEF\xBF\xBD",
+            Utf16ToUtf8(std::string("\xFF\xDF\x3D\xD8\x42\xDE\x00\xD8", 8), false));
 }
 
 // What the report prints: UTF-8 that shows every byte, with no control character a terminal
@@ -80,7 +83,7 @@ TEST(AnsiText, ShownText) {
       {std::string("a\0b\x1A", 4), false, "a\\0b\\x1A"},
       {"a\r\nb", false, "a\\x0D\\x0Ab"},
       {"a\r\nb\t", true, "a\r\nb\\x09"},
-      {"\x7F\x81\xC2\x9B\xC2\xA0", false, "\\x7F\\x81\\x9B\xC2\xA0"},  // DEL, C1 as bytes or UTF-8
+      {"\x7F\x81\xC2\x9B\xC2\x9F\xC2\xA0", false, "\\x7F\\x81\\x9B\\x9F\xC2\xA0"},  // DEL, C1
       {"a\xE2\x80\x8B" "b\xE2\x80\xA8\xE2\x80\xAE\xEF\xBB\xBF", false, "a\\u200Bb\\u2028\\u202E\\uFEFF"},
   };
   for (const auto& c : cases) EXPECT_EQ(c.shown, ShownText(c.text, c.keepBreaks)) << c.text;
