@@ -18,6 +18,7 @@ TEST(AnsiText, Utf8ToWindows1252) {
       {"\xEF\xBC\x82\xEF\xBC\xBC", "\"\\"},  // full-width " and \ become the plain ones
       {"\xEF\xBB\xBF", "?"},             // a byte-order mark has no best fit
       {"\xF0\x9F\xBC\x82", "??"},        // U+1FF02 has none, though U+FF02 has one
+      {"\xEF\xBF\xBF", "?"},             // U+FFFF, the last of the basic plane: one unit
       {"\xF1\x80\x80\x80", "??"},        // U+40000: a lead from F1 on
       {"\x80\x80\x80\x80", "????"},      // no lead: each continuation byte on its own
       {"\xC3", "?"},                     // cut short
@@ -65,6 +66,7 @@ TEST(AnsiText, CaseAsCharLowerAndUpperBuffA) {
 TEST(AnsiText, BrokenUtf8BecomesReplacementCharacter) {
   EXPECT_EQ(std::string("a\0\xFD\xFF", 4), Utf8ToUtf16Le("a\xE9"));
   EXPECT_EQ("a\xEF\xBF\xBD\xC3\xA9", ValidUtf8("a\xE9\xC3\xA9"));
+  EXPECT_EQ("\xE0\xA4\x85\xEF\xBF\xBD", ValidUtf8("\xE0\xA4\x85\x80"));  // E0 leads three bytes
   // A lone low surrogate (the last, U+DFFF), a whole pair (U+1F642), a high one left alone at the end
   EXPECT_EQ("\xEF\xBF\xBD\xF0\x9F\x99\x82\xEF\xBF\xBD",
             Utf16ToUtf8(std::string("\xFF\xDF\x3D\xD8\x42\xDE\x00\xD8", 8), false));
